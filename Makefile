@@ -1,0 +1,31 @@
+# Thin wrapper: install dependencies, configure, build, run.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+SAMPLE = samples/ukazka.sub
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/cuefold $(abspath $(SAMPLE))
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+bench: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/cuefold_bench
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,56 @@
+#include "document/document.h"
+
+namespace cuefold {
+
+void Document::reset()
+{
+    for (auto &l : SubLines)
+        l.clear();
+    SavedLines = SubLines;
+    LineCount = -1;
+    CurrentLine = -1;
+    FPS = -1;
+    SubFileName.clear();
+    MovieFileName.clear();
+    DocSaved = true;
+    StructChanged = false;
+    SyntaxErrorCount = 0;
+    MissingEndCount = 0;
+    ChangedCount = 0;
+    MarkedCount = 0;
+    OverlapCount = 0;
+}
+
+void Document::markSaved()
+{
+    SavedLines = SubLines;
+    DocSaved = true;
+    StructChanged = false;
+}
+
+bool Document::fieldsEqualSaved(int i) const
+{
+    const TSubLine &a = SubLines[i];
+    const TSubLine &b = SavedLines[i];
+    return a.From == b.From && a.Last == b.Last && a.Text == b.Text;
+}
+
+bool Document::isChanged(int i) const
+{
+    return !fieldsEqualSaved(i) || SubLines[i].Lock != SavedLines[i].Lock;
+}
+
+bool Document::recount()
+{
+    ChangedCount = 0;
+    MarkedCount = 0;
+    for (int i = 1; i <= LineCount; ++i) {
+        if (isChanged(i))
+            ++ChangedCount;
+        if (SubLines[i].Mark)
+            ++MarkedCount;
+    }
+    return ChangedCount > 0 || StructChanged;
+}
+
+} // namespace cuefold

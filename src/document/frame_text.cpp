@@ -1,0 +1,92 @@
+#include "document/frame_text.h"
+#include "document/document.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace cuefold {
+
+QByteArray FrameText(double frame)
+{
+    return QByteArray::number(static_cast<qlonglong>(std::round(frame)));
+}
+
+QByteArray PanelFrameText(double frame)
+{
+    return frame <= 0 ? QByteArray("?") : FrameText(frame);
+}
+
+QByteArray CellFrameText(double frame)
+{
+    return frame == -1 ? QByteArray("?") : FrameText(frame);
+}
+
+bool IsValidFPS(double fps)
+{
+    return fps > 0 && fps < 61;
+}
+
+QByteArray TrimZeros(QByteArray s)
+{
+    if (!s.contains('.'))
+        return s;
+    while (s.endsWith('0'))
+        s.chop(1);
+    if (s.endsWith('.'))
+        s.chop(1);
+    return s;
+}
+
+QByteArray FpsText(double fps)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.10f", fps);
+    return TrimZeros(QByteArray(buf));
+}
+
+QByteArray CommaToPoint(QByteArray s)
+{
+    const qsizetype p = s.indexOf(',');
+    if (p >= 0)
+        s[p] = '.';
+    return s;
+}
+
+bool ParseDecimal(const QByteArray &text, double &value)
+{
+    const QByteArray s = CommaToPoint(text);
+    if (s.isEmpty())
+        return false;
+    // Only plain decimal notation: no blanks, hex, "inf" or "nan".
+    for (char c : s)
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E'))
+            return false;
+    bool ok = false;
+    const double v = s.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    value = v;
+    return true;
+}
+
+bool IsFpsLine(const Document &doc)
+{
+    if (doc.LineCount < 1)
+        return false;
+    const TSubLine &l = doc.SubLines[1];
+    return (l.From == 0 && l.Last == 0) || (l.From == 1 && l.Last == 1);
+}
+
+bool ReadFPSLine(const Document &doc, double &fps)
+{
+    fps = -1;
+    if (!IsFpsLine(doc))
+        return false;
+    double v;
+    if (!ParseDecimal(doc.SubLines[1].Text, v) || !IsValidFPS(v))
+        return false;
+    fps = v;
+    return true;
+}
+
+} // namespace cuefold
