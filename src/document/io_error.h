@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QFileDevice;
+
+namespace cuefold {
+
+// Codes of the I/O error messages. The first four are the classic system
+// codes users know from other programs; the rest of the table belongs to the
+// text-file layer. Failures without a tabled code get OtherIOErrorBase plus
+// the system error number and are reported as a common error.
+enum IOErrorCode : int {
+    NoIOError = 0,
+    FileNotFoundCode = 2,
+    PathNotFoundCode = 3,
+    AccessDeniedCode = 5,
+    SharingViolationCode = 32,
+    EndOfFileCode = 100,
+    DiskFullCode = 101,
+    FileVariableNotAssignedCode = 102,
+    FileNotOpenCode = 103,
+    FileNotOpenForInputCode = 104,
+    FileNotOpenForOutputCode = 105,
+    ErrorInFormattedInputCode = 106,
+    FileAlreadyOpenCode = 107,
+    OtherIOErrorBase = 1000,
+};
+
+// The code for a system error number met while working on `path`.
+int IOErrorCodeFromErrno(int systemError, const QString &path);
+// The code for the failure a file device reports. Qt gives only a message,
+// so the system error is recognised by its message.
+int IOErrorCodeOf(const QFileDevice &device, const QString &path);
+
+// prefix + " " + code + ": " + the language text for the code.
+QByteArray IOErrorText(int code, const QByteArray &prefix);
+
+} // namespace cuefold

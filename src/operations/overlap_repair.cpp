@@ -1,0 +1,84 @@
+#include "operations/overlap_repair.h"
+#include "document/document.h"
+#include "document/frame_text.h"
+
+#include <algorithm>
+
+namespace cuefold {
+
+namespace {
+
+QByteArray RepairNote(double oldValue)
+{
+    return RepairNotePrefix + FrameText(oldValue);
+}
+
+bool CarriesNote(const QByteArray &raw)
+{
+    return raw.contains(RepairNotePrefix);
+}
+
+} // namespace
+
+bool HasRepairNote(const TSubLine &line)
+{
+    return CarriesNote(line.FErr) || CarriesNote(line.LErr);
+}
+
+bool RepairOverlapPairs(Document &doc, const std::function<void(int)> &rowChanged)
+{
+    doc.OverlapCount = 0;
+    bool changed = false;
+    for (int i = 2; i <= doc.LineCount; ++i) {
+        TSubLine &a = doc.SubLines[i - 1];
+        TSubLine &b = doc.SubLines[i];
+        if (a.Find || b.Find)
+            continue;
+        const double af = a.From;
+        double at = a.Last;
+        double bf = b.From;
+        const double bt = b.Last;
+        if (bf < at && bt > at) // b starts inside a and ends after it
+            bf = at;
+        if (bf < at && bt <= at) // b lies inside a's end
+            at = bf;
+        if (at < af && bf > af) // a would now end before it starts
+            at = bf;
+        if (bf != b.From) {
+            b.FErr = RepairNote(b.From);
+            b.From = bf;
+            changed = true;
+            if (rowChanged)
+                rowChanged(i);
+        }
+        if (at != a.Last) {
+            a.LErr = RepairNote(a.Last);
+            a.Last = at;
+            changed = true;
+            if (rowChanged)
+                rowChanged(i - 1);
+        }
+        if (CarriesNote(b.FErr) || CarriesNote(a.LErr))
+            ++doc.OverlapCount;
+    }
+    if (doc.OverlapCount > 0)
+        doc.OverlapReviewActive = true;
+    return changed;
+}
+
+int FindNextRepair(const Document &doc, int after)
+{
+    if (!doc.OverlapReviewActive)
+        return 0;
+    for (int i = std::max(after + 1, 1); i <= doc.LineCount; ++i)
+        if (HasRepairNote(doc.SubLines[i]))
+            return i;
+    return 0;
+}
+
+bool CanAcceptRepair(const Document &doc)
+{
+    return doc.validIndex(doc.CurrentLine) && HasRepairNote(doc.SubLines[doc.CurrentLine]);
+}
+
+} // namespace cuefold
