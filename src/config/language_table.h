@@ -45,7 +45,8 @@ extern const std::array<QByteArray LanguageTexts::*, LanguageKeyCount> LanguageT
 // controls from tables of key names; an unknown name gives an empty text.
 const QByteArray &TextByKey(const QByteArray &key);
 
-// Texts := the built-in Czech defaults, converted like loaded texts.
+// Texts := the built-in Czech defaults, converted like loaded texts. Texts is
+// empty until this or LoadLanguage has run once at start-up.
 void LoadDefaultTexts();
 
 // The section name of a language: a name holding "=" (or an empty one)

@@ -25,7 +25,8 @@ struct SettingsReadResult {
 // (positions while SaveWindowPosition is 0, toolbar Top <= 1 or Left <= 10,
 // column widths of an invalid column order) leave the value in `settings`
 // alone, so callers pass the current settings in. Positions are stored as
-// read; the Clamp... functions below fit them to the desktop.
+// read; the Clamp... functions below fit them to the desktop. Main/CodePage
+// is selected (CodePage::select) before the folder paths are decoded with it.
 SettingsReadResult ReadSettings(const IniFile &ini, ProgramSettings &settings);
 // Writes every preference key under the same conditions; skipped keys keep
 // their old value in `ini`. The language list is never written.
