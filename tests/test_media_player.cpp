@@ -14,14 +14,15 @@ const QString SampleMovie = QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi");
 constexpr int WaitMs = 10000;
 
 // The bundled movie on a real mpv core without picture or sound, opened
-// paused at frame 0.
+// paused at frame 0. The picture size comes a moment after the loading, once
+// mpv has decoded the first frame.
 class MediaPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         player.SetAutoStart(false);
         player.SetFileName(SampleMovie);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return player.isLoaded(); }, WaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return player.isLoaded() && player.pictureSize().isValid(); }, WaitMs));
     }
 
     void seekTo(double frame)
@@ -197,4 +198,25 @@ TEST_F(MediaPlayerTest, OpeningAnotherMovieDropsItsSubtitles)
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.isLoaded(); }, WaitMs));
     seekTo(120);
     EXPECT_EQ(player.subtitleText(), QString());
+}
+
+TEST_F(MediaPlayerTest, HeadlessPlayerHasNoVideoArea)
+{
+    EXPECT_EQ(player.videoWidget(), nullptr);
+}
+
+// Tests run on the offscreen platform, where Qt shows no OpenGL widgets: the
+// window player then offers a plain area that still follows the movie's size.
+TEST(MediaPlayerWindow, OffscreenGivesAPlainVideoAreaThatFollowsTheMovie)
+{
+    MediaPlayer player(MediaPlayer::Output::Window);
+    QWidget *area = player.videoWidget();
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->size(), QSize(320, 240));
+    player.SetAutoStart(false);
+    player.SetFileName(SampleMovie);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.isLoaded() && area->size() == QSize(352, 288); }, WaitMs));
+    EXPECT_EQ(player.Duration(), 750);
+    player.SetDisplaySize(MediaPlayer::HalfSize);
+    EXPECT_EQ(area->size(), QSize(176, 144));
 }

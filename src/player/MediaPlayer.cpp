@@ -4,6 +4,8 @@
 #include "player/MpvController.h"
 #include "player/MpvWidget.h"
 
+#include <QGuiApplication>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -14,7 +16,15 @@ namespace {
 // What the video area shows before any movie has told its size.
 constexpr QSize NoMovieSize(320, 240);
 
-MpvController::Options playerOptions(MediaPlayer::Output output)
+// Qt cannot show OpenGL widgets on these platforms (and crashes trying
+// when a display happens to be reachable).
+bool platformDrawsVideo()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+MpvController::Options playerOptions(bool drawsVideo)
 {
     // The end of a movie stays open on its last frame, as the control kept
     // it; subtitles and audio files appear only when the program asks.
@@ -28,10 +38,12 @@ MpvController::Options playerOptions(MediaPlayer::Output output)
         {"input-vo-keyboard", "no"},
         {"osc", "no"},
     };
-    if (output == MediaPlayer::Output::Headless)
-        options += {{"vo", "null"}, {"ao", "null"}};
+    // Decoding stays in software: the sample sizes an editor previews need
+    // no hardware, and probing it only adds start-up noise and delay.
+    if (drawsVideo)
+        options += {{"vo", "libmpv"}, {"gpu-hwdec-interop", "no"}};
     else
-        options += {{"vo", "libmpv"}};
+        options += {{"vo", "null"}, {"ao", "null"}};
     return options;
 }
 
@@ -39,29 +51,37 @@ MpvController::Options playerOptions(MediaPlayer::Output output)
 
 MediaPlayer::MediaPlayer(Output output, QObject *parent)
     : QObject(parent)
-    , mController(new MpvController(playerOptions(output), this))
 {
+    const bool drawsVideo = output == Output::Window && platformDrawsVideo();
+    mController = new MpvController(playerOptions(drawsVideo), this);
     connect(mController, &MpvController::fileLoaded, this, &MediaPlayer::onFileLoaded);
     connect(mController, &MpvController::commandReplied, this, &MediaPlayer::onSeekReplied);
     connect(mController, &MpvController::playbackRestarted, this, &MediaPlayer::onPlaybackRestarted);
     connect(mController, &MpvController::eofReachedChanged, this, &MediaPlayer::onEofReachedChanged);
     connect(mController, &MpvController::videoSizeChanged, this, &MediaPlayer::onPictureSizeChanged);
-    if (output == Output::Window) {
-        mWidget = new MpvWidget(mController);
-        connect(mWidget, &MpvWidget::renderReady, this, &MediaPlayer::openWhenRenderReady);
-        applyVideoSize();
+    if (drawsVideo) {
+        mRenderer = new MpvWidget(mController);
+        connect(mRenderer, &MpvWidget::renderReady, this, &MediaPlayer::openWhenRenderReady);
+        mVideoArea = mRenderer.data();
+    } else if (output == Output::Window) {
+        mVideoArea = new QWidget;
+        QPalette black = mVideoArea->palette();
+        black.setColor(QPalette::Window, Qt::black);
+        mVideoArea->setPalette(black);
+        mVideoArea->setAutoFillBackground(true);
     }
+    applyVideoSize();
 }
 
 // The render context has to be gone before the core it draws for.
 MediaPlayer::~MediaPlayer()
 {
-    delete mWidget;
+    delete mVideoArea;
 }
 
 QWidget *MediaPlayer::videoWidget() const
 {
-    return mWidget;
+    return mVideoArea;
 }
 
 void MediaPlayer::SetFileName(const QString &path)
@@ -81,7 +101,7 @@ void MediaPlayer::SetFileName(const QString &path)
 
 void MediaPlayer::openWhenRenderReady()
 {
-    if (mFileName.isEmpty() || mOpenIssued || (mWidget && !mWidget->isRenderReady()))
+    if (mFileName.isEmpty() || mOpenIssued || (mRenderer && !mRenderer->isRenderReady()))
         return;
     mOpenIssued = true;
     mController->setFlag("pause", !mAutoStart);
@@ -245,8 +265,8 @@ void MediaPlayer::onPictureSizeChanged(QSize size)
 void MediaPlayer::applyVideoSize()
 {
     const QSize size = videoSize();
-    if (mWidget)
-        mWidget->setFixedSize(size);
+    if (mVideoArea)
+        mVideoArea->setFixedSize(size);
     emit videoSizeChanged(size);
 }
 

@@ -20,8 +20,11 @@ class MediaPlayer : public QObject {
     Q_OBJECT
 public:
     enum class Output {
-        Window,  // picture drawn by videoWidget(), sound on the default device
-        Headless // no picture and no sound, for tests and tools
+        // Picture drawn in videoWidget(), sound on the default device. On a
+        // platform without OpenGL widgets (offscreen, minimal) the widget is
+        // a plain black area and the movie runs without picture and sound.
+        Window,
+        Headless // no widget, no picture, no sound
     };
     // The control's numbering, kept because settings and lists store it.
     enum PlayStateValue { Stopped = 0, Paused = 1, Playing = 2 };
@@ -60,14 +63,15 @@ public:
     bool isSeeking() const { return mSeekTarget >= 0; }
     // The movie's own frame rate (container, else measured), 0 while unknown.
     double frameRate() const;
-    // The picture's display size, invalid while unknown.
+    // The picture's display size, invalid while unknown: mpv reports it a
+    // moment after fileLoaded(), together with videoSizeChanged().
     QSize pictureSize() const;
     // The size the picture is shown at: pictureSize() scaled by DisplaySize().
     QSize videoSize() const;
 
-    // The render widget for Window output (nullptr when Headless), made
-    // without a parent: the player window puts it into its layout. A movie
-    // starts opening only once the widget has been shown for the first time,
+    // The video area for Window output (nullptr when Headless), made without
+    // a parent: the player window puts it into its layout. When it draws, a
+    // movie starts opening only once it has been shown for the first time,
     // because mpv cannot start video without the widget's GL context.
     QWidget *videoWidget() const;
 
@@ -101,7 +105,8 @@ private:
     bool seekToFrame(double frame);
 
     MpvController *mController = nullptr;
-    QPointer<MpvWidget> mWidget;
+    QPointer<QWidget> mVideoArea;
+    QPointer<MpvWidget> mRenderer; // the video area when it draws
 
     QString mFileName;
     QSize mPictureSize;
