@@ -26,11 +26,17 @@ MpvWidget::MpvWidget(MpvController *controller, QWidget *parent)
 
 MpvWidget::~MpvWidget()
 {
+    releaseRender();
+}
+
+void MpvWidget::releaseRender()
+{
     if (!mRender)
         return;
     // mpv may still draw into our context while it lets go of it.
     makeCurrent();
     mpv_render_context_free(mRender);
+    mRender = nullptr;
     doneCurrent();
 }
 
@@ -46,6 +52,7 @@ void MpvWidget::initializeGL()
         mRender = nullptr;
         return;
     }
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvWidget::releaseRender, Qt::DirectConnection);
     mpv_render_context_set_update_callback(
         mRender, [](void *self) { static_cast<MpvWidget *>(self)->scheduleFrame(); }, this);
     emit renderReady();

@@ -30,6 +30,9 @@ protected:
 
 private:
     void scheduleFrame();
+    // Qt drops the GL context when the widget moves to another top-level
+    // window; mpv must let go of it first (video stops until the next movie).
+    void releaseRender();
 
     MpvController *mController;
     mpv_render_context *mRender = nullptr;
