@@ -39,6 +39,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     FormTable = new TFormTable(this);
     FormFileProperties = new TFormFileProperties(this);
     FormOperations = new TFormOperations(this);
+    connect(FormTable, &TFormTable::closedByUser, this, &TForm1::MenuShowTableClick);
 
     // Settings, language and the first document are handled on the first
     // tick, once the event loop runs and every window exists.

@@ -68,6 +68,7 @@ void TForm1::OpenDocument(const QString &path)
     ResetDocument();
     mDoc->SubFileName = path;
     const bool valid = ReadSubtitles(file, *mDoc);
+    ShowFPS();
     if (!valid)
         ShowMessage(this, u(Texts.NoValidFile), u(Texts.Error), MsgIcon::Exclamation);
     file.close();
