@@ -17,7 +17,9 @@ out="${1:-$here/samples/ukazka.avi}"
 font=/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf
 
 filter="null"
-if [ -f "$font" ] && ffmpeg -hide_banner -filters 2>/dev/null | grep -q ' drawtext '; then
+# The filter list is read whole: grep -q would close the pipe early and make
+# ffmpeg fail under pipefail.
+if [ -f "$font" ] && ffmpeg -hide_banner -filters 2>/dev/null | grep ' drawtext ' >/dev/null; then
   # The number drawn is the frame number the editor uses: time x 25, from 0.
   filter="drawtext=fontfile=$font:text='%{frame_num}':fontsize=48:fontcolor=white"
   filter="$filter:box=1:boxcolor=black@0.6:boxborderw=8:x=(w-tw)/2:y=h-th-24"

@@ -88,6 +88,9 @@ struct SubtitleFilterSettings {
 struct ProgramSettings {
     MainSettings Main;
     TFontOptions Font;
+    // The colour the preview actually uses; the font dialog changes only this
+    // one, and it is what gets written as Font/Color.
+    quint32 PreviewFontColor = 65535;
     TableSettings Table;
     PlayerSettings Player;
     DefaultPathSettings DefaultPath;

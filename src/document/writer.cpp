@@ -21,6 +21,14 @@ qsizetype ExtensionDot(const QString &path)
     return dot > slash ? dot : -1;
 }
 
+// A write that stored fewer bytes than asked without naming a system error
+// ran out of room (a full disk, a quota, a file-size limit).
+int WriteFailureCode(const QFileDevice &file, const QString &path)
+{
+    const int code = IOErrorCodeOf(file, path);
+    return code == NoIOError ? DiskFullCode : code;
+}
+
 int WriteThroughTemporaryFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
@@ -29,12 +37,12 @@ int WriteThroughTemporaryFile(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly))
         return IOErrorCodeOf(file, path);
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int code = IOErrorCodeOf(file, path);
+        const int code = WriteFailureCode(file, path);
         file.cancelWriting();
         return code;
     }
     if (!file.commit())
-        return IOErrorCodeOf(file, path);
+        return WriteFailureCode(file, path);
     return NoIOError;
 }
 
@@ -45,7 +53,7 @@ int WriteInPlace(const QString &path, const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return IOErrorCodeOf(file, path);
     if (file.write(bytes) != bytes.size() || !file.flush())
-        return IOErrorCodeOf(file, path);
+        return WriteFailureCode(file, path);
     return NoIOError;
 }
 

@@ -1,0 +1,57 @@
+#include "document/reader.h"
+#include "document/writer.h"
+#include "document_generator.h"
+#include "operations/overlap_repair.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace cuefold;
+
+namespace {
+
+void BM_ReadSubtitles(benchmark::State &state)
+{
+    const QByteArray bytes = SerializeDocument(*bench::GenerateDocument(), false);
+    auto doc = std::make_unique<Document>();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSubtitles(bytes, *doc, DisplayTimeRule{}));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ReadSubtitles)->Unit(benchmark::kMillisecond);
+
+void BM_SerializeDocument(benchmark::State &state)
+{
+    const auto doc = bench::GenerateDocument();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SerializeDocument(*doc, false));
+}
+BENCHMARK(BM_SerializeDocument)->Unit(benchmark::kMillisecond);
+
+void BM_SaveSubtitleFile(benchmark::State &state)
+{
+    const auto doc = bench::GenerateDocument();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("film.sub");
+    for (auto _ : state) {
+        if (WriteSubtitleFile(path, SerializeDocument(*doc, false)) != 0)
+            state.SkipWithError("writing failed");
+    }
+}
+BENCHMARK(BM_SaveSubtitleFile)->Unit(benchmark::kMillisecond);
+
+void BM_RepairOverlapPairs(benchmark::State &state)
+{
+    const auto original = bench::GenerateDocument(10);
+    auto doc = std::make_unique<Document>();
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc->SubLines = original->SubLines;
+        doc->LineCount = original->LineCount;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(RepairOverlapPairs(*doc));
+    }
+}
+BENCHMARK(BM_RepairOverlapPairs)->Unit(benchmark::kMicrosecond);
+
+} // namespace

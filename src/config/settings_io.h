@@ -1,0 +1,68 @@
+#pragma once
+
+#include "config/settings.h"
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <optional>
+
+namespace cuefold {
+
+class IniFile;
+
+// The settings file beside the executable: same folder and base name,
+// extension ".INI".
+QString SettingsFilePath(const QString &executablePath);
+
+struct SettingsReadResult {
+    // Language/Preferred was empty: the first language of the list has been
+    // chosen and the settings window should be shown before start-up goes on.
+    bool firstRun = false;
+};
+
+// Reads every preference key into `settings`. Keys whose condition is not met
+// (positions while SaveWindowPosition is 0, toolbar Top <= 1 or Left <= 10,
+// column widths of an invalid column order) leave the value in `settings`
+// alone, so callers pass the current settings in. Positions are stored as
+// read; the Clamp... functions below fit them to the desktop. Main/CodePage
+// is selected (CodePage::select) before the folder paths are decoded with it.
+SettingsReadResult ReadSettings(const IniFile &ini, ProgramSettings &settings);
+// Writes every preference key under the same conditions; skipped keys keep
+// their old value in `ini`. The language list is never written.
+void WriteSettings(IniFile &ini, const ProgramSettings &settings);
+
+// Reads the settings file into `settings`; false (settings untouched) when the
+// file cannot be read.
+bool ReadSettingsFile(const QString &path, ProgramSettings &settings, SettingsReadResult *result = nullptr);
+// Loads the file as it is now (so entries added by hand since start-up
+// survive), writes the settings into it and replaces it in one step.
+bool WriteSettingsFile(const QString &path, const ProgramSettings &settings, QString *errorText = nullptr);
+
+// Puts every column position outside 1..8 back to its own default; if the
+// eight then do not form a permutation of 1..8, resets all of them to 1..8
+// and returns false.
+bool CheckColumnOrder(std::array<int, TableColumnCount> &positions);
+
+// Toolbar positions at or below these limits mean "where the layout put it"
+// and are neither applied nor written.
+bool IsUsableToolBarTop(int top);
+bool IsUsableToolBarLeft(int left);
+
+// The folder used when SubtitleFilter/SubPath is empty; created if missing.
+QString DefaultSubtitleFolder();
+
+// Fitting stored positions to the desktop (the bounding box of all monitors).
+// Main window: nothing (open centred) when all four bounds are -1.
+std::optional<WindowBounds> ClampMainWindow(const WindowBounds &stored, QSize desktop);
+// Overview window: as the main window, but a too small size becomes 320 x 240.
+std::optional<WindowBounds> ClampTableWindow(const WindowBounds &stored, QSize desktop);
+// Tool windows (recalculation, analysis, test, range): nothing (system
+// default position) when Top or Left is negative; otherwise the window is
+// moved back inside the desktop, never above or left of it. The point is
+// (Left, Top).
+std::optional<QPoint> ClampToolWindow(int top, int left, QSize windowSize, QSize desktop);
+// Player window position as (Left, Top); never off the desktop.
+QPoint ClampPlayerPosition(int top, int left, QSize desktop);
+
+} // namespace cuefold

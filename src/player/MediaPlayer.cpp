@@ -1,0 +1,285 @@
+#include "player/MediaPlayer.h"
+
+#include "document/code_page.h"
+#include "player/MpvController.h"
+#include "player/MpvWidget.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cuefold {
+
+namespace {
+
+// What the video area shows before any movie has told its size.
+constexpr QSize NoMovieSize(320, 240);
+
+MpvController::Options playerOptions(MediaPlayer::Output output)
+{
+    // The end of a movie stays open on its last frame, as the control kept
+    // it; subtitles and audio files appear only when the program asks.
+    MpvController::Options options{
+        {"idle", "yes"},
+        {"keep-open", "yes"},
+        {"pause", "yes"},
+        {"sub-auto", "no"},
+        {"audio-file-auto", "no"},
+        {"input-default-bindings", "no"},
+        {"input-vo-keyboard", "no"},
+        {"osc", "no"},
+    };
+    if (output == MediaPlayer::Output::Headless)
+        options += {{"vo", "null"}, {"ao", "null"}};
+    else
+        options += {{"vo", "libmpv"}};
+    return options;
+}
+
+} // namespace
+
+MediaPlayer::MediaPlayer(Output output, QObject *parent)
+    : QObject(parent)
+    , mController(new MpvController(playerOptions(output), this))
+{
+    connect(mController, &MpvController::fileLoaded, this, &MediaPlayer::onFileLoaded);
+    connect(mController, &MpvController::commandReplied, this, &MediaPlayer::onSeekReplied);
+    connect(mController, &MpvController::playbackRestarted, this, &MediaPlayer::onPlaybackRestarted);
+    connect(mController, &MpvController::eofReachedChanged, this, &MediaPlayer::onEofReachedChanged);
+    connect(mController, &MpvController::videoSizeChanged, this, &MediaPlayer::onPictureSizeChanged);
+    if (output == Output::Window) {
+        mWidget = new MpvWidget(mController);
+        connect(mWidget, &MpvWidget::renderReady, this, &MediaPlayer::openWhenRenderReady);
+        applyVideoSize();
+    }
+}
+
+// The render context has to be gone before the core it draws for.
+MediaPlayer::~MediaPlayer()
+{
+    delete mWidget;
+}
+
+QWidget *MediaPlayer::videoWidget() const
+{
+    return mWidget;
+}
+
+void MediaPlayer::SetFileName(const QString &path)
+{
+    mFileName = path;
+    mOpenIssued = false;
+    mLoaded = false;
+    mStopped = true;
+    mSeekTarget = -1;
+    mSubtitlePath.clear();
+    mSubtitleAdded = false;
+    if (path.isEmpty())
+        mController->command({"stop"});
+    else
+        openWhenRenderReady();
+}
+
+void MediaPlayer::openWhenRenderReady()
+{
+    if (mFileName.isEmpty() || mOpenIssued || (mWidget && !mWidget->isRenderReady()))
+        return;
+    mOpenIssued = true;
+    mController->setFlag("pause", !mAutoStart);
+    mController->command({"loadfile", mFileName.toUtf8()});
+}
+
+void MediaPlayer::onFileLoaded()
+{
+    if (!mOpenIssued || mController->getString("path") != mFileName)
+        return; // a close or another movie overtook this load
+    mLoaded = true;
+    mStopped = !mAutoStart;
+    if (mSeekTarget >= 0 && !seekToFrame(mSeekTarget))
+        mSeekTarget = -1;
+    addSubtitleFile();
+    emit fileLoaded();
+}
+
+double MediaPlayer::frameRate() const
+{
+    if (!mLoaded)
+        return 0;
+    const double container = mController->getDouble("container-fps");
+    return container > 0 ? container : mController->getDouble("estimated-vf-fps");
+}
+
+double MediaPlayer::framesOf(double seconds) const
+{
+    return std::round(seconds * frameRate());
+}
+
+double MediaPlayer::CurrentPosition() const
+{
+    if (mSeekTarget >= 0)
+        return mSeekTarget;
+    return mLoaded ? framesOf(mController->getDouble("time-pos")) : 0;
+}
+
+double MediaPlayer::Duration() const
+{
+    return mLoaded ? framesOf(mController->getDouble("duration")) : 0;
+}
+
+// A seek before the movie has loaded is kept and carried out on loading.
+void MediaPlayer::SetCurrentPosition(double frame)
+{
+    if (mFileName.isEmpty())
+        return;
+    const double target = std::max(0.0, frame); // a movie has no frame before 0
+    const double old = CurrentPosition();
+    mSeekTarget = target;
+    if (mLoaded && !seekToFrame(target))
+        mSeekTarget = -1;
+    emit PositionChange(old, target);
+}
+
+bool MediaPlayer::seekToFrame(double frame)
+{
+    const double fps = frameRate();
+    if (fps <= 0)
+        return false;
+    mSeekAcknowledged = false;
+    return mController->commandAsync(++mSeekSerial,
+                                     {"seek", QByteArray::number(frame / fps, 'f', 6), "absolute+exact"});
+}
+
+// Restarts queued before mpv took up the latest seek belong to earlier
+// activity (the opening, an older seek) and must not end this one.
+void MediaPlayer::onSeekReplied(quint64 id, bool ok)
+{
+    if (id != mSeekSerial || mSeekTarget < 0)
+        return;
+    if (ok)
+        mSeekAcknowledged = true;
+    else
+        mSeekTarget = -1;
+}
+
+void MediaPlayer::onPlaybackRestarted()
+{
+    if (mSeekAcknowledged)
+        mSeekTarget = -1;
+    emit playbackRestarted();
+}
+
+int MediaPlayer::PlayState() const
+{
+    if (!mLoaded || mStopped)
+        return Stopped;
+    return mController->getFlag("pause", true) ? Paused : Playing;
+}
+
+void MediaPlayer::Play()
+{
+    if (!mLoaded)
+        return;
+    // At the end the control played the movie again from its start.
+    if (mController->getFlag("eof-reached"))
+        SetCurrentPosition(0);
+    mStopped = false;
+    mController->setFlag("pause", false);
+}
+
+void MediaPlayer::Pause()
+{
+    if (mLoaded)
+        mController->setFlag("pause", true);
+}
+
+void MediaPlayer::Stop()
+{
+    if (!mLoaded)
+        return;
+    mController->setFlag("pause", true);
+    mStopped = true;
+}
+
+void MediaPlayer::onEofReachedChanged(bool reached)
+{
+    if (!reached || !mLoaded)
+        return;
+    mStopped = true;
+    mSeekTarget = -1; // a seek past the end ends here, with no restart to wait for
+    if (mAutoRewind)
+        SetCurrentPosition(0);
+    emit endOfStream();
+}
+
+void MediaPlayer::SetDisplaySize(int size)
+{
+    if (size != NormalSize && size != HalfSize && size != DoubleSize)
+        return;
+    mDisplaySize = size;
+    applyVideoSize();
+}
+
+QSize MediaPlayer::pictureSize() const
+{
+    return mPictureSize.isValid() ? mPictureSize : QSize();
+}
+
+QSize MediaPlayer::videoSize() const
+{
+    const QSize base = mPictureSize.isValid() && !mPictureSize.isEmpty() ? mPictureSize : NoMovieSize;
+    switch (mDisplaySize) {
+    case HalfSize:
+        return base / 2;
+    case DoubleSize:
+        return base * 2;
+    default:
+        return base;
+    }
+}
+
+void MediaPlayer::onPictureSizeChanged(QSize size)
+{
+    mPictureSize = size;
+    applyVideoSize();
+}
+
+void MediaPlayer::applyVideoSize()
+{
+    const QSize size = videoSize();
+    if (mWidget)
+        mWidget->setFixedSize(size);
+    emit videoSizeChanged(size);
+}
+
+void MediaPlayer::showSubtitleFile(const QString &path)
+{
+    if (path != mSubtitlePath) {
+        if (mSubtitleAdded)
+            mController->command({"sub-remove"});
+        mSubtitlePath = path;
+        mSubtitleAdded = false;
+    }
+    if (!mLoaded)
+        return;
+    if (!mSubtitleAdded) {
+        addSubtitleFile();
+        return;
+    }
+    mController->setString("sub-codepage", CodePage::name());
+    mController->command({"sub-reload"});
+}
+
+// The file is in the program's code page, which mpv would otherwise guess.
+void MediaPlayer::addSubtitleFile()
+{
+    if (mSubtitlePath.isEmpty())
+        return;
+    mController->setString("sub-codepage", CodePage::name());
+    mSubtitleAdded = mController->command({"sub-add", mSubtitlePath.toUtf8(), "select"});
+}
+
+QString MediaPlayer::subtitleText() const
+{
+    return mController->getString("sub-text");
+}
+
+} // namespace cuefold

@@ -1,0 +1,75 @@
+#include "player/MpvWidget.h"
+
+#include "player/MpvController.h"
+
+#include <QMetaObject>
+#include <QOpenGLContext>
+#include <mpv/render_gl.h>
+
+namespace cuefold {
+
+namespace {
+
+void *glProcAddress(void *, const char *name)
+{
+    QOpenGLContext *context = QOpenGLContext::currentContext();
+    return context ? reinterpret_cast<void *>(context->getProcAddress(name)) : nullptr;
+}
+
+} // namespace
+
+MpvWidget::MpvWidget(MpvController *controller, QWidget *parent)
+    : QOpenGLWidget(parent)
+    , mController(controller)
+{
+}
+
+MpvWidget::~MpvWidget()
+{
+    if (!mRender)
+        return;
+    // mpv may still draw into our context while it lets go of it.
+    makeCurrent();
+    mpv_render_context_free(mRender);
+    doneCurrent();
+}
+
+void MpvWidget::initializeGL()
+{
+    mpv_opengl_init_params glInit{&glProcAddress, nullptr};
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_API_TYPE, const_cast<char *>(MPV_RENDER_API_TYPE_OPENGL)},
+        {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &glInit},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    if (mpv_render_context_create(&mRender, mController->handle(), params) < 0) {
+        mRender = nullptr;
+        return;
+    }
+    mpv_render_context_set_update_callback(
+        mRender, [](void *self) { static_cast<MpvWidget *>(self)->scheduleFrame(); }, this);
+    emit renderReady();
+}
+
+// Runs on mpv's thread: hand the repaint to the GUI thread.
+void MpvWidget::scheduleFrame()
+{
+    QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection);
+}
+
+void MpvWidget::paintGL()
+{
+    if (!mRender)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    mpv_opengl_fbo fbo{int(defaultFramebufferObject()), int(width() * ratio), int(height() * ratio), 0};
+    int flipY = 1;
+    mpv_render_param params[] = {
+        {MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
+        {MPV_RENDER_PARAM_FLIP_Y, &flipY},
+        {MPV_RENDER_PARAM_INVALID, nullptr},
+    };
+    mpv_render_context_render(mRender, params);
+}
+
+} // namespace cuefold

@@ -1,0 +1,148 @@
+#include "document/document.h"
+#include "operations/overlap_repair.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+using namespace cuefold;
+
+namespace {
+
+struct Span { double from, last; quint8 find = 0, lock = 0; };
+
+std::unique_ptr<Document> DocumentOf(const std::vector<Span> &spans)
+{
+    auto doc = std::make_unique<Document>();
+    doc->reset();
+    int i = 0;
+    for (const Span &s : spans) {
+        TSubLine &l = doc->SubLines[++i];
+        l.From = s.from;
+        l.Last = s.last;
+        l.Find = s.find;
+        l.Lock = s.lock;
+    }
+    doc->LineCount = i;
+    doc->CurrentLine = 1;
+    return doc;
+}
+
+TEST(OverlapRepair, Pairs)
+{
+    struct Case {
+        const char *name;
+        std::vector<Span> before, after;
+        std::vector<QByteArray> ferr, lerr;
+        bool changed;
+        int overlaps;
+        std::vector<int> rows;
+    };
+    const Case cases[] = {
+        {"b starts inside a", {{100, 200}, {150, 250}}, {{100, 200}, {200, 250}},
+         {"", "!? 150"}, {"", ""}, true, 1, {2}},
+        {"b inside a's end", {{100, 200}, {120, 180}}, {{100, 120}, {120, 180}},
+         {"", ""}, {"!? 200", ""}, true, 1, {1}},
+        {"no overlap", {{100, 200}, {202, 250}}, {{100, 200}, {202, 250}},
+         {"", ""}, {"", ""}, false, 0, {}},
+        {"touching", {{100, 200}, {200, 250}}, {{100, 200}, {200, 250}},
+         {"", ""}, {"", ""}, false, 0, {}},
+        {"faulty a", {{100, 200, 1}, {150, 250}}, {{100, 200}, {150, 250}},
+         {"", ""}, {"", ""}, false, 0, {}},
+        {"faulty b", {{100, 200}, {150, 250, 1}}, {{100, 200}, {150, 250}},
+         {"", ""}, {"", ""}, false, 0, {}},
+        {"locks ignored", {{100, 200, 0, 1}, {150, 250, 0, 1}}, {{100, 200}, {200, 250}},
+         {"", "!? 150"}, {"", ""}, true, 1, {2}},
+        // Out of order: a's end follows b's start back before a's own start.
+        {"b starts before a", {{100, 200}, {50, 150}}, {{100, 50}, {50, 150}},
+         {"", ""}, {"!? 200", ""}, true, 1, {1}},
+        {"a ends before it starts", {{100, 90}, {150, 250}}, {{100, 150}, {150, 250}},
+         {"", ""}, {"!? 90", ""}, true, 1, {1}},
+        {"notes of fractions are whole", {{100, 200.5}, {150.5, 250}}, {{100, 200.5}, {200.5, 250}},
+         {"", "!? 151"}, {"", ""}, true, 1, {2}},
+        {"chain", {{100, 200}, {150, 300}, {250, 400}}, {{100, 200}, {200, 300}, {300, 400}},
+         {"", "!? 150", "!? 250"}, {"", "", ""}, true, 2, {2, 3}},
+        {"one subtitle", {{100, 200}}, {{100, 200}}, {""}, {""}, false, 0, {}},
+    };
+    for (const Case &c : cases) {
+        auto doc = DocumentOf(c.before);
+        std::vector<int> rows;
+        const bool changed = RepairOverlapPairs(*doc, [&](int row) { rows.push_back(row); });
+        EXPECT_EQ(changed, c.changed) << c.name;
+        EXPECT_EQ(doc->OverlapCount, c.overlaps) << c.name;
+        EXPECT_EQ(doc->OverlapReviewActive, c.overlaps > 0) << c.name;
+        EXPECT_EQ(rows, c.rows) << c.name;
+        for (int i = 1; i <= doc->LineCount; ++i) {
+            EXPECT_EQ(doc->SubLines[i].From, c.after[i - 1].from) << c.name << " line " << i;
+            EXPECT_EQ(doc->SubLines[i].Last, c.after[i - 1].last) << c.name << " line " << i;
+            EXPECT_EQ(doc->SubLines[i].FErr, c.ferr[i - 1]) << c.name << " line " << i;
+            EXPECT_EQ(doc->SubLines[i].LErr, c.lerr[i - 1]) << c.name << " line " << i;
+        }
+    }
+}
+
+TEST(OverlapRepair, SecondRunChangesNothingButStillCounts)
+{
+    auto doc = DocumentOf({{100, 200}, {150, 250}, {300, 400}});
+    ASSERT_TRUE(RepairOverlapPairs(*doc));
+    EXPECT_FALSE(RepairOverlapPairs(*doc));
+    EXPECT_EQ(doc->OverlapCount, 1);
+    EXPECT_TRUE(doc->OverlapReviewActive);
+}
+
+TEST(OverlapRepair, ANoteReplacesTheRawFieldText)
+{
+    auto doc = DocumentOf({{100, 200}, {150, 250}});
+    doc->SubLines[2].FErr = "old raw";
+    RepairOverlapPairs(*doc);
+    EXPECT_EQ(doc->SubLines[2].FErr, "!? 150");
+}
+
+TEST(OverlapRepair, AcceptedNotesAreNoLongerCounted)
+{
+    auto doc = DocumentOf({{100, 200}, {150, 250}});
+    RepairOverlapPairs(*doc);
+    doc->SubLines[2].FErr.clear(); // what accepting does
+    EXPECT_FALSE(RepairOverlapPairs(*doc));
+    EXPECT_EQ(doc->OverlapCount, 0);
+    EXPECT_TRUE(doc->OverlapReviewActive); // cleared only by accepting
+}
+
+TEST(OverlapRepair, FindNextRepair)
+{
+    auto doc = DocumentOf({{10, 20}, {100, 200}, {150, 250}, {300, 400}, {350, 360}});
+    EXPECT_EQ(FindNextRepair(*doc, 0), 0); // no review before a repair
+    RepairOverlapPairs(*doc);
+    // Notes: line 3 (start moved) and line 4 (end cut to 350).
+    const int cases[][2] = {{0, 3}, {1, 3}, {2, 3}, {3, 4}, {4, 0}, {5, 0}, {-7, 3}};
+    for (const auto &c : cases)
+        EXPECT_EQ(FindNextRepair(*doc, c[0]), c[1]) << "after " << c[0];
+    doc->OverlapReviewActive = false;
+    EXPECT_EQ(FindNextRepair(*doc, 0), 0);
+}
+
+TEST(OverlapRepair, NotesAnywhereInTheRawTexts)
+{
+    TSubLine l;
+    EXPECT_FALSE(HasRepairNote(l));
+    l.LErr = "x !? 5";
+    EXPECT_TRUE(HasRepairNote(l));
+    l.LErr = "!?5";
+    EXPECT_FALSE(HasRepairNote(l));
+    l.FErr = "!? 7";
+    EXPECT_TRUE(HasRepairNote(l));
+}
+
+TEST(OverlapRepair, AcceptFollowsTheCurrentSubtitle)
+{
+    auto doc = DocumentOf({{100, 200}, {150, 250}});
+    RepairOverlapPairs(*doc);
+    doc->CurrentLine = 1;
+    EXPECT_FALSE(CanAcceptRepair(*doc));
+    doc->CurrentLine = 2;
+    EXPECT_TRUE(CanAcceptRepair(*doc));
+    doc->CurrentLine = -1;
+    EXPECT_FALSE(CanAcceptRepair(*doc));
+}
+
+} // namespace

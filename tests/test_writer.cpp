@@ -1,0 +1,305 @@
+#include "config/language_table.h"
+#include "document/io_error.h"
+#include "document/writer.h"
+#include "io_test_support.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace cuefold;
+using namespace cuefold::testing;
+
+namespace {
+
+class WriterTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        LoadDefaultTexts();
+        ASSERT_TRUE(dir.isValid());
+    }
+    QString path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir dir;
+};
+
+std::unique_ptr<Document> DocumentOf(std::initializer_list<TSubLine> lines)
+{
+    auto doc = std::make_unique<Document>();
+    doc->reset();
+    int i = 0;
+    for (const TSubLine &l : lines)
+        doc->SubLines[++i] = l;
+    doc->LineCount = i;
+    return doc;
+}
+
+TSubLine Line(double from, double last, const char *text, quint8 lock = 0)
+{
+    TSubLine l;
+    l.From = from;
+    l.Last = last;
+    l.Text = text;
+    l.Lock = lock;
+    return l;
+}
+
+TEST(WriterFormat, LinesAndLockMarks)
+{
+    struct Case { TSubLine line; bool noLock; QByteArray expected; };
+    const Case cases[] = {
+        {Line(1200, 1275.5, "Ahoj|sv\xECte", 1), false, "{1200}{1276}}Ahoj|sv\xECte"},
+        {Line(1200, 1275.5, "Ahoj|sv\xECte", 1), true, "{1200}{1276}Ahoj|sv\xECte"},
+        {Line(1200, 1274.5, "a"), false, "{1200}{1275}a"},
+        {Line(-1, -1, "x"), false, "{-1}{-1}x"},
+        {Line(10.4, 20.6, ""), false, "{10}{21}"},
+        {Line(10, 20, "}a", 1), false, "{10}{20}}}a"},
+        {Line(10, 20, "{y:i}b"), false, "{10}{20}{y:i}b"},
+    };
+    for (const Case &c : cases) {
+        const auto doc = DocumentOf({c.line});
+        EXPECT_EQ(FormatLine(*doc, 1, c.noLock), c.expected);
+    }
+}
+
+TEST(WriterFormat, WholeDocument)
+{
+    struct Case { std::unique_ptr<Document> doc; bool exportMode; QByteArray expected; };
+    Case cases[] = {
+        {DocumentOf({Line(1, 1, "")}), false, "{1}{1}\r\n"},
+        {DocumentOf({Line(1, 1, "25", 1), Line(10, 20, "a", 1)}), false, "{1}{1}25\r\n{10}{20}}a\r\n"},
+        {DocumentOf({Line(0, 0, "25", 1), Line(10, 20, "a", 1)}), false, "{0}{0}25\r\n{10}{20}}a\r\n"},
+        {DocumentOf({Line(1, 1, "25", 1), Line(10, 20, "a", 1)}), true, "{1}{1}25\r\n{10}{20}a\r\n"},
+        {DocumentOf({Line(1, 2, "x", 1)}), false, "{1}{2}}x\r\n"},  // not a frame-rate subtitle
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(SerializeDocument(*c.doc, c.exportMode), c.expected) << c.expected.constData();
+
+    // Text goes out byte for byte, NUL included.
+    auto nul = DocumentOf({Line(5, 6, "")});
+    nul->SubLines[1].Text = QByteArray("a\0b", 3);
+    EXPECT_EQ(SerializeDocument(*nul, false), QByteArray("{5}{6}a\0b\r\n", 11));
+}
+
+TEST(WriterFormat, GoldenFilesSaveAndExport)
+{
+    const auto doc = ReadBytes(FileBytes(TestDataPath("golden_input.sub")));
+    EXPECT_EQ(SerializeDocument(*doc, false), FileBytes(TestDataPath("golden_saved.sub")));
+    EXPECT_EQ(SerializeDocument(*doc, true), FileBytes(TestDataPath("golden_exported.sub")));
+    // What was saved reads back to the same lines.
+    const QByteArray saved = FileBytes(TestDataPath("golden_saved.sub"));
+    EXPECT_EQ(SerializeDocument(*ReadBytes(saved), false), saved);
+}
+
+TEST_F(WriterTest, WritesNewAndExistingFiles)
+{
+    const QString target = path("film.sub");
+    ASSERT_EQ(WriteSubtitleFile(target, "{1}{2}a\r\n"), NoIOError);
+    EXPECT_EQ(FileBytes(target), "{1}{2}a\r\n");
+    ASSERT_EQ(WriteSubtitleFile(target, "{3}{4}b\r\n"), NoIOError);
+    EXPECT_EQ(FileBytes(target), "{3}{4}b\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"film.sub"});
+}
+
+TEST_F(WriterTest, ThreeSavesLeaveThreeBackupsOldestFirst)
+{
+    const QString target = path("film.sub");
+    WriteBytes(target, "version 0");
+    for (int version = 1; version <= 3; ++version) {
+        const BackupResult backup = CreateBackup(target, true);
+        ASSERT_TRUE(backup.ok());
+        EXPECT_EQ(backup.BackupName, path("film.BAK.") + QString::number(version - 1));
+        EXPECT_FALSE(QFileInfo::exists(target)); // moved, not copied
+        ASSERT_EQ(WriteSubtitleFile(target, "version " + QByteArray::number(version)), NoIOError);
+    }
+    EXPECT_EQ(FileBytes(path("film.BAK.0")), "version 0");
+    EXPECT_EQ(FileBytes(path("film.BAK.1")), "version 1");
+    EXPECT_EQ(FileBytes(path("film.BAK.2")), "version 2");
+    EXPECT_EQ(FileBytes(target), "version 3");
+}
+
+TEST_F(WriterTest, BackupOnlyWhenEnabledAndPresent)
+{
+    const QString target = path("film.sub");
+    EXPECT_TRUE(CreateBackup(target, true).ok());       // nothing to keep
+    WriteBytes(target, "old");
+    EXPECT_TRUE(CreateBackup(target, false).ok());
+    EXPECT_EQ(FileBytes(target), "old");
+    EXPECT_FALSE(QFileInfo::exists(path("film.BAK.0")));
+}
+
+TEST_F(WriterTest, BackupNumbersRunOutAt999)
+{
+    const QString target = path("film.sub");
+    WriteBytes(target, "old");
+    for (int n = 0; n < MaxBackupCount; ++n)
+        WriteBytes(path("film.BAK.") + QString::number(n), "");
+    const BackupResult backup = CreateBackup(target, true);
+    EXPECT_EQ(backup.Status, BackupStatus::TooManyBackups);
+    EXPECT_EQ(BackupErrorText(backup), "Too many BAK files, dude!");
+    EXPECT_EQ(FileBytes(target), "old");
+    EXPECT_FALSE(QFileInfo::exists(path("film.BAK.999")));
+
+    QFile::remove(path("film.BAK.500"));              // a gap is reused
+    EXPECT_EQ(CreateBackup(target, true).BackupName, path("film.BAK.500"));
+}
+
+TEST(WriterBackupName, ExtensionBecomesBak)
+{
+    const struct { const char *path, *stem; } cases[] = {
+        {"/d/film.sub", "/d/film.BAK"},
+        {"/d/film.tar.TXT", "/d/film.tar.BAK"},
+        {"/d/film", "/d/film.BAK"},
+        {"/d.x/film", "/d.x/film.BAK"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(BackupStem(c.path), QString(c.stem));
+}
+
+TEST_F(WriterTest, ReadOnlyTargetIsAccessDenied)
+{
+    const QString target = path("film.sub");
+    WriteBytes(target, "old");
+    ImmutableFile readOnly(target);
+    if (!readOnly.active()) {
+        if (geteuid() == 0)
+            GTEST_SKIP() << "no immutable files here, and root ignores permission bits";
+        QFile::setPermissions(target, QFile::ReadOwner);
+    }
+    const int code = WriteSubtitleFile(target, "new");
+    EXPECT_EQ(code, AccessDeniedCode);
+    EXPECT_EQ(IOErrorText(code, Texts.IOError), "Vstupn\xEC/V\xFDstupn\xED chyba 5: P\xF8\xEDstup odep\xF8" "en");
+    EXPECT_EQ(FileBytes(target), "old");
+
+    const BackupResult backup = CreateBackup(target, true);
+    if (readOnly.active()) { // an immutable file cannot be renamed either
+        EXPECT_EQ(backup.Status, BackupStatus::RenameFailed);
+        EXPECT_EQ(BackupErrorText(backup), Texts.BakNotCreated + ' ' + path("film.BAK.0").toLatin1());
+    }
+}
+
+TEST_F(WriterTest, FolderTargetIsAccessDenied)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir("film.sub"));
+    EXPECT_EQ(WriteSubtitleFile(path("film.sub"), "x"), AccessDeniedCode);
+    EXPECT_TRUE(QFileInfo(path("film.sub")).isDir());
+}
+
+TEST_F(WriterTest, MissingFolderIsPathNotFound)
+{
+    const int code = WriteSubtitleFile(path("missing/film.sub"), "x");
+    EXPECT_EQ(code, PathNotFoundCode);
+    EXPECT_EQ(IOErrorText(code, Texts.IOError), "Vstupn\xEC/V\xFDstupn\xED chyba 3: Cesta nebyla nalezena");
+}
+
+TEST(WriterDevice, FullDiskIsReported)
+{
+    LoadDefaultTexts();
+    if (!QFileInfo::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    const int code = WriteSubtitleFile("/dev/full", "{1}{1}\r\n");
+    EXPECT_EQ(code, DiskFullCode);
+    EXPECT_EQ(IOErrorText(code, Texts.IOError), "Vstupn\xEC/V\xFDstupn\xED chyba 101: Pln\xFD disk");
+    EXPECT_TRUE(QFileInfo("/dev/full").exists()); // a device is written, never replaced
+}
+
+// Lowers the largest file this process may write, so that a write fails
+// half-way as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit saved_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+
+TEST_F(WriterTest, FailedWriteLeavesTheOldFileWhole)
+{
+    const QString target = path("film.sub");
+    WriteBytes(target, "old contents\r\n");
+    int code;
+    {
+        FileSizeLimit limit(1024);
+        code = WriteSubtitleFile(target, QByteArray(64 * 1024, 'x'));
+    }
+    EXPECT_EQ(code, DiskFullCode); // a short write is a full disk
+    EXPECT_EQ(IOErrorText(code, Texts.IOError), "Vstupn\xEC/V\xFDstupn\xED chyba 101: Pln\xFD disk");
+    EXPECT_EQ(FileBytes(target), "old contents\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"film.sub"}); // no leftovers
+}
+
+TEST(WriterErrors, TextForEveryCode)
+{
+    LoadDefaultTexts();
+    const struct { int code; const QByteArray *text; } cases[] = {
+        {2, &Texts.FileNotFound}, {3, &Texts.PathNotFound}, {5, &Texts.AccessDenied},
+        {32, &Texts.SharingViolation}, {100, &Texts.EndOfFile}, {101, &Texts.DiskFull},
+        {102, &Texts.FileVariableNotAssigned}, {103, &Texts.FileNotOpen},
+        {104, &Texts.FileNotOpenForInput}, {105, &Texts.FileNotOpenForOutput},
+        {106, &Texts.ErrorInFormattedInput}, {107, &Texts.FileAlreadyOpen},
+        {0, &Texts.CommonError}, {1, &Texts.CommonError}, {108, &Texts.CommonError},
+        {1027, &Texts.CommonError}, {-3, &Texts.CommonError},
+    };
+    for (const auto &c : cases) {
+        EXPECT_FALSE(c.text->isEmpty()) << c.code;
+        EXPECT_EQ(IOErrorText(c.code, "Chyba"), "Chyba " + QByteArray::number(c.code) + ": " + *c.text);
+    }
+}
+
+TEST(WriterErrors, SystemErrorsMapToCodes)
+{
+    const QString inExistingFolder = QDir::tempPath() + "/film.sub";
+    const struct { int error; QString path; int code; } cases[] = {
+        {ENOENT, inExistingFolder, FileNotFoundCode},
+        {ENOENT, "/nonexistent-folder-cuefold/film.sub", PathNotFoundCode},
+        {ENOTDIR, inExistingFolder, PathNotFoundCode},
+        {EACCES, inExistingFolder, AccessDeniedCode},
+        {EPERM, inExistingFolder, AccessDeniedCode},
+        {EROFS, inExistingFolder, AccessDeniedCode},
+        {EBUSY, inExistingFolder, SharingViolationCode},
+        {ETXTBSY, inExistingFolder, SharingViolationCode},
+        {ENOSPC, inExistingFolder, DiskFullCode},
+        {EDQUOT, inExistingFolder, DiskFullCode},
+        {EFBIG, inExistingFolder, OtherIOErrorBase + EFBIG},
+        {EIO, inExistingFolder, OtherIOErrorBase + EIO},
+        {0, inExistingFolder, OtherIOErrorBase},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(IOErrorCodeFromErrno(c.error, c.path), c.code) << c.error;
+}
+
+TEST(WriterSaveName, Completion)
+{
+    const struct { const char *name, *completed; } cases[] = {
+        {"/d/film", "/d/film.TXT"},
+        {"/d/film..TXT", "/d/film.TXT"},
+        {"/d/film.sub", "/d/film.sub"},
+        {"/d/film.TXT", "/d/film.TXT"},
+        {"/d/film..txt", "/d/film..txt"},   // compared case-sensitively
+        {"/d.x/film", "/d.x/film.TXT"},
+        {"/d/a..TXT..TXT", "/d/a.TXT..TXT"}, // only the first occurrence
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CompleteSaveName(c.name, ".TXT"), QString(c.completed)) << c.name;
+}
+
+} // namespace
