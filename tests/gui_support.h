@@ -98,12 +98,14 @@ protected:
         form = std::make_unique<TForm1>(mIni, file);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         ASSERT_TRUE(QTest::qWaitFor([this] { return form->doc().isLoaded(); }, 5000));
-        if (!file.isEmpty())
+        if (!file.isEmpty()) {
             ASSERT_TRUE(QTest::qWaitFor([this] { return !propertiesShown.empty() || !messages.empty(); }, 5000));
+        }
         QApplication::processEvents();
+        // Key events and focus need the window active, not just shown.
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     void startWith(const QByteArray &contents, const char *name = "film.sub")
@@ -118,8 +120,9 @@ protected:
     void typeInto(QLineEdit *edit, const QString &text, bool leave = true)
     {
         edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClick(edit, Qt::Key_End);
+        for (qsizetype n = edit->text().size(); n > 0; --n)
+            QTest::keyClick(edit, Qt::Key_Backspace);
         typeText(edit, text);
         if (leave)
             QTest::keyClick(edit, Qt::Key_Return);

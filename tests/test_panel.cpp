@@ -20,8 +20,6 @@ protected:
     {
         MainWindowFixture::SetUp();
         startWith(FiveLines);
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 };
 

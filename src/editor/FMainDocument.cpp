@@ -70,10 +70,13 @@ void TForm1::NewDocument()
 void TForm1::ShowLine(int index, int mode)
 {
     Document &d = *mDoc;
-    mFromTexts.stored.clear();
-    mLastTexts.stored.clear();
-    mTextTexts.stored.clear();
+    // The stored texts are renewed only when the panel is redrawn: a field
+    // emptied while the same subtitle is shown again must still differ from
+    // them, or the typing would be lost.
     if (index < 1 || index > d.LineCount) {
+        mFromTexts.stored.clear();
+        mLastTexts.stored.clear();
+        mTextTexts.stored.clear();
         EditCurrentLineIndex->setText(QStringLiteral("?"));
         EditFrameFrom->clear();
         EditFrameLast->clear();
