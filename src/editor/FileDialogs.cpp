@@ -1,0 +1,58 @@
+#include "editor/FileDialogs.h"
+#include "document/code_page.h"
+
+#include <QFileDialog>
+
+namespace cuefold {
+
+namespace {
+
+FileDialogHandler &handler()
+{
+    static FileDialogHandler h;
+    return h;
+}
+
+} // namespace
+
+void SetFileDialogHandler(FileDialogHandler h)
+{
+    handler() = std::move(h);
+}
+
+QStringList NameFilters(const QByteArray &filter)
+{
+    QStringList result;
+    const QStringList parts = CodePage::toUnicode(filter).split(QLatin1Char('|'));
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString &p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            patterns << p.toLower();
+            if (p.toUpper() != p.toLower())
+                patterns << p.toUpper();
+        }
+        patterns.removeDuplicates();
+        result << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return result;
+}
+
+QString AskFileName(QWidget *parent, const FileDialogRequest &r)
+{
+    if (handler())
+        return handler()(r);
+    QFileDialog dialog(parent, r.title, r.folder);
+    dialog.setNameFilters(NameFilters(r.filter));
+    if (r.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // Overwriting is confirmed by the program itself, and only when no backup is kept.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace cuefold

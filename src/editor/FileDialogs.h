@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace cuefold {
+
+struct FileDialogRequest {
+    bool save = false;
+    QString title;
+    QByteArray filter; // "Description|*.A;*.B|Other|*.*" in the program's code page
+    QString folder;
+};
+
+// File dialogs go through here so tests can answer them; an empty result
+// means the user cancelled.
+using FileDialogHandler = std::function<QString(const FileDialogRequest &)>;
+
+QString AskFileName(QWidget *parent, const FileDialogRequest &request);
+void SetFileDialogHandler(FileDialogHandler handler);
+
+// "Desc|*.A;*.B|..." as Qt name filters, patterns matched in either letter case.
+QStringList NameFilters(const QByteArray &filter);
+
+} // namespace cuefold

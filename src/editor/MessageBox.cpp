@@ -1,0 +1,81 @@
+#include "editor/MessageBox.h"
+
+#include <QMessageBox>
+
+namespace cuefold {
+
+namespace {
+
+MessageHandler &handler()
+{
+    static MessageHandler h;
+    return h;
+}
+
+QMessageBox::Icon toQt(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Stop: return QMessageBox::Critical;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton toQt(MsgResult r)
+{
+    switch (r) {
+    case MsgResult::Ok: return QMessageBox::Ok;
+    case MsgResult::Yes: return QMessageBox::Yes;
+    case MsgResult::No: return QMessageBox::No;
+    case MsgResult::Retry: return QMessageBox::Retry;
+    case MsgResult::Cancel: return QMessageBox::Cancel;
+    }
+    return QMessageBox::NoButton;
+}
+
+MsgResult fromQt(int button, MsgButtons buttons)
+{
+    switch (button) {
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Retry: return MsgResult::Retry;
+    case QMessageBox::Cancel: return MsgResult::Cancel;
+    case QMessageBox::Ok: return MsgResult::Ok;
+    default: break;
+    }
+    // Closed with Esc or the close box: the safe answer.
+    return buttons == MsgButtons::YesNo ? MsgResult::No
+         : buttons == MsgButtons::RetryCancel ? MsgResult::Cancel : MsgResult::Ok;
+}
+
+} // namespace
+
+void SetMessageHandler(MessageHandler h)
+{
+    handler() = std::move(h);
+}
+
+MsgResult ShowMessage(QWidget *parent, const MessageRequest &r)
+{
+    if (handler())
+        return handler()(r);
+    QMessageBox box(toQt(r.icon), r.caption, r.text, QMessageBox::NoButton, parent);
+    switch (r.buttons) {
+    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    }
+    box.setDefaultButton(toQt(r.defaultButton));
+    return fromQt(box.exec(), r.buttons);
+}
+
+MsgResult ShowMessage(QWidget *parent, const QString &text, const QString &caption,
+                      MsgIcon icon, MsgButtons buttons, MsgResult defaultButton)
+{
+    return ShowMessage(parent, MessageRequest{text, caption, icon, buttons, defaultButton});
+}
+
+} // namespace cuefold

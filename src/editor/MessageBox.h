@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace cuefold {
+
+enum class MsgIcon { None, Information, Question, Exclamation, Stop };
+enum class MsgButtons { Ok, YesNo, RetryCancel };
+enum class MsgResult { Ok, Yes, No, Retry, Cancel };
+
+struct MessageRequest {
+    QString text;
+    QString caption;
+    MsgIcon icon = MsgIcon::None;
+    MsgButtons buttons = MsgButtons::Ok;
+    MsgResult defaultButton = MsgResult::Ok;
+};
+
+// Every message box of the program goes through here, so tests can answer
+// them with a scripted handler instead of a modal window.
+using MessageHandler = std::function<MsgResult(const MessageRequest &)>;
+
+MsgResult ShowMessage(QWidget *parent, const MessageRequest &request);
+MsgResult ShowMessage(QWidget *parent, const QString &text, const QString &caption,
+                      MsgIcon icon, MsgButtons buttons = MsgButtons::Ok,
+                      MsgResult defaultButton = MsgResult::Ok);
+
+// Installs a handler; an empty one restores the real message boxes.
+void SetMessageHandler(MessageHandler handler);
+
+} // namespace cuefold

@@ -1,0 +1,154 @@
+#include "search/FProperties.h"
+
+#include "config/language_table.h"
+#include "document/code_page.h"
+#include "document/document.h"
+#include "search/statistics.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace cuefold {
+
+namespace {
+
+QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
+
+template<typename W>
+W *named(QWidget *parent, const char *name)
+{
+    auto *w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    return w;
+}
+
+QGroupBox *group(QWidget *parent, const char *name, std::initializer_list<QWidget *> children)
+{
+    auto *box = named<QGroupBox>(parent, name);
+    auto *layout = new QVBoxLayout(box);
+    for (QWidget *w : children) {
+        w->setParent(box);
+        layout->addWidget(w);
+    }
+    return box;
+}
+
+} // namespace
+
+TFormFileProperties::TFormFileProperties(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormFileProperties"));
+    setModal(true);
+    EditSUBSFullPath = named<QLineEdit>(this, "EditSUBSFullPath");
+    EditSUBSFullPath->setReadOnly(true);
+    LabelFileSize = named<QLabel>(this, "LabelFileSize");
+    LabelFileAttributes = named<QLabel>(this, "LabelFileAttributes");
+    LabelSyntaxErrors = named<QLabel>(this, "LabelSyntaxErrors");
+    LabelRecalculatedLines = named<QLabel>(this, "LabelRecalculatedLines");
+    LabelOverlaps = named<QLabel>(this, "LabelOverlaps");
+    GroupBoxReadFile = group(this, "GroupBoxReadFile", {EditSUBSFullPath, LabelFileSize, LabelFileAttributes,
+                                                        LabelSyntaxErrors, LabelRecalculatedLines, LabelOverlaps});
+    LabelFPS = named<QLabel>(this, "LabelFPS");
+    LabelLines = named<QLabel>(this, "LabelLines");
+    LabelEmptyLines = named<QLabel>(this, "LabelEmptyLines");
+    LabelLockLines = named<QLabel>(this, "LabelLockLines");
+    LabelMarkLines = named<QLabel>(this, "LabelMarkLines");
+    LabelChangedLines = named<QLabel>(this, "LabelChangedLines");
+    GroupBoxEditor = group(this, "GroupBoxEditor", {LabelFPS, LabelLines, LabelEmptyLines, LabelLockLines,
+                                                    LabelMarkLines, LabelChangedLines});
+    LabelDirectShow = named<QLabel>(this, "LabelDirectShow");
+    LabelAuxFolder = named<QLabel>(this, "LabelAuxFolder");
+    EditAVISFullPath = named<QLineEdit>(this, "EditAVISFullPath");
+    EditAVISFullPath->setReadOnly(true);
+    ButtonMovieShellProperties = named<QPushButton>(this, "ButtonMovieShellProperties");
+    GroupBoxPlayer = group(this, "GroupBoxPlayer", {LabelDirectShow, LabelAuxFolder, EditAVISFullPath,
+                                                    ButtonMovieShellProperties});
+    // The movie belongs to the player; until one is loaded its row stays off.
+    EditAVISFullPath->setEnabled(false);
+    ButtonMovieShellProperties->setEnabled(false);
+
+    mButtonRow = new QWidget(this);
+    mButtonRow->setMinimumHeight(36);
+    ButtonOK = named<QPushButton>(mButtonRow, "ButtonOK");
+    ButtonOK->setDefault(true);
+    ButtonPlay = named<QPushButton>(mButtonRow, "ButtonPlay");
+    ButtonPlay->hide();
+    connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(GroupBoxReadFile);
+    layout->addWidget(GroupBoxEditor);
+    layout->addWidget(GroupBoxPlayer);
+    layout->addWidget(mButtonRow);
+    setMinimumWidth(420);
+}
+
+QLabel *TFormFileProperties::label(const char *name) const
+{
+    return findChild<QLabel *>(QString::fromLatin1(name));
+}
+
+void TFormFileProperties::retranslate()
+{
+    GroupBoxReadFile->setTitle(u(Texts.FileReadFile));
+    GroupBoxEditor->setTitle(u(Texts.OptionsGroupBoxEditorCaption));
+    GroupBoxPlayer->setTitle(u(Texts.OptionsGroupBoxPlayerCaption));
+    ButtonMovieShellProperties->setText(u(Texts.FileMovieFile));
+    ButtonOK->setText(u(Texts.OK));
+}
+
+void TFormFileProperties::fill(Document &doc, const QString &shortName)
+{
+    const FileStatistics stats = CollectStatistics(doc);
+    const PropertyLabels labels = ComposePropertyLabels(stats);
+    setWindowTitle(shortName);
+    EditSUBSFullPath->setText(doc.SubFileName);
+    EditSUBSFullPath->setEnabled(!doc.SubFileName.isEmpty());
+    LabelFileSize->setText(u(labels.FileSize));
+    LabelFileAttributes->setText(u(labels.FileAttributes));
+    LabelSyntaxErrors->setText(u(labels.SyntaxErrors));
+    LabelRecalculatedLines->setText(u(labels.RecalculatedLines));
+    LabelOverlaps->setText(u(labels.Overlaps));
+    LabelFPS->setText(u(labels.FPS));
+    LabelLines->setText(u(labels.Lines));
+    LabelEmptyLines->setText(u(labels.EmptyLines));
+    LabelLockLines->setText(u(labels.LockLines));
+    LabelMarkLines->setText(u(labels.MarkLines));
+    LabelChangedLines->setText(u(labels.ChangedLines));
+    const FilterLabels filter = ComposeFilterLabels(false, false, QString());
+    LabelDirectShow->setText(u(filter.DirectShow));
+    LabelAuxFolder->setText(u(filter.AuxFolder));
+}
+
+void TFormFileProperties::arrangeButtons(bool withPlay)
+{
+    mWithPlay = withPlay;
+    ButtonPlay->setVisible(withPlay);
+    resizeEvent(nullptr);
+}
+
+void TFormFileProperties::resizeEvent(QResizeEvent *event)
+{
+    if (event)
+        QDialog::resizeEvent(event);
+    const int free = mButtonRow->width() - ButtonOK->width();
+    if (mWithPlay) {
+        const int left = free / 3;
+        ButtonOK->move(left, 4);
+        ButtonPlay->move(2 * left + ButtonOK->width(), 4);
+    } else {
+        ButtonOK->move(free / 2, 4);
+    }
+}
+
+void TFormFileProperties::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    ButtonOK->setFocus();
+}
+
+} // namespace cuefold

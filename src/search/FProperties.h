@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace cuefold {
+
+class Document;
+
+// The file-properties window: the file on disk, what reading found, counts
+// of subtitles by state and whether a movie and the subtitle filter are used.
+class TFormFileProperties : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFormFileProperties(QWidget *parent);
+
+    // RefreshProperties' window part: the statistics already collected.
+    void fill(Document &doc, const QString &shortName);
+    void retranslate();
+    // After an open the Play button stands beside OK when a movie belongs to
+    // the file; from the properties command OK stands alone.
+    void arrangeButtons(bool withPlay);
+
+    QPushButton *okButton() const { return ButtonOK; }
+    QLabel *label(const char *name) const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QGroupBox *GroupBoxReadFile, *GroupBoxEditor, *GroupBoxPlayer;
+    QLineEdit *EditSUBSFullPath, *EditAVISFullPath;
+    QLabel *LabelFileSize, *LabelFileAttributes, *LabelSyntaxErrors, *LabelRecalculatedLines, *LabelOverlaps;
+    QLabel *LabelFPS, *LabelLines, *LabelEmptyLines, *LabelLockLines, *LabelMarkLines, *LabelChangedLines;
+    QLabel *LabelDirectShow, *LabelAuxFolder;
+    QPushButton *ButtonMovieShellProperties;
+    QPushButton *ButtonOK, *ButtonPlay;
+    QWidget *mButtonRow;
+    bool mWithPlay = false;
+};
+
+} // namespace cuefold

@@ -1,0 +1,191 @@
+#include "search/FTable.h"
+
+#include "config/language_table.h"
+#include "config/settings.h"
+#include "config/settings_io.h"
+#include "document/code_page.h"
+#include "editor/FMain.h"
+#include "search/table_model.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace cuefold {
+
+namespace {
+constexpr int StartWidths[TableModel::ColumnCount] = {30, 41, 41, 160, 38, 38, 38, 60, 60};
+} // namespace
+
+TFormTable::TFormTable(TForm1 *main)
+    : QWidget(main, Qt::Window)
+    , mMain(main)
+    , mModel(new TableModel(this))
+{
+    setObjectName(QStringLiteral("FormTable"));
+    setMinimumSize(330, 240);
+    resize(520, 400);
+    StringGridTable = new QTableView(this);
+    StringGridTable->setObjectName(QStringLiteral("StringGridTable"));
+    StringGridTable->setModel(mModel);
+    StringGridTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    StringGridTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGridTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGridTable->setWordWrap(false);
+    StringGridTable->verticalHeader()->hide();
+    StringGridTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGridTable->verticalHeader()->setDefaultSectionSize(16);
+    StringGridTable->horizontalHeader()->setFixedHeight(18);
+    StringGridTable->horizontalHeader()->setSectionsMovable(true);
+    StringGridTable->horizontalHeader()->setHighlightSections(false);
+    StringGridTable->horizontalHeader()->setDefaultSectionSize(38);
+    for (int c = 0; c < TableModel::ColumnCount; ++c)
+        StringGridTable->setColumnWidth(c, StartWidths[c]);
+    CheckBoxColumnsAutoWidth = new QCheckBox(this);
+    CheckBoxColumnsAutoWidth->setObjectName(QStringLiteral("CheckBoxColumnsAutoWidth"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(StringGridTable, 1);
+    layout->addWidget(CheckBoxColumnsAutoWidth);
+
+    connect(StringGridTable, &QTableView::clicked, this, &TFormTable::StringGridTableClick);
+    connect(StringGridTable->horizontalHeader(), &QHeaderView::sectionMoved,
+            this, &TFormTable::StringGridTableColumnMoved);
+    connect(CheckBoxColumnsAutoWidth, &QCheckBox::clicked, this, &TFormTable::CheckBoxColumnsAutoWidthClick);
+}
+
+void TFormTable::FillTable()
+{
+    mModel->fill(mMain->doc());
+    mMain->SetStatusText(2, QString::number(mMain->doc().LineCount));
+}
+
+void TFormTable::ShowTableRow(int line)
+{
+    mModel->showRow(mMain->doc(), line);
+}
+
+void TFormTable::ClearTable()
+{
+    mModel->clear();
+}
+
+void TFormTable::AutoSizeColumns()
+{
+    const QFontMetrics cells(StringGridTable->font());
+    const QFontMetrics header(StringGridTable->horizontalHeader()->font());
+    const int rows = mModel->rowCount();
+    for (int c = 0; c < TableModel::ColumnCount; ++c) {
+        int widest = header.horizontalAdvance(CodePage::toUnicode(mModel->cellText(0, c)));
+        for (int r = 1; r <= rows; ++r)
+            widest = qMax(widest, cells.horizontalAdvance(CodePage::toUnicode(mModel->cellText(r, c))));
+        StringGridTable->setColumnWidth(c, qMax(20, widest + 5));
+    }
+}
+
+void TFormTable::selectRow(int line)
+{
+    if (line < 1 || line > mModel->rowCount())
+        return;
+    const QModelIndex index = mModel->index(line - 1, 1);
+    StringGridTable->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    StringGridTable->scrollTo(index, QAbstractItemView::EnsureVisible);
+}
+
+void TFormTable::retranslate()
+{
+    setWindowTitle(CodePage::toUnicode(Texts.TableCaption));
+    CheckBoxColumnsAutoWidth->setText(CodePage::toUnicode(Texts.TableCheckBoxColumnsAutoWidth));
+    mModel->retranslate();
+}
+
+void TFormTable::StringGridTableClick(const QModelIndex &index)
+{
+    const int line = index.row() + 1;
+    if (line < 1 || line > mMain->doc().LineCount)
+        return;
+    mMain->CommitEdits();
+    mMain->ShowLine(line, ShowKeepTable);
+}
+
+void TFormTable::StringGridTableColumnMoved(int, int oldVisual, int newVisual)
+{
+    // The header only moved the section on screen; put it back and move the
+    // data instead, so that grid column n always shows position n.
+    QHeaderView *header = StringGridTable->horizontalHeader();
+    {
+        const QSignalBlocker block(header);
+        header->moveSection(newVisual, oldVisual);
+    }
+    if (oldVisual == 0 || newVisual == 0)
+        return; // the number column stays first
+    QList<int> widths;
+    for (int c = 0; c < TableModel::ColumnCount; ++c)
+        widths << StringGridTable->columnWidth(c);
+    widths.move(oldVisual, newVisual);
+    mModel->moveColumn(oldVisual, newVisual);
+    for (int c = 0; c < TableModel::ColumnCount; ++c)
+        StringGridTable->setColumnWidth(c, widths[c]);
+}
+
+void TFormTable::CheckBoxColumnsAutoWidthClick(bool checked)
+{
+    if (checked)
+        AutoSizeColumns();
+}
+
+void TFormTable::closeEvent(QCloseEvent *event)
+{
+    // Closing the window is the show-table command switching it off.
+    event->ignore();
+    emit closedByUser();
+}
+
+void TFormTable::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Tab && event->modifiers() & Qt::ControlModifier) {
+        mMain->FocusNextWindow(2, true);
+        return;
+    }
+    if (event->key() == Qt::Key_Backtab && event->modifiers() & Qt::ControlModifier) {
+        mMain->FocusNextWindow(2, false);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TFormTable::loadSettings(const QRect &desktop)
+{
+    const TableSettings &t = Settings.Table;
+    CheckBoxColumnsAutoWidth->setChecked(t.ColumnsAutoWidth);
+    const std::optional<WindowBounds> b =
+        t.SaveWindowPosition ? ClampTableWindow(t.Window, desktop.size()) : std::nullopt;
+    if (!b) {
+        move(desktop.center() - rect().center());
+        return;
+    }
+    setGeometry(b->Left, b->Top, b->Width, b->Height);
+    mModel->setPositions(t.ColumnPosition);
+    // Widths of an order that had to be reset were never read and stay -1.
+    for (int c = 0; c < TableModel::ColumnCount; ++c)
+        if (t.ColWidth[c] > 5)
+            StringGridTable->setColumnWidth(c, t.ColWidth[c]);
+}
+
+void TFormTable::saveSettings()
+{
+    TableSettings &t = Settings.Table;
+    t.ColumnsAutoWidth = CheckBoxColumnsAutoWidth->isChecked();
+    t.Window = {y(), x(), width(), height()};
+    t.ColumnPosition = mModel->positions();
+    for (int c = 0; c < TableModel::ColumnCount; ++c)
+        t.ColWidth[c] = StringGridTable->columnWidth(c);
+}
+
+} // namespace cuefold

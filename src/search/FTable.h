@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QTableView;
+
+namespace cuefold {
+
+class Document;
+class TableModel;
+class TForm1;
+
+// The overview window: every subtitle in a grid whose columns the user can
+// move and resize; the current subtitle's row is always selected.
+class TFormTable : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFormTable(TForm1 *main);
+
+    void FillTable();
+    void ShowTableRow(int line);
+    void ClearTable();
+    void AutoSizeColumns();
+    // Selects the row of subtitle `line` and scrolls it into view.
+    void selectRow(int line);
+    void retranslate();
+    // Restores and stores bounds, column order and widths.
+    void loadSettings(const QRect &desktop);
+    void saveSettings();
+
+    TableModel *model() const { return mModel; }
+    QTableView *grid() const { return StringGridTable; }
+    QCheckBox *autoWidthBox() const { return CheckBoxColumnsAutoWidth; }
+
+signals:
+    void closedByUser();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void StringGridTableClick(const QModelIndex &index);
+    void StringGridTableColumnMoved(int logical, int oldVisual, int newVisual);
+    void CheckBoxColumnsAutoWidthClick(bool checked);
+
+    TForm1 *mMain;
+    TableModel *mModel;
+    QTableView *StringGridTable;
+    QCheckBox *CheckBoxColumnsAutoWidth;
+};
+
+} // namespace cuefold

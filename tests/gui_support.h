@@ -1,0 +1,154 @@
+#pragma once
+
+#include "editor/FMain.h"
+#include "editor/FileDialogs.h"
+#include "editor/MessageBox.h"
+#include "search/FProperties.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QTextEdit>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace cuefold::testing {
+
+inline QByteArray ReadAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+inline QString U(const QByteArray &bytes) { return QString::fromLatin1(bytes); }
+
+// A main window on the offscreen platform with its own settings file, every
+// message box and file dialog answered by script, and the modal properties
+// window closed as soon as it opens.
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(mDir.isValid());
+        mIni = mDir.filePath(QStringLiteral("cuefold.INI"));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(CUEFOLD_DEFAULT_INI), mIni));
+        QFile::setPermissions(mIni, QFile::ReadOwner | QFile::WriteOwner);
+        SetMessageHandler([this](const MessageRequest &r) {
+            messages.push_back(r);
+            if (answers.empty())
+                return r.defaultButton;
+            const MsgResult a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+        SetFileDialogHandler([this](const FileDialogRequest &r) {
+            dialogs.push_back(r);
+            if (fileAnswers.empty())
+                return QString();
+            const QString a = fileAnswers.front();
+            fileAnswers.pop_front();
+            return a;
+        });
+        mCloser = new QTimer;
+        QObject::connect(mCloser, &QTimer::timeout, [this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *props = qobject_cast<TFormFileProperties *>(modal)) {
+                propertiesShown.push_back(props->label("LabelLines")->text());
+                props->okButton()->click();
+            } else if (modal && onModal) {
+                onModal(modal);
+            }
+        });
+        mCloser->start(10);
+    }
+
+    void TearDown() override
+    {
+        if (form) {
+            form->doc().DocSaved = true; // leave without questions
+            form->doc().MarkedCount = 0;
+            answers = {MsgResult::Yes, MsgResult::Yes};
+            form->close();
+            form.reset();
+        }
+        delete mCloser;
+        SetMessageHandler({});
+        SetFileDialogHandler({});
+    }
+
+    QString path(const char *name) const { return mDir.filePath(QString::fromLatin1(name)); }
+
+    // Starts the window, optionally with a file on the command line, and
+    // waits for the start-up work to finish.
+    void start(const QString &file = QString())
+    {
+        form = std::make_unique<TForm1>(mIni, file);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->doc().isLoaded(); }, 5000));
+        if (!file.isEmpty()) {
+            ASSERT_TRUE(QTest::qWaitFor([this] { return !propertiesShown.empty() || !messages.empty(); }, 5000));
+        }
+        QApplication::processEvents();
+        // Key events and focus need the window active, not just shown.
+        QApplication::setActiveWindow(form.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    void startWith(const QByteArray &contents, const char *name = "film.sub")
+    {
+        WriteAll(path(name), contents);
+        start(path(name));
+    }
+
+    Document &doc() { return form->doc(); }
+
+    // Types into a panel field after giving it the focus, then leaves it.
+    void typeInto(QLineEdit *edit, const QString &text, bool leave = true)
+    {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_End);
+        for (qsizetype n = edit->text().size(); n > 0; --n)
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        typeText(edit, text);
+        if (leave)
+            QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    // Key events for every character, accented letters included.
+    static void typeText(QWidget *w, const QString &text)
+    {
+        for (QChar ch : text) {
+            if (ch.unicode() < 0x80)
+                QTest::keyClick(w, ch.toLatin1());
+            else
+                QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
+    }
+
+    QTemporaryDir mDir;
+    QString mIni;
+    QTimer *mCloser = nullptr;
+    std::unique_ptr<TForm1> form;
+    std::vector<MessageRequest> messages;
+    std::deque<MsgResult> answers;
+    std::vector<FileDialogRequest> dialogs;
+    std::deque<QString> fileAnswers;
+    std::vector<QString> propertiesShown;
+    std::function<void(QWidget *)> onModal;
+};
+
+} // namespace cuefold::testing

@@ -1,0 +1,258 @@
+// Start-up, caption rules, the discard guard and the file commands.
+#include "gui_support.h"
+
+#include "config/language_table.h"
+#include "config/settings.h"
+#include "document/code_page.h"
+#include "operations/FOperations.h"
+#include "search/FTable.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QToolButton>
+
+using namespace cuefold;
+using namespace cuefold::testing;
+
+namespace {
+
+const QByteArray Sample = "{1}{1}25\r\n{100}{150}Ahoj|sv\xECte\r\n{160}{200}}Zam\xE8" "eno\r\n{210}{250}Konec\r\n";
+
+using MainWindowTest = MainWindowFixture;
+
+TEST_F(MainWindowTest, StartsWithAnEmptyUntitledDocument)
+{
+    start();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - Nepojmenovan\u00FD"));
+    EXPECT_EQ(doc().LineCount, 1);
+    EXPECT_EQ(doc().line(1).From, 1);
+    EXPECT_EQ(form->statusText(2), QStringLiteral("1"));
+    EXPECT_EQ(form->statusText(3), QStringLiteral("? fps"));
+    EXPECT_EQ(form->statusText(0), QStringLiteral("Aktu\u00E1ln\u00ED sn\u00EDmek:"));
+    // Every built command has its caption and its tool button its hint.
+    EXPECT_EQ(form->commands().action("MenuFileSave")->text(), QStringLiteral("&Ulo\u017Eit"));
+    EXPECT_EQ(form->commands().action("MenuFileSave")->shortcut(), QKeySequence(Qt::Key_F2));
+    auto *saveButton = form->findChild<QToolButton *>(QStringLiteral("ToolButFileSave"));
+    ASSERT_NE(saveButton, nullptr);
+    EXPECT_EQ(saveButton->toolTip(), QStringLiteral("Ulo\u017Eit"));
+}
+
+TEST_F(MainWindowTest, OpensTheCommandLineFileAndShowsItsProperties)
+{
+    startWith(Sample);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
+    ASSERT_EQ(propertiesShown.size(), 1u);
+    EXPECT_EQ(propertiesShown[0], QStringLiteral("Po\u010Det titulk\u016F: 4"));
+    EXPECT_EQ(doc().FPS, 25);
+    EXPECT_EQ(form->statusText(3), QStringLiteral("25 fps"));
+    EXPECT_EQ(doc().CurrentLine, 1);
+}
+
+TEST_F(MainWindowTest, CommandLineFileIsLookedUpInTheDefaultOpenFolder)
+{
+    QDir(mDir.path()).mkdir(QStringLiteral("subs"));
+    WriteAll(path("subs/film.sub"), Sample);
+    Settings.DefaultPath.Open = path("subs");
+    {
+        // The setting comes from the file, so write it there.
+        QByteArray ini = ReadAll(mIni);
+        ini.replace("Open=", "Open=" + path("subs").toLocal8Bit());
+        WriteAll(mIni, ini);
+    }
+    start(QStringLiteral("film.sub"));
+    EXPECT_EQ(doc().SubFileName, QFileInfo(path("subs/film.sub")).absoluteFilePath());
+}
+
+TEST_F(MainWindowTest, MissingCommandLineFileIsReported)
+{
+    start(QStringLiteral("nothing-here.sub"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Command line syntax error"));
+    EXPECT_EQ(messages[0].text,
+              QStringLiteral("First command line parameter\rnothing-here.sub\ris not existing subtitle file!"));
+    EXPECT_EQ(doc().LineCount, 1);
+}
+
+TEST_F(MainWindowTest, OverlapsAreRepairedOnOpenAndMarkTheDocumentModified)
+{
+    startWith("{1}{1}25\r\n{100}{200}A\r\n{150}{250}B\r\n");
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub *"));
+    EXPECT_EQ(doc().line(3).From, 200);
+    EXPECT_EQ(doc().line(3).FErr, QByteArray("!? 150"));
+    EXPECT_EQ(doc().OverlapCount, 1);
+}
+
+TEST_F(MainWindowTest, FileWithoutFrameRateAsksAndInsertsOne)
+{
+    onModal = [](QWidget *modal) {
+        if (auto *ops = qobject_cast<TFormOperations *>(modal)) {
+            auto *edit = ops->findChild<QLineEdit *>(QStringLiteral("EditFrames"));
+            edit->setText(QStringLiteral("23,976"));
+            QTest::keyClick(edit, Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+    };
+    startWith("{100}{150}Ahoj\r\n{160}{200}Svete\r\n");
+    EXPECT_DOUBLE_EQ(doc().FPS, 23.976);
+    ASSERT_EQ(doc().LineCount, 3);
+    EXPECT_EQ(doc().line(1).Text, QByteArray("23.976"));
+    EXPECT_EQ(doc().line(1).Lock, 1);
+    EXPECT_EQ(doc().line(2).Text, QByteArray("Ahoj"));
+}
+
+TEST_F(MainWindowTest, FileWithoutSubtitlesFallsBackToANewDocument)
+{
+    startWith("just some text\r\nand more\r\n");
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].text, QStringLiteral("Neplatn\u00FD form\u00E1t souboru titulk\u016F"));
+    EXPECT_EQ(messages[0].caption, QStringLiteral("Chyba"));
+    EXPECT_TRUE(doc().SubFileName.isEmpty());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - Nepojmenovan\u00FD"));
+}
+
+TEST_F(MainWindowTest, UnreadableFileOffersRetryAndKeepsTheDocument)
+{
+    start();
+    form->ShowLine(1, ShowFull);
+    form->SetText("rozepsano", ShowFull);
+    answers = {MsgResult::Yes, MsgResult::Retry, MsgResult::Cancel};
+    fileAnswers = {path("missing.sub")};
+    form->MenuFileOpenClick();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[1].buttons, MsgButtons::RetryCancel);
+    EXPECT_EQ(messages[1].defaultButton, MsgResult::Cancel);
+    EXPECT_EQ(messages[1].text, QStringLiteral("Vstupn\u011B/V\u00FDstupn\u00ED chyba 2: Soubor nebyl nalezen"));
+    EXPECT_EQ(doc().line(1).Text, QByteArray("rozepsano"));
+}
+
+TEST_F(MainWindowTest, SaveWritesLockMarksAndKeepsNumberedBackups)
+{
+    startWith(Sample);
+    form->ShowLine(4, ShowFull);
+    form->SetText("Zm\xECna", ShowFull);
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    EXPECT_EQ(ReadAll(path("film.sub")),
+              QByteArray("{1}{1}25\r\n{100}{150}Ahoj|sv\xECte\r\n{160}{200}}Zam\xE8" "eno\r\n{210}{250}Zm\xECna\r\n"));
+    EXPECT_EQ(ReadAll(path("film.BAK.0")), Sample);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
+    form->MenuFileSaveClick();
+    EXPECT_TRUE(QFileInfo::exists(path("film.BAK.1")));
+}
+
+TEST_F(MainWindowTest, SaveOfANewDocumentAsksForANameAndCompletesIt)
+{
+    start();
+    form->SetText("Nov\xFD", ShowFull);
+    fileAnswers = {path("novy")};
+    form->MenuFileSaveClick();
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_TRUE(dialogs[0].save);
+    EXPECT_EQ(dialogs[0].title, QStringLiteral("Ulo\u017Eit titulky"));
+    EXPECT_EQ(ReadAll(path("novy.TXT")), QByteArray("{1}{1}Nov\xFD\r\n"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - novy.TXT"));
+}
+
+TEST_F(MainWindowTest, ExportWritesNoLockMarksAndKeepsTheFileName)
+{
+    startWith(Sample);
+    form->SetText("25", ShowFull);
+    form->ShowLine(3, ShowFull);
+    form->SetText("Jinak", ShowFull);
+    fileAnswers = {path("export.sub")};
+    form->MenuFileExportToClick();
+    EXPECT_EQ(ReadAll(path("export.sub")),
+              QByteArray("{1}{1}25\r\n{100}{150}Ahoj|sv\xECte\r\n{160}{200}Jinak\r\n{210}{250}Konec\r\n"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
+}
+
+TEST_F(MainWindowTest, SaveToAReadOnlyPlaceReportsAndFallsBackToSaveAs)
+{
+    startWith(Sample);
+    form->SetText("x", ShowFull);
+    doc().SubFileName = path("no-such-folder/film.sub");
+    form->MenuFileSaveClick();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].text, QStringLiteral("Vstupn\u011B/V\u00FDstupn\u00ED chyba 3: Cesta nebyla nalezena"));
+    EXPECT_EQ(messages[0].icon, MsgIcon::Stop);
+    ASSERT_EQ(dialogs.size(), 1u); // then Save As, cancelled here
+    EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" *")));
+}
+
+TEST_F(MainWindowTest, OverwriteIsConfirmedOnlyWithoutBackups)
+{
+    start();
+    WriteAll(path("old.sub"), "{1}{2}stare\r\n");
+    Settings.Main.CreateBAKfiles = false;
+    fileAnswers = {path("old.sub")};
+    answers = {MsgResult::No};
+    form->MenuFileSaveAsClick();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Opravdu p\u0159epsat st\u00E1vaj\u00EDc\u00ED soubor?"));
+    EXPECT_EQ(messages[0].defaultButton, MsgResult::No);
+    EXPECT_EQ(ReadAll(path("old.sub")), QByteArray("{1}{2}stare\r\n"));
+    Settings.Main.CreateBAKfiles = true;
+}
+
+TEST_F(MainWindowTest, DiscardGuardNamesTheMarkedCount)
+{
+    start();
+    const struct { int marked; QByteArray LanguageTexts::*key; } cases[] = {
+        {1, &LanguageTexts::LineIsMarked}, {4, &LanguageTexts::LinesIsMarked}, {5, &LanguageTexts::LinesAreMarked}};
+    for (const auto &c : cases) {
+        doc().LineCount = c.marked;
+        for (int i = 1; i <= c.marked; ++i)
+            doc().line(i).Mark = 1;
+        doc().markSaved();
+        messages.clear();
+        answers = {MsgResult::No};
+        EXPECT_FALSE(form->ConfirmDiscard());
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, QString::number(c.marked) + QLatin1Char(' ') + CodePage::toUnicode(Texts.*c.key));
+        EXPECT_EQ(messages[0].defaultButton, MsgResult::No);
+    }
+    // A modified document asks only whether to discard the changes.
+    doc().line(1).Text = "zmena";
+    messages.clear();
+    answers = {MsgResult::Yes};
+    EXPECT_TRUE(form->ConfirmDiscard());
+    EXPECT_EQ(messages[0].text, QStringLiteral("Zahodit zm\u011Bny?"));
+}
+
+TEST_F(MainWindowTest, NewOnAModifiedDocumentAsksAndNoKeepsIt)
+{
+    start();
+    form->SetText("rozepsano", ShowFull);
+    answers = {MsgResult::No};
+    QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(doc().line(1).Text, QByteArray("rozepsano"));
+    answers = {MsgResult::Yes};
+    form->MenuFileNewClick();
+    EXPECT_TRUE(doc().line(1).Text.isEmpty());
+}
+
+TEST_F(MainWindowTest, PropertiesOfANewDocument)
+{
+    start();
+    form->RefreshProperties();
+    auto *props = form->formFileProperties();
+    EXPECT_EQ(props->label("LabelFileSize")->text(), QStringLiteral("Velikost souboru: ? bajt\u016F"));
+    EXPECT_EQ(props->label("LabelLines")->text(), QStringLiteral("Po\u010Det titulk\u016F: 1"));
+    EXPECT_EQ(props->label("LabelEmptyLines")->text(), QStringLiteral("Po\u010Det pr\u00E1zdn\u00FDch titulk\u016F: 1"));
+}
+
+TEST_F(MainWindowTest, ShowTableCommandTogglesTheOverview)
+{
+    start();
+    QAction *show = form->commands().action("MenuShowTable");
+    QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(form->formTable()->isVisible());
+    EXPECT_TRUE(show->isChecked());
+    EXPECT_EQ(show->text(), QStringLiteral("Skr\u00FDt pře&hledov\u00E9 okno").replace(QStringLiteral("ře"), QStringLiteral("\u0159e")));
+    form->formTable()->close();
+    EXPECT_FALSE(form->formTable()->isVisible());
+    EXPECT_FALSE(show->isChecked());
+}
+
+} // namespace
