@@ -3,6 +3,7 @@
 #include "document/code_page.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenuBar>
 #include <QToolBar>
@@ -38,20 +39,30 @@ void CommandBar::build(TForm1 *form, const std::vector<const MenuTable *> &table
             }
             tools = slot;
         }
+        QMenu *target = menu;
+        QActionGroup *radios = nullptr;
         for (const Command &c : table->commands) {
             auto *action = new QAction(form);
             action->setObjectName(QString::fromLatin1(c.item));
             action->setShortcut(c.shortcut);
             action->setShortcutContext(Qt::ApplicationShortcut);
+            action->setCheckable(c.kind != CommandKind::Plain);
+            action->setChecked(c.checked);
             if (c.icon != QStyle::SP_CustomBase)
                 action->setIcon(QApplication::style()->standardIcon(c.icon));
             QObject::connect(action, &QAction::triggered, form, c.handler);
             if (c.hidden) {
                 form->addAction(action); // active through its shortcut only
             } else {
+                target = c.submenu ? subMenu(menu, *c.submenu) : menu;
                 if (c.separatorBefore)
-                    menu->addSeparator();
-                menu->addAction(action);
+                    target->addSeparator();
+                target->addAction(action);
+            }
+            if (c.kind == CommandKind::Radio) {
+                if (!radios || radios->parent() != target)
+                    radios = new QActionGroup(target);
+                radios->addAction(action);
             }
             if (c.toolButton && tools) {
                 // A button of its own, so that its hint can differ from the menu caption.
@@ -59,13 +70,43 @@ void CommandBar::build(TForm1 *form, const std::vector<const MenuTable *> &table
                 button->setObjectName(QString::fromLatin1(c.toolButton));
                 button->setIcon(action->icon());
                 button->setFocusPolicy(Qt::NoFocus);
-                QObject::connect(button, &QToolButton::clicked, action, &QAction::trigger);
+                if (c.kind == CommandKind::Check) {
+                    button->setCheckable(true);
+                    button->setChecked(c.checked);
+                    QObject::connect(action, &QAction::toggled, button, &QToolButton::setChecked);
+                }
+                QObject::connect(button, &QToolButton::clicked, action, [action, button] {
+                    // A check button shows the item's state, not its own toggling.
+                    if (action->isCheckable())
+                        button->setChecked(action->isChecked());
+                    action->trigger();
+                });
                 tools->addWidget(button);
+                mButtons.insert(QByteArray(c.toolButton), button);
             }
             mActions.insert(QByteArray(c.item), action);
         }
         mBuilt.push_back({table, menu});
     }
+}
+
+QMenu *CommandBar::subMenu(QMenu *parent, const SubMenu &sub)
+{
+    QMenu *&menu = mSubMenus[QByteArray(sub.name)];
+    if (!menu) {
+        menu = parent->addMenu(QString());
+        menu->setObjectName(QString::fromLatin1(sub.name));
+        mSubMenuCaptions.push_back({menu, sub.caption});
+    }
+    return menu;
+}
+
+QMenu *CommandBar::menu(const char *name) const
+{
+    for (const Built &b : mBuilt)
+        if (qstrcmp(b.table->name, name) == 0)
+            return b.menu;
+    return mSubMenus.value(QByteArray(name));
 }
 
 void CommandBar::retranslate()
@@ -75,14 +116,12 @@ void CommandBar::retranslate()
         for (const Command &c : b.table->commands) {
             const QByteArray caption = captionOf(c);
             mActions.value(QByteArray(c.item))->setText(CodePage::toUnicode(caption));
-            if (!c.toolButton)
-                continue;
-            for (QToolBar *tools : mToolBars)
-                if (tools)
-                    if (auto *button = tools->findChild<QToolButton *>(QString::fromLatin1(c.toolButton)))
-                        button->setToolTip(CodePage::toUnicode(StripHotKeys(caption)));
+            if (QToolButton *button = c.toolButton ? mButtons.value(QByteArray(c.toolButton)) : nullptr)
+                button->setToolTip(CodePage::toUnicode(c.hint ? Texts.*(c.hint) : StripHotKeys(caption)));
         }
     }
+    for (const auto &[menu, caption] : mSubMenuCaptions)
+        menu->setTitle(CodePage::toUnicode(Texts.*caption));
 }
 
 } // namespace cuefold

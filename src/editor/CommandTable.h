@@ -12,24 +12,41 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class QToolBar;
+class QToolButton;
 class QMainWindow;
 
 namespace cuefold {
 
 class TForm1;
 
+// A submenu that groups consecutive commands of a menu.
+struct SubMenu {
+    const char *name;                          // "MenuPlayerZoom"
+    QByteArray LanguageTexts::*caption;
+};
+
+enum class CommandKind {
+    Plain,
+    Check, // a check item; its tool button is pressed while checked
+    Radio, // one of the exclusive items of its submenu
+};
+
 // One command of a menu: its stable item name (also the QAction's object
 // name), caption key, shortcut, tool button and handler.
 struct Command {
     const char *item;
     QByteArray LanguageTexts::*caption = nullptr;
-    QKeySequence shortcut;
+    QKeySequence shortcut{};
     const char *toolButton = nullptr;          // object name of its tool button
     QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
     void (TForm1::*handler)() = nullptr;
     bool separatorBefore = false;
     bool hidden = false;                       // reachable by shortcut only
     const char *fixedCaption = nullptr;        // caption of an item without a key
+    CommandKind kind = CommandKind::Plain;
+    bool checked = false;                      // initial check mark
+    const SubMenu *submenu = nullptr;
+    QByteArray LanguageTexts::*hint = nullptr; // tool button hint other than the caption
 };
 
 struct MenuTable {
@@ -43,6 +60,8 @@ struct MenuTable {
 // the file that implements its commands.
 const MenuTable &FileMenuTable();
 const MenuTable &SearchMenuTable();
+const MenuTable &PlayerMenuTable();
+const MenuTable &GirderMenuTable();
 
 // Builds the menus and tool bars of the main window from the tables and keeps
 // their captions in step with the language texts.
@@ -53,14 +72,21 @@ public:
 
     QAction *action(const char *item) const { return mActions.value(QByteArray(item)); }
     QToolBar *toolBar(int id) const { return mToolBars[id]; }
+    QToolButton *toolButton(const char *name) const { return mButtons.value(QByteArray(name)); }
+    QMenu *menu(const char *name) const;
 
 private:
     struct Built {
         const MenuTable *table;
         QMenu *menu;
     };
+    QMenu *subMenu(QMenu *parent, const SubMenu &sub);
+
     std::vector<Built> mBuilt;
+    std::vector<std::pair<QMenu *, QByteArray LanguageTexts::*>> mSubMenuCaptions;
     QHash<QByteArray, QAction *> mActions;
+    QHash<QByteArray, QToolButton *> mButtons;
+    QHash<QByteArray, QMenu *> mSubMenus;
     std::array<QToolBar *, ToolBarCount> mToolBars{};
 };
 

@@ -7,6 +7,8 @@
 #include "editor/HintPolicy.h"
 #include "editor/MessageBox.h"
 #include "operations/FOperations.h"
+#include "player/FPlayer.h"
+#include "player/MediaPlayer.h"
 #include "search/FProperties.h"
 #include "search/FTable.h"
 
@@ -31,7 +33,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
 {
     setObjectName(QStringLiteral("Form1"));
     setMinimumSize(535, 200);
-    mCommands.build(this, {&FileMenuTable(), &SearchMenuTable()});
+    mCommands.build(this, {&FileMenuTable(), &SearchMenuTable(), &PlayerMenuTable(), &GirderMenuTable()});
     buildPanel();
     buildStatusBar();
 
@@ -40,6 +42,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     FormFileProperties = new TFormFileProperties(this);
     FormOperations = new TFormOperations(this);
     connect(FormTable, &TFormTable::closedByUser, this, &TForm1::MenuShowTableClick);
+    buildPlayer();
 
     // Settings, language and the first document are handled on the first
     // tick, once the event loop runs and every window exists.
@@ -57,8 +60,10 @@ TForm1::~TForm1() = default;
 void TForm1::Timer2Timer()
 {
     Timer2->stop();
-    if (!mStartingUp)
+    if (!mStartingUp) {
+        updateShowPlayerCommand(); // re-armed by ShowPlayer
         return;
+    }
     mStartingUp = false;
     mPreviewFailed = false;
     LoadSettings();
@@ -95,6 +100,7 @@ void TForm1::LoadSettings()
 {
     ReadSettingsFile(mSettingsPath, Settings);
     CodePage::select(Settings.Main.CodePage);
+    mFilter = DetectFilter(Settings.SubtitleFilter);
 
     const QRect desktop = VirtualDesktop();
     const std::optional<WindowBounds> bounds =
@@ -107,12 +113,14 @@ void TForm1::LoadSettings()
     mOpenFolder = Settings.DefaultPath.Open;
     mSaveFolder = Settings.DefaultPath.Save;
     mExportFolder = Settings.DefaultPath.Export;
+    loadPlayerSettings();
 }
 
 void TForm1::SaveSettings()
 {
     Settings.Main.Window = {y(), x(), width(), height()};
     FormTable->saveSettings();
+    savePlayerSettings();
     WriteSettingsFile(mSettingsPath, Settings);
 }
 
@@ -124,6 +132,8 @@ void TForm1::ApplySettings()
         if (QToolBar *bar = mCommands.toolBar(id))
             bar->setVisible(Settings.Main.ShowToolbar[id]);
     HintPolicy::setEnabled(Settings.Main.ShowAllHints);
+    ConfigureWMP();
+    ConfigureSeconds();
     applyPreviewFont();
 }
 
@@ -140,6 +150,9 @@ void TForm1::retranslate()
     mCommands.retranslate();
     retranslatePanel();
     updateShowTableCommand();
+    updateShowPlayerCommand();
+    ConfigureSeconds();
+    FormWMP->retranslate();
     FormTable->retranslate();
     FormFileProperties->retranslate();
     SetStatusText(0, CodePage::toUnicode(Texts.StatusBarPanel0));
@@ -200,8 +213,10 @@ void TForm1::closeEvent(QCloseEvent *event)
     }
     // FormClose.
     mClosing = true;
+    UnloadMovie();
     SaveSettings();
     FormTable->hide();
+    FormWMP->hide();
     event->accept();
     qApp->quit();
 }
@@ -213,6 +228,7 @@ void TForm1::FocusNextWindow(int from, bool forward)
         switch (n) {
         case 1: return this;
         case 2: return mTableShown ? FormTable : nullptr;
+        case 3: return mPlayer.PlayerShown ? FormWMP : nullptr;
         default: return nullptr;
         }
     };

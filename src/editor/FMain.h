@@ -2,11 +2,14 @@
 
 #include "document/document.h"
 #include "editor/CommandTable.h"
+#include "player/player_state.h"
+#include "player/subtitle_filter.h"
 
 #include <QMainWindow>
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +24,9 @@ namespace cuefold {
 class TFormTable;
 class TFormFileProperties;
 class TFormOperations;
+class TFormWMP;
+class TFormMovieProperties;
+class MediaPlayer;
 
 // Modes of ShowLine and the field setters.
 enum ShowMode {
@@ -88,6 +94,47 @@ public:
     void MenuFileExitClick();
     void MenuShowTableClick();
 
+    // The player (src/player/): movie, window, filter layer and remote control.
+    TFormWMP *formWMP() const { return FormWMP; }
+    MediaPlayer *player() const;
+    const PlayerState &playerState() const { return mPlayer; }
+    const FilterState &filterState() const { return mFilter; }
+    QComboBox *playerZoomList() const { return ComboBoxPlayerZoom; }
+    void LoadMovie(const QString &path, bool exact);
+    void UnloadMovie();
+    void ShowPlayer(int mode);
+    void SetPlayerSeeking(bool flag);
+    bool ReloadMovie(bool allow);
+    // The settings and help windows keep the remote-control keys off while open.
+    void setOptionsOpen(bool open);
+
+    void MenuPlayerShowClick();
+    void MenuPlayerCloseClick();
+    void MenuZoom050procentClick();
+    void MenuZoom100procentClick();
+    void MenuZoom200procentClick();
+    void MenuPlayerSyncClick();
+    void MenuPlayerPlayPauseClick();
+    void MenuPlayerPlayClick();
+    void MenuPlayerPauseClick();
+    void MenuPlayerStopClick();
+    void MenuPlayerStepBackClick();
+    void MenuPlayerStepForwardClick();
+    void MenuPlayerStep1BackClick();
+    void MenuPlayerStep1ForwardClick();
+    void MenuPlayerLocateSubtitleClick();
+    void MenuPlayerSeekPlayerClick();
+    void MenuPlayerSeekPlayerToLastClick();
+    void MenuPlayerCopyFrameClick();
+    void MenuPlayerCaptureFrameClick();
+    void MenuPlayerAutomateClick();
+    void MenuPlayerOpenMovieClick();
+    void MenuGirderInUseClick();
+    void MenuGirderBreakLineLeftClick();
+    void MenuGirderBreakLineRightClick();
+    void MenuGirderCurrentLineIndexDecClick();
+    void MenuGirderCurrentLineIndexIncClick();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -103,6 +150,38 @@ private:
     void SaveSettings();
     void ApplySettings();
     void openCommandLineFile();
+
+    // Player internals.
+    void buildPlayer();
+    void loadPlayerSettings();
+    void savePlayerSettings();
+    void Timer1Timer();
+    void followPlayer(double position);
+    void applyTransportLook(int playState);
+    void enableFrameCommands(bool enable);
+    void applyNoMovieLook();
+    void playerBeforeSave();
+    void playerAfterSave();
+    int showMovieSubtitles();
+    void playerPositionChange(double oldFrame, double newFrame);
+    void FormWMPClose();
+    void FormWMPResize();
+    void SyncToggled();
+    void ConfigureSeconds();
+    void ConfigureWMP();
+    void zoomTo(int index);
+    void setPreviewColour(quint32 colour);
+    void resetPreviewColour();
+    void stepPlayer(double frames, bool onlyWhenNotPlaying);
+    void seekToCurrent(bool toLast);
+    void girderBreakLine(const char *titleCommand);
+    void girderStep(int delta);
+    void runCommand(const char *item);
+    bool syncChecked() const;
+    double playerFps() const;
+    void updateShowPlayerCommand();
+    void movieLoaded();
+    bool saveToFilterFolder();
 
     void buildPanel();
     void retranslatePanel();
@@ -150,6 +229,15 @@ private:
     TFormTable *FormTable = nullptr;
     TFormFileProperties *FormFileProperties = nullptr;
     TFormOperations *FormOperations = nullptr;
+    TFormWMP *FormWMP = nullptr;
+    TFormMovieProperties *FormMovieProperties = nullptr;
+    QTimer *Timer1 = nullptr;
+    QComboBox *ComboBoxPlayerZoom = nullptr;
+    PlayerState mPlayer;
+    FilterState mFilter;
+    int mOptionsOpenCount = 0;
+    bool mAdoptMovieFps = false; // take the movie's frame rate once it has loaded
+    QString mMovieFolder; // initial folder of the movie dialog
 
     // Panel controls, named as the rest of the program knows them.
 public:

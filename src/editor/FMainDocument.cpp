@@ -48,6 +48,9 @@ void TForm1::ResetDocument()
     mMainCaption = QStringLiteral("Cuefold");
     setCaption();
     SetStatusText(1, QString());
+    UnloadMovie();
+    mPlayer.MovieFromOpen = false;
+    mPlayer.ReloadFailureShown = false;
 }
 
 void TForm1::NewDocument()
@@ -101,6 +104,8 @@ void TForm1::ShowLine(int index, int mode)
             MarkModified();
         if (mode != ShowKeepTable)
             FormTable->selectRow(index);
+        if (mPlayer.PlayerSeeking && mode != ShowNoSeek && syncChecked())
+            MenuPlayerSeekPlayerClick();
         showNeighbour(index - 1, LabelFRFP, LabelFRLP, LabelTXTP, CheckBoxLOLP, CheckBoxMALP);
         showNeighbour(index + 1, LabelFRFN, LabelFRLN, LabelTXTN, CheckBoxLOLN, CheckBoxMALN);
     }
@@ -273,6 +278,7 @@ void TForm1::RefreshProperties()
     RepairOverlapPairs(*mDoc, [this](int row) { FormTable->ShowTableRow(row); });
     CheckModified();
     FormFileProperties->fill(*mDoc, mSubShortName);
+    FormFileProperties->fillPlayer(mFilter, mPlayer.MovieLoaded && mPlayer.MovieFromOpen ? mDoc->MovieFileName : QString());
 }
 
 void TForm1::CheckBoxLockClick()

@@ -229,9 +229,7 @@ void TForm1::applyPreviewFont()
     font.setUnderline(f.Style & FontUnderline);
     font.setStrikeOut(f.Style & FontStrikeOut);
     RTFpreview->setFont(font);
-    // Stored as 0x00BBGGRR.
-    const QColor colour(f.Color & 0xFF, (f.Color >> 8) & 0xFF, (f.Color >> 16) & 0xFF);
-    RTFpreview->setStyleSheet(QStringLiteral("QTextEdit { background: black; color: %1; }").arg(colour.name()));
+    resetPreviewColour();
     ShowPreview();
 }
 

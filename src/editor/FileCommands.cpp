@@ -13,6 +13,7 @@
 #include "editor/MessageBox.h"
 #include "editor/list_operations.h"
 #include "operations/FOperations.h"
+#include "player/FMovieProperties.h"
 #include "search/FProperties.h"
 #include "search/FTable.h"
 
@@ -80,12 +81,16 @@ void TForm1::OpenDocument(const QString &path)
     mSubShortName = QFileInfo(path).fileName();
     mMainCaption = QStringLiteral("Cuefold - ") + mSubShortName;
     setCaption();
+    LoadMovie(path, false);
     FormTable->FillTable();
     if (FormTable->autoWidthBox()->isChecked())
         FormTable->AutoSizeColumns();
     ShowLine(1, ShowNoSeek);
-    if (!IsValidFPS(mDoc->FPS))
+    if (!IsValidFPS(mDoc->FPS)) {
+        if (QFileInfo(mDoc->MovieFileName).suffix().compare(QLatin1String("avi"), Qt::CaseInsensitive) == 0)
+            FormMovieProperties->showFor(mDoc->MovieFileName);
         askFrameRate();
+    }
     RefreshProperties();
     showProperties(true);
     EditCurrentLineIndex->setFocus();
@@ -150,6 +155,8 @@ void TForm1::MenuFileOpenClick()
 
 bool TForm1::writeDocument(const QString &path, bool exportOnly)
 {
+    if (!exportOnly)
+        playerBeforeSave();
     const BackupResult backup = CreateBackup(path, Settings.Main.CreateBAKfiles);
     if (!backup.ok()) {
         ShowMessage(this, u(BackupErrorText(backup)), u(Texts.Error), MsgIcon::Stop);
@@ -164,6 +171,7 @@ bool TForm1::writeDocument(const QString &path, bool exportOnly)
         mDoc->SubFileName = path;
         mSubShortName = QFileInfo(path).fileName();
         mMainCaption = QStringLiteral("Cuefold - ") + mSubShortName;
+        playerAfterSave();
     }
     return true;
 }
@@ -176,10 +184,23 @@ void TForm1::MenuFileSaveClick()
     }
     CommitEdits();
     SetStatusText(4, QString());
-    if (writeDocument(mDoc->SubFileName, false))
+    if (writeDocument(mDoc->SubFileName, false) || saveToFilterFolder())
         MarkSaved();
     else
         MenuFileSaveAsClick();
+}
+
+// After a failed save the filter's folder is offered, where the file is
+// both kept and shown over the movie.
+bool TForm1::saveToFilterFolder()
+{
+    if (!mFilter.FilterFolderFound)
+        return false;
+    const QString target = mFilter.FilterFolder + QFileInfo(mDoc->SubFileName).fileName();
+    return ShowMessage(this, u(Texts.SaveToDivXG400Folder) + QLatin1Char('\r') + target, u(Texts.ErrSaveFile),
+                       MsgIcon::Question, MsgButtons::YesNo, MsgResult::Yes)
+               == MsgResult::Yes
+           && writeDocument(target, false);
 }
 
 bool TForm1::saveAs(bool exportOnly)

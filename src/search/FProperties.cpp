@@ -3,6 +3,7 @@
 #include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/document.h"
+#include "player/subtitle_filter.h"
 #include "search/statistics.h"
 
 #include <QGroupBox>
@@ -78,6 +79,11 @@ TFormFileProperties::TFormFileProperties(QWidget *parent)
     ButtonPlay = named<QPushButton>(mButtonRow, "ButtonPlay");
     ButtonPlay->hide();
     connect(ButtonOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ButtonPlay, &QPushButton::clicked, this, [this] {
+        accept();
+        emit playRequested();
+    });
+    connect(ButtonMovieShellProperties, &QPushButton::clicked, this, &TFormFileProperties::moviePropertiesRequested);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(GroupBoxReadFile);
@@ -119,9 +125,23 @@ void TFormFileProperties::fill(Document &doc, const QString &shortName)
     LabelLockLines->setText(u(labels.LockLines));
     LabelMarkLines->setText(u(labels.MarkLines));
     LabelChangedLines->setText(u(labels.ChangedLines));
-    const FilterLabels filter = ComposeFilterLabels(false, false, QString());
-    LabelDirectShow->setText(u(filter.DirectShow));
-    LabelAuxFolder->setText(u(filter.AuxFolder));
+}
+
+void TFormFileProperties::fillPlayer(const FilterState &filter, const QString &movie)
+{
+    EditAVISFullPath->setText(movie);
+    EditAVISFullPath->setEnabled(!movie.isEmpty());
+    ButtonMovieShellProperties->setEnabled(!movie.isEmpty());
+    const FilterLabels labels =
+        ComposeFilterLabels(filter.FilterPresent, filter.FilterFolderFound, filter.FilterFolder);
+    LabelDirectShow->setText(u(labels.DirectShow));
+    LabelAuxFolder->setText(u(labels.AuxFolder));
+}
+
+void TFormFileProperties::setPlayTexts(const QString &caption, const QString &hint)
+{
+    ButtonPlay->setText(caption);
+    ButtonPlay->setToolTip(hint);
 }
 
 void TFormFileProperties::arrangeButtons(bool withPlay)

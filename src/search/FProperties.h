@@ -10,6 +10,7 @@ class QPushButton;
 namespace cuefold {
 
 class Document;
+struct FilterState;
 
 // The file-properties window: the file on disk, what reading found, counts
 // of subtitles by state and whether a movie and the subtitle filter are used.
@@ -21,6 +22,11 @@ public:
 
     // RefreshProperties' window part: the statistics already collected.
     void fill(Document &doc, const QString &shortName);
+    // The player group: the filter layer and the movie opened with the file
+    // (empty when none was).
+    void fillPlayer(const FilterState &filter, const QString &movie);
+    // Play takes its texts from the player's play command.
+    void setPlayTexts(const QString &caption, const QString &hint);
     void retranslate();
     // After an open the Play button stands beside OK when a movie belongs to
     // the file; from the properties command OK stands alone.
@@ -28,6 +34,10 @@ public:
 
     QPushButton *okButton() const { return ButtonOK; }
     QLabel *label(const char *name) const;
+
+signals:
+    void playRequested();
+    void moviePropertiesRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;

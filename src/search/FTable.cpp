@@ -1,5 +1,7 @@
 #include "search/FTable.h"
 
+#include <QApplication>
+
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "config/settings_io.h"
@@ -73,6 +75,13 @@ void TFormTable::ShowTableRow(int line)
 void TFormTable::ClearTable()
 {
     mModel->clear();
+}
+
+void TFormTable::setSeekingLook(bool seeking)
+{
+    QPalette p = StringGridTable->palette();
+    p.setColor(QPalette::Base, QApplication::palette().color(seeking ? QPalette::Base : QPalette::ToolTipBase));
+    StringGridTable->setPalette(p);
 }
 
 void TFormTable::AutoSizeColumns()

@@ -22,6 +22,8 @@ public:
     void FillTable();
     void ShowTableRow(int line);
     void ClearTable();
+    // While a timing test owns the player the grid turns the tooltip colour.
+    void setSeekingLook(bool seeking);
     void AutoSizeColumns();
     // Selects the row of subtitle `line` and scrolls it into view.
     void selectRow(int line);

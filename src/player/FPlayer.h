@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <QWidget>
+
+namespace cuefold {
+
+class MediaPlayer;
+
+// The preview window: nothing but the movie picture, sized to it. Every
+// player command lives in the main window; this window reports its close,
+// its size changes and the window-cycling keys.
+class TFormWMP : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TFormWMP(QWidget *parent);
+
+    MediaPlayer *WMediaPlayer1() const { return mPlayer; }
+    // The caption names the loaded movie, or says that none is loaded.
+    void setMovieCaption(const QString &movieFileName);
+    void retranslate();
+    // Stay on top or not; only before the window is first shown.
+    void setStayOnTop(bool onTop);
+    // Where the player's copy of the subtitles for `moviePath` goes; the
+    // folder goes away with the window.
+    QString previewCopyPath(const QString &moviePath) const;
+
+signals:
+    void closing();
+    void resized();
+    void cycleWindows(bool forward);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
+
+private:
+    MediaPlayer *mPlayer;
+    QString mMovieFileName;
+    QTemporaryDir mPreviewDir;
+};
+
+} // namespace cuefold

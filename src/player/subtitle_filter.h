@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+namespace cuefold {
+
+struct SubtitleFilterSettings;
+
+// What the program knows about the subtitle-filter layer: whether it is in
+// use, whether it can re-read subtitles without the movie being reopened, and
+// the first folder of its search path the program can write to (ending in
+// "/"), where test and fallback subtitle files go.
+struct FilterState {
+    bool FilterPresent = false;
+    bool FilterReload = false;
+    QString FilterFolder;
+    bool FilterFolderFound = false;
+};
+
+// Walks the search path of a present filter: only absolute folders count; a
+// missing folder is created; a folder qualifies when a probe file can be
+// created, written and closed in it (the probe is removed again).
+FilterState DetectFilter(const SubtitleFilterSettings &settings);
+
+// Whether the probe file can be written into `folder` (created if missing).
+bool FolderIsWritable(const QString &folder);
+
+// The copy the player is given of the subtitle file at `sourcePath`: the file
+// read as the editor reads it and written without lock marks, which the
+// player would show as text. Returns an I/O error code (0 on success).
+int WritePreviewCopy(const QString &sourcePath, const QString &copyPath);
+
+} // namespace cuefold
