@@ -46,6 +46,10 @@ protected:
         mIni = mDir.filePath(QStringLiteral("cuefold.INI"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(CUEFOLD_DEFAULT_INI), mIni));
         QFile::setPermissions(mIni, QFile::ReadOwner | QFile::WriteOwner);
+        // The subtitle filter's folder stays inside the test's own folder.
+        QByteArray ini = ReadAll(mIni);
+        ini.replace("SubPath=\r\n", "SubPath=" + filterFolder().toLocal8Bit() + "\r\n");
+        WriteAll(mIni, ini);
         SetMessageHandler([this](const MessageRequest &r) {
             messages.push_back(r);
             if (answers.empty())
@@ -90,6 +94,7 @@ protected:
     }
 
     QString path(const char *name) const { return mDir.filePath(QString::fromLatin1(name)); }
+    QString filterFolder() const { return mDir.filePath(QStringLiteral("filter")); }
 
     // Starts the window, optionally with a file on the command line, and
     // waits for the start-up work to finish.

@@ -172,12 +172,32 @@ TEST_F(MainWindowTest, SaveToAReadOnlyPlaceReportsAndFallsBackToSaveAs)
     startWith(Sample);
     form->SetText("x", ShowFull);
     doc().SubFileName = path("no-such-folder/film.sub");
+    dialogs.clear();
+    answers = {MsgResult::Ok, MsgResult::No};
     form->MenuFileSaveClick();
-    ASSERT_FALSE(messages.empty());
+    ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, QStringLiteral("Vstupn\u011B/V\u00FDstupn\u00ED chyba 3: Cesta nebyla nalezena"));
     EXPECT_EQ(messages[0].icon, MsgIcon::Stop);
-    ASSERT_EQ(dialogs.size(), 1u); // then Save As, cancelled here
+    // The filter's folder is offered first; declined, Save As follows.
+    EXPECT_EQ(messages[1].caption, QStringLiteral("Proto\u017Ee ulo\u017Een\u00ED souboru selhalo..."));
+    EXPECT_EQ(messages[1].text, QStringLiteral("Chce\u0161 zkusit ulo\u017Eit soubor do slo\u017Eky:\r")
+                                    + filterFolder() + QStringLiteral("/film.sub"));
+    ASSERT_EQ(dialogs.size(), 1u); // Save As, cancelled here
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" *")));
+}
+
+TEST_F(MainWindowTest, FailedSaveCanGoToTheFilterFolder)
+{
+    startWith(Sample);
+    form->SetText("x", ShowFull);
+    doc().SubFileName = path("no-such-folder/film.sub");
+    dialogs.clear();
+    answers = {MsgResult::Ok, MsgResult::Yes};
+    form->MenuFileSaveClick();
+    EXPECT_TRUE(dialogs.empty());
+    EXPECT_EQ(doc().SubFileName, filterFolder() + QStringLiteral("/film.sub"));
+    EXPECT_TRUE(ReadAll(filterFolder() + QStringLiteral("/film.sub")).startsWith("{1}{1}x\r\n{100}{150}Ahoj"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
 }
 
 TEST_F(MainWindowTest, OverwriteIsConfirmedOnlyWithoutBackups)
