@@ -42,7 +42,9 @@ struct MenuTable {
 // The menu areas built so far, in menu-bar order; each area's table lives in
 // the file that implements its commands.
 const MenuTable &FileMenuTable();
+const MenuTable &EditMenuTable();
 const MenuTable &SearchMenuTable();
+const MenuTable &TitleMenuTable();
 
 // Builds the menus and tool bars of the main window from the tables and keeps
 // their captions in step with the language texts.

@@ -199,7 +199,7 @@ void TForm1::buildPanel()
     connect(ButtonFrameLastDec, &QToolButton::clicked, this, [this] { stepFrame(false, false); });
     connect(CheckBoxLock, &QCheckBox::toggled, this, &TForm1::CheckBoxLockClick);
     connect(CheckBoxMark, &QCheckBox::toggled, this, &TForm1::CheckBoxMarkClick);
-    connect(BitBtnSubtitleUndo, &QToolButton::clicked, this, &TForm1::BitBtnSubtitleUndoClick);
+    connect(BitBtnSubtitleUndo, &QToolButton::clicked, this, &TForm1::MenuEditUndoWholeLineClick);
 }
 
 void TForm1::retranslatePanel()
