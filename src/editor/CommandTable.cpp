@@ -68,6 +68,14 @@ void CommandBar::build(TForm1 *form, const std::vector<const MenuTable *> &table
     }
 }
 
+bool CommandBar::ownsShortcut(const QKeySequence &keys) const
+{
+    for (const QAction *a : mActions)
+        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == keys)
+            return true;
+    return false;
+}
+
 void CommandBar::retranslate()
 {
     for (const Built &b : mBuilt) {

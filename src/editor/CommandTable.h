@@ -54,6 +54,9 @@ public:
     void retranslate();
 
     QAction *action(const char *item) const { return mActions.value(QByteArray(item)); }
+    // A command of the tables answers this key (so a text field must not
+    // take it for its own editing keys).
+    bool ownsShortcut(const QKeySequence &keys) const;
     QToolBar *toolBar(int id) const { return mToolBars[id]; }
 
 private:

@@ -257,6 +257,13 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             storeFrameField(false);
         else if (watched == EditSubtitle)
             EditSubtitleExit();
+    } else if (event->type() == QEvent::ShortcutOverride) {
+        // The program's commands win over the fields' own editing keys
+        // (Shift+Ctrl+Z would otherwise be the field's redo); the clipboard
+        // commands reach the focused field anyway.
+        auto *k = static_cast<QKeyEvent *>(event);
+        if (mCommands.ownsShortcut(QKeySequence(k->keyCombination())))
+            return true;
     } else if (event->type() == QEvent::KeyPress) {
         if (auto *edit = qobject_cast<QLineEdit *>(watched))
             if (edit == EditCurrentLineIndex || edit == EditFrameFrom || edit == EditFrameLast || edit == EditSubtitle)
