@@ -102,3 +102,17 @@ TEST_F(TableTest, ColumnModelMoveRule)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TableTest, CtrlTabCyclesThroughTheShownWindows)
+{
+    QApplication::setActiveWindow(form.get());
+    form->EditSubtitle->setFocus();
+    QTest::keyClick(form->EditSubtitle, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == table; }, 2000));
+    QTest::keyClick(table->grid(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }, 2000));
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 #include "document/code_page.h"
 #include "editor/HintPolicy.h"
 #include "editor/MessageBox.h"
+#include "editor/WindowCycle.h"
 #include "operations/FOperations.h"
 #include "search/FProperties.h"
 #include "search/FTable.h"
@@ -40,6 +41,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     FormFileProperties = new TFormFileProperties(this);
     FormOperations = new TFormOperations(this);
     connect(FormTable, &TFormTable::closedByUser, this, &TForm1::MenuShowTableClick);
+    InstallWindowCycleKeys(this, this, 1);
 
     // Settings, language and the first document are handled on the first
     // tick, once the event loop runs and every window exists.
