@@ -32,6 +32,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
 {
     setObjectName(QStringLiteral("Form1"));
     setMinimumSize(535, 200);
+    resize(780, 340);
     mCommands.build(this, {&FileMenuTable(), &EditMenuTable(), &SearchMenuTable(), &TitleMenuTable()});
     buildPanel();
     buildStatusBar();
