@@ -230,7 +230,8 @@ void TForm1::applyPreviewFont()
     font.setStrikeOut(f.Style & FontStrikeOut);
     RTFpreview->setFont(font);
     // Stored as 0x00BBGGRR.
-    const QColor colour(f.Color & 0xFF, (f.Color >> 8) & 0xFF, (f.Color >> 16) & 0xFF);
+    const quint32 c = Settings.PreviewFontColor;
+    const QColor colour(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
     RTFpreview->setStyleSheet(QStringLiteral("QTextEdit { background: black; color: %1; }").arg(colour.name()));
     ShowPreview();
 }
