@@ -4,6 +4,7 @@
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"
+#include "editor/Startup.h"
 #include "operations/FOperations.h"
 #include "search/FTable.h"
 
@@ -273,6 +274,29 @@ TEST_F(MainWindowTest, ShowTableCommandTogglesTheOverview)
     form->formTable()->close();
     EXPECT_FALSE(form->formTable()->isVisible());
     EXPECT_FALSE(show->isChecked());
+}
+
+} // namespace
+
+namespace {
+
+TEST(Startup, RefusesToRunWithoutItsSettingsFile)
+{
+    QTemporaryDir dir;
+    std::vector<MessageRequest> shown;
+    SetMessageHandler([&](const MessageRequest &r) {
+        shown.push_back(r);
+        return MsgResult::Ok;
+    });
+    const QString exe = dir.filePath(QStringLiteral("cuefold"));
+    EXPECT_EQ(RunCuefold(exe, {exe}), 1);
+    SetMessageHandler({});
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, QStringLiteral("Fatal Error!"));
+    EXPECT_EQ(shown[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(shown[0].text, QStringLiteral("Program Cuefold can't continue! Missing file\r") + exe + QStringLiteral(".INI"));
+    for (QWidget *w : QApplication::topLevelWidgets())
+        EXPECT_EQ(qobject_cast<TForm1 *>(w), nullptr);
 }
 
 } // namespace

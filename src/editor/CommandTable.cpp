@@ -109,6 +109,14 @@ QMenu *CommandBar::menu(const char *name) const
     return mSubMenus.value(QByteArray(name));
 }
 
+bool CommandBar::ownsShortcut(const QKeySequence &keys) const
+{
+    for (const QAction *a : mActions)
+        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == keys)
+            return true;
+    return false;
+}
+
 void CommandBar::retranslate()
 {
     for (const Built &b : mBuilt) {

@@ -59,7 +59,9 @@ struct MenuTable {
 // The menu areas built so far, in menu-bar order; each area's table lives in
 // the file that implements its commands.
 const MenuTable &FileMenuTable();
+const MenuTable &EditMenuTable();
 const MenuTable &SearchMenuTable();
+const MenuTable &TitleMenuTable();
 const MenuTable &PlayerMenuTable();
 const MenuTable &GirderMenuTable();
 
@@ -71,6 +73,9 @@ public:
     void retranslate();
 
     QAction *action(const char *item) const { return mActions.value(QByteArray(item)); }
+    // A command of the tables answers this key (so a text field must not
+    // take it for its own editing keys).
+    bool ownsShortcut(const QKeySequence &keys) const;
     QToolBar *toolBar(int id) const { return mToolBars[id]; }
     QToolButton *toolButton(const char *name) const { return mButtons.value(QByteArray(name)); }
     QMenu *menu(const char *name) const;

@@ -6,6 +6,7 @@
 #include "document/code_page.h"
 #include "editor/HintPolicy.h"
 #include "editor/MessageBox.h"
+#include "editor/WindowCycle.h"
 #include "operations/FOperations.h"
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
@@ -33,7 +34,9 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
 {
     setObjectName(QStringLiteral("Form1"));
     setMinimumSize(535, 200);
-    mCommands.build(this, {&FileMenuTable(), &SearchMenuTable(), &PlayerMenuTable(), &GirderMenuTable()});
+    resize(780, 340);
+    mCommands.build(this, {&FileMenuTable(), &EditMenuTable(), &SearchMenuTable(), &TitleMenuTable(), &PlayerMenuTable(),
+                           &GirderMenuTable()});
     buildPanel();
     buildStatusBar();
 
@@ -43,6 +46,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     FormOperations = new TFormOperations(this);
     connect(FormTable, &TFormTable::closedByUser, this, &TForm1::MenuShowTableClick);
     buildPlayer();
+    InstallWindowCycleKeys(this, this, 1);
 
     // Settings, language and the first document are handled on the first
     // tick, once the event loop runs and every window exists.

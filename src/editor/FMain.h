@@ -21,6 +21,8 @@ class QToolButton;
 
 namespace cuefold {
 
+struct ListEdit;
+enum class SplitMode;
 class TFormTable;
 class TFormFileProperties;
 class TFormOperations;
@@ -37,6 +39,7 @@ enum ShowMode {
     ShowStep = 6,        // previous/next buttons
     ShowNoSeek = 7,      // do not seek the player
     ShowPlain = 8,       // a plain move
+    ShowCommand = 9,     // a command rewrote the stored text
 };
 
 // The main window: owns the one document, the current-subtitle panel, the
@@ -93,6 +96,31 @@ public:
     void MenuFilePropertiesClick();
     void MenuFileExitClick();
     void MenuShowTableClick();
+    void MenuEditUndoClick();
+    void MenuEditCutClick();
+    void MenuEditCopyClick();
+    void MenuEditPasteClick();
+    void MenuEditSelectAllClick();
+    void MenuEditUndoWholeLineClick();
+    void MenuTitleGoToLineClick();
+    void MenuTitleFrameStartClick();
+    void MenuTitleFrameLastClick();
+    void MenuTitleTextEditClick();
+    void MenuTitleLineLockClick();
+    void MenuTitleLineMarkClick();
+    void MenuTitleBreakLineLeftClick();
+    void MenuTitleBreakLineRightClick();
+    void MenuTitleSecondBreakLineLeftClick();
+    void MenuTitleSecondBreakLineRightClick();
+    void MenuTitleBreakLineRemoveClick();
+    void MenuTitleDirectSpeechClick();
+    void MenuTitleDirectSpeechRemoveClick();
+    void MenuTitleInsertEmptyLineClick();
+    void MenuTitleAddEmptyLineClick();
+    void MenuTitleSplit2LineClick();
+    void MenuTitleSplit1LineClick();
+    void MenuTitleJoinLinesClick();
+    void MenuTitleDeleteLineClick();
 
     // The player (src/player/): movie, window, filter layer and remote control.
     TFormWMP *formWMP() const { return FormWMP; }
@@ -174,9 +202,8 @@ private:
     void resetPreviewColour();
     void stepPlayer(double frames, bool onlyWhenNotPlaying);
     void seekToCurrent(bool toLast);
-    void girderBreakLine(const char *titleCommand);
+    void girderBreakLine(void (TForm1::*titleCommand)());
     void girderStep(int delta);
-    void runCommand(const char *item);
     bool syncChecked() const;
     double playerFps() const;
     void updateShowPlayerCommand();
@@ -189,7 +216,11 @@ private:
     void updateShowTableCommand();
     void CheckBoxLockClick();
     void CheckBoxMarkClick();
-    void BitBtnSubtitleUndoClick();
+    void setUndoAvailable(bool available);
+    void transformText(QByteArray (*transform)(const QByteArray &), bool clearsMessage);
+    bool refuseWhenFull();
+    void showListEdit(const ListEdit &edit);
+    void splitCurrent(SplitMode mode);
     void buildStatusBar();
     void setCaption();
     void setFieldChanged(QWidget *panel, bool changed);

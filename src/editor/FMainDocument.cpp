@@ -142,7 +142,7 @@ void TForm1::showNeighbour(int index, QLabel *from, QLabel *last, QLabel *text, 
 
 void TForm1::refreshUndoState(int index)
 {
-    BitBtnSubtitleUndo->setVisible(!mDoc->fieldsEqualSaved(index));
+    setUndoAvailable(!mDoc->fieldsEqualSaved(index));
 }
 
 void TForm1::setFieldChanged(QWidget *w, bool changed)
@@ -186,7 +186,7 @@ void TForm1::setFrameField(bool first, int mode, double value)
     if (same) {
         refreshUndoState(i);
     } else {
-        BitBtnSubtitleUndo->setVisible(true);
+        setUndoAvailable(true);
         MarkModified();
     }
     (first ? mFromTexts : mLastTexts).stored = text;
@@ -212,7 +212,7 @@ void TForm1::SetText(const QByteArray &text, int mode)
     if (same) {
         refreshUndoState(i);
     } else {
-        BitBtnSubtitleUndo->setVisible(true);
+        setUndoAvailable(true);
         MarkModified();
     }
     mTextTexts.stored = shown;
@@ -303,25 +303,6 @@ void TForm1::CheckBoxMarkClick()
         return;
     d.line(i).Mark = CheckBoxMark->isChecked();
     FormTable->ShowTableRow(i);
-}
-
-void TForm1::BitBtnSubtitleUndoClick()
-{
-    Document &d = *mDoc;
-    const int i = d.CurrentLine;
-    if (!d.validIndex(i))
-        return;
-    d.line(i) = d.SavedLines[i];
-    if (d.line(i).Find == 1) {
-        int faults = 0;
-        for (int k = 1; k <= d.LineCount; ++k)
-            if (d.line(k).Find == 1)
-                faults += !d.line(k).FErr.isEmpty() + !d.line(k).LErr.isEmpty();
-        d.SyntaxErrorCount = faults;
-    }
-    FormTable->ShowTableRow(i);
-    ShowLine(i, ShowFull);
-    CheckModified();
 }
 
 } // namespace cuefold

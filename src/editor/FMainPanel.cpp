@@ -5,6 +5,7 @@
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
+#include "editor/NamedWidget.h"
 #include "editor/frame_input.h"
 
 #include <QApplication>
@@ -22,14 +23,6 @@
 namespace cuefold {
 
 namespace {
-
-template<typename W>
-W *named(QWidget *parent, const char *name)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QToolButton *stepButton(QWidget *parent, const char *name, Qt::ArrowType arrow)
 {
@@ -94,16 +87,24 @@ void TForm1::buildPanel()
     grid->addWidget(ImageLock, 0, 4, Qt::AlignHCenter);
     grid->addWidget(ImageMark, 0, 5, Qt::AlignHCenter);
 
-    LabelFRFP = named<QLabel>(Panel1, "LabelFRFP");
-    LabelFRLP = named<QLabel>(Panel1, "LabelFRLP");
-    LabelTXTP = named<QLabel>(Panel1, "LabelTXTP");
-    CheckBoxLOLP = flagBox(Panel1, "CheckBoxLOLP", false);
-    CheckBoxMALP = flagBox(Panel1, "CheckBoxMALP", false);
-    grid->addWidget(LabelFRFP, 1, 1);
-    grid->addWidget(LabelFRLP, 1, 2);
-    grid->addWidget(LabelTXTP, 1, 3);
-    grid->addWidget(CheckBoxLOLP, 1, 4, Qt::AlignHCenter);
-    grid->addWidget(CheckBoxMALP, 1, 5, Qt::AlignHCenter);
+    // The read-only rows of the previous and the next subtitle.
+    auto neighbourRow = [&](int row, const char *const names[5], QLabel *&from, QLabel *&last, QLabel *&text,
+                            QCheckBox *&lock, QCheckBox *&mark) {
+        from = named<QLabel>(Panel1, names[0]);
+        last = named<QLabel>(Panel1, names[1]);
+        text = named<QLabel>(Panel1, names[2]);
+        text->setTextFormat(Qt::PlainText);
+        lock = flagBox(Panel1, names[3], false);
+        mark = flagBox(Panel1, names[4], false);
+        grid->addWidget(from, row, 1);
+        grid->addWidget(last, row, 2);
+        grid->addWidget(text, row, 3);
+        grid->addWidget(lock, row, 4, Qt::AlignHCenter);
+        grid->addWidget(mark, row, 5, Qt::AlignHCenter);
+    };
+    static const char *const previousNames[5] = {"LabelFRFP", "LabelFRLP", "LabelTXTP", "CheckBoxLOLP", "CheckBoxMALP"};
+    static const char *const nextNames[5] = {"LabelFRFN", "LabelFRLN", "LabelTXTN", "CheckBoxLOLN", "CheckBoxMALN"};
+    neighbourRow(1, previousNames, LabelFRFP, LabelFRLP, LabelTXTP, CheckBoxLOLP, CheckBoxMALP);
 
     auto *indexBox = new QWidget(Panel1);
     auto *indexRow = new QHBoxLayout(indexBox);
@@ -158,18 +159,7 @@ void TForm1::buildPanel()
     grid->addWidget(CheckBoxLock, 2, 4, Qt::AlignHCenter);
     grid->addWidget(CheckBoxMark, 2, 5, Qt::AlignHCenter);
 
-    LabelFRFN = named<QLabel>(Panel1, "LabelFRFN");
-    LabelFRLN = named<QLabel>(Panel1, "LabelFRLN");
-    LabelTXTN = named<QLabel>(Panel1, "LabelTXTN");
-    CheckBoxLOLN = flagBox(Panel1, "CheckBoxLOLN", false);
-    CheckBoxMALN = flagBox(Panel1, "CheckBoxMALN", false);
-    grid->addWidget(LabelFRFN, 3, 1);
-    grid->addWidget(LabelFRLN, 3, 2);
-    grid->addWidget(LabelTXTN, 3, 3);
-    grid->addWidget(CheckBoxLOLN, 3, 4, Qt::AlignHCenter);
-    grid->addWidget(CheckBoxMALN, 3, 5, Qt::AlignHCenter);
-    for (QLabel *l : {LabelTXTP, LabelTXTN})
-        l->setTextFormat(Qt::PlainText);
+    neighbourRow(3, nextNames, LabelFRFN, LabelFRLN, LabelTXTN, CheckBoxLOLN, CheckBoxMALN);
 
     RTFpreview = named<QTextEdit>(Panel1, "RTFpreview");
     RTFpreview->setReadOnly(true);
@@ -199,7 +189,7 @@ void TForm1::buildPanel()
     connect(ButtonFrameLastDec, &QToolButton::clicked, this, [this] { stepFrame(false, false); });
     connect(CheckBoxLock, &QCheckBox::toggled, this, &TForm1::CheckBoxLockClick);
     connect(CheckBoxMark, &QCheckBox::toggled, this, &TForm1::CheckBoxMarkClick);
-    connect(BitBtnSubtitleUndo, &QToolButton::clicked, this, &TForm1::BitBtnSubtitleUndoClick);
+    connect(BitBtnSubtitleUndo, &QToolButton::clicked, this, &TForm1::MenuEditUndoWholeLineClick);
 }
 
 void TForm1::retranslatePanel()
@@ -255,6 +245,13 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             storeFrameField(false);
         else if (watched == EditSubtitle)
             EditSubtitleExit();
+    } else if (event->type() == QEvent::ShortcutOverride) {
+        // The program's commands win over the fields' own editing keys
+        // (Shift+Ctrl+Z would otherwise be the field's redo); the clipboard
+        // commands reach the focused field anyway.
+        auto *k = static_cast<QKeyEvent *>(event);
+        if (mCommands.ownsShortcut(QKeySequence(k->keyCombination())))
+            return true;
     } else if (event->type() == QEvent::KeyPress) {
         if (auto *edit = qobject_cast<QLineEdit *>(watched))
             if (edit == EditCurrentLineIndex || edit == EditFrameFrom || edit == EditFrameLast || edit == EditSubtitle)

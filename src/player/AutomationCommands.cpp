@@ -10,17 +10,10 @@
 #include "player/automation.h"
 #include "search/FTable.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 
 namespace cuefold {
-
-void TForm1::runCommand(const char *item)
-{
-    if (QAction *action = mCommands.action(item))
-        action->trigger();
-}
 
 void TForm1::MenuPlayerAutomateClick()
 {
@@ -40,11 +33,11 @@ void TForm1::MenuPlayerAutomateClick()
         player()->Pause();
     const RowChanged refresh = [this](int row) { FormTable->ShowTableRow(row); };
     if (PrepareAutomation(d, newFrom, params, refresh))
-        runCommand("MenuTitleAddEmptyLine"); // the frame-rate line stays; its new neighbour is timed
+        MenuTitleAddEmptyLineClick(); // the frame-rate line stays; its new neighbour is timed
     StampAutomation(d, newFrom, params, refresh);
     CheckModified();
     if (d.CurrentLine >= d.LineCount)
-        runCommand("MenuTitleAddEmptyLine");
+        MenuTitleAddEmptyLineClick();
     else
         ShowLine(d.CurrentLine + 1, ShowFull);
     if (params.SaveAfter)
@@ -68,7 +61,7 @@ void TForm1::MenuPlayerCaptureFrameClick()
     if (ShowMessage(this, question, CodePage::toUnicode(Texts.FrameNumber), MsgIcon::Question, MsgButtons::YesNo,
                     MsgResult::Yes)
         == MsgResult::Yes) {
-        runCommand("MenuTitleInsertEmptyLine");
+        MenuTitleInsertEmptyLineClick();
         SetFrom(ShowPlain, frame);
         if (mDoc->line(mDoc->CurrentLine).From > mDoc->line(mDoc->CurrentLine).Last)
             SetLast(ShowPlain, frame);

@@ -6,7 +6,6 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace cuefold {
@@ -61,20 +60,6 @@ void TFormWMP::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     emit resized();
-}
-
-// Ctrl+Tab is taken by focus chaining before keyPressEvent sees it.
-bool TFormWMP::event(QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
-        if (tab && key->modifiers() & Qt::ControlModifier) {
-            emit cycleWindows(!(key->modifiers() & Qt::ShiftModifier));
-            return true;
-        }
-    }
-    return QWidget::event(event);
 }
 
 } // namespace cuefold

@@ -29,12 +29,10 @@ public:
 signals:
     void closing();
     void resized();
-    void cycleWindows(bool forward);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     MediaPlayer *mPlayer;

@@ -47,27 +47,25 @@ void TForm1::MenuGirderInUseClick()
         item->setShortcut(on ? QKeySequence(GirderKeys[i]) : QKeySequence());
     }
     // The ordinary break commands give their keys up while the mode is on.
-    if (QAction *left = mCommands.action("MenuTitleBreakLineLeft"))
-        left->setShortcut(on ? QKeySequence() : QKeySequence(Qt::Key_F5));
-    if (QAction *right = mCommands.action("MenuTitleBreakLineRight"))
-        right->setShortcut(on ? QKeySequence() : QKeySequence(Qt::Key_F6));
+    mCommands.action("MenuTitleBreakLineLeft")->setShortcut(on ? QKeySequence() : QKeySequence(Qt::Key_F5));
+    mCommands.action("MenuTitleBreakLineRight")->setShortcut(on ? QKeySequence() : QKeySequence(Qt::Key_F6));
 }
 
-void TForm1::girderBreakLine(const char *titleCommand)
+void TForm1::girderBreakLine(void (TForm1::*titleCommand)())
 {
     if (!mPlayer.MovieLoaded) {
-        runCommand(titleCommand);
+        (this->*titleCommand)();
         return;
     }
     if (player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
-    runCommand(titleCommand);
+    (this->*titleCommand)();
     mPlayer.resume.GirderSave = true;
     MenuFileSaveClick();
 }
 
-void TForm1::MenuGirderBreakLineLeftClick() { girderBreakLine("MenuTitleBreakLineLeft"); }
-void TForm1::MenuGirderBreakLineRightClick() { girderBreakLine("MenuTitleBreakLineRight"); }
+void TForm1::MenuGirderBreakLineLeftClick() { girderBreakLine(&TForm1::MenuTitleBreakLineLeftClick); }
+void TForm1::MenuGirderBreakLineRightClick() { girderBreakLine(&TForm1::MenuTitleBreakLineRightClick); }
 
 void TForm1::girderStep(int delta)
 {

@@ -9,6 +9,7 @@
 #include "document/code_page.h"
 #include "document/frame_text.h"
 #include "editor/MessageBox.h"
+#include "editor/WindowCycle.h"
 #include "player/FMovieProperties.h"
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
@@ -39,7 +40,7 @@ void TForm1::buildPlayer()
     FormMovieProperties = new TFormMovieProperties(player(), this);
     connect(FormWMP, &TFormWMP::closing, this, &TForm1::FormWMPClose);
     connect(FormWMP, &TFormWMP::resized, this, &TForm1::FormWMPResize);
-    connect(FormWMP, &TFormWMP::cycleWindows, this, [this](bool forward) { FocusNextWindow(3, forward); });
+    InstallWindowCycleKeys(FormWMP, this, 3);
     connect(player(), &MediaPlayer::PositionChange, this, &TForm1::playerPositionChange);
     connect(player(), &MediaPlayer::fileLoaded, this, &TForm1::movieLoaded);
     connect(FormFileProperties, &TFormFileProperties::playRequested, this, &TForm1::MenuPlayerPlayClick);

@@ -3,6 +3,7 @@
 #include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/document.h"
+#include "editor/NamedWidget.h"
 #include "player/subtitle_filter.h"
 #include "search/statistics.h"
 
@@ -17,14 +18,6 @@ namespace cuefold {
 namespace {
 
 QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-template<typename W>
-W *named(QWidget *parent, const char *name)
-{
-    auto *w = new W(parent);
-    w->setObjectName(QString::fromLatin1(name));
-    return w;
-}
 
 QGroupBox *group(QWidget *parent, const char *name, std::initializer_list<QWidget *> children)
 {

@@ -7,12 +7,12 @@
 #include "config/settings_io.h"
 #include "document/code_page.h"
 #include "editor/FMain.h"
+#include "editor/WindowCycle.h"
 #include "search/table_model.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -59,6 +59,8 @@ TFormTable::TFormTable(TForm1 *main)
     connect(StringGridTable->horizontalHeader(), &QHeaderView::sectionMoved,
             this, &TFormTable::StringGridTableColumnMoved);
     connect(CheckBoxColumnsAutoWidth, &QCheckBox::clicked, this, &TFormTable::CheckBoxColumnsAutoWidthClick);
+    StringGridTable->setTabKeyNavigation(false);
+    InstallWindowCycleKeys(this, main, 2);
 }
 
 void TFormTable::FillTable()
@@ -154,19 +156,6 @@ void TFormTable::closeEvent(QCloseEvent *event)
     // Closing the window is the show-table command switching it off.
     event->ignore();
     emit closedByUser();
-}
-
-void TFormTable::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Tab && event->modifiers() & Qt::ControlModifier) {
-        mMain->FocusNextWindow(2, true);
-        return;
-    }
-    if (event->key() == Qt::Key_Backtab && event->modifiers() & Qt::ControlModifier) {
-        mMain->FocusNextWindow(2, false);
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 void TFormTable::loadSettings(const QRect &desktop)

@@ -41,7 +41,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void StringGridTableClick(const QModelIndex &index);

@@ -1,0 +1,29 @@
+#include "editor/Startup.h"
+
+#include "config/settings_io.h"
+#include "editor/FMain.h"
+#include "editor/MessageBox.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+namespace cuefold {
+
+QString MissingSettingsText(const QString &settingsPath)
+{
+    return QStringLiteral("Program Cuefold can't continue! Missing file\r") + settingsPath;
+}
+
+int RunCuefold(const QString &executablePath, const QStringList &arguments)
+{
+    const QString settingsPath = SettingsFilePath(executablePath);
+    if (!QFileInfo::exists(settingsPath)) {
+        ShowMessage(nullptr, MissingSettingsText(settingsPath), QStringLiteral("Fatal Error!"), MsgIcon::Stop);
+        return 1;
+    }
+    TForm1 form(settingsPath, arguments.size() > 1 ? arguments.at(1) : QString());
+    form.show();
+    return QApplication::exec();
+}
+
+} // namespace cuefold

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace cuefold {
+
+// The program after QApplication exists: refuses to run without the settings
+// file beside the executable, otherwise shows the main window (the first
+// argument after the program names a subtitle file) and runs the event loop.
+int RunCuefold(const QString &executablePath, const QStringList &arguments);
+
+// The text of the refusal to start without the settings file.
+QString MissingSettingsText(const QString &settingsPath);
+
+} // namespace cuefold

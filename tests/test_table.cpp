@@ -1,0 +1,118 @@
+// The overview grid: filling, clicking a row and moving columns.
+#include "gui_support.h"
+
+#include "config/settings.h"
+#include "document/code_page.h"
+#include "search/FTable.h"
+#include "search/table_model.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QTableView>
+
+using namespace cuefold;
+using namespace cuefold::testing;
+
+namespace {
+
+class TableTest : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        startWith("{1}{1}25\r\n{100}{150}Ahoj\r\n{abc}{200}}Chyba\r\n{210}{250}Konec\r\n");
+        form->MenuShowTableClick();
+        table = form->formTable();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(table));
+    }
+    QString cell(int line, int column) const { return CodePage::toUnicode(table->model()->cellText(line, column)); }
+
+    TFormTable *table = nullptr;
+};
+
+TEST_F(TableTest, RowsShowFramesFlagsAndRawFaults)
+{
+    EXPECT_EQ(table->model()->rowCount(), 4);
+    EXPECT_EQ(cell(0, 1), QStringLiteral("Od"));
+    EXPECT_EQ(cell(3, 0), QStringLiteral("3"));
+    EXPECT_EQ(cell(3, 1), QStringLiteral("?"));
+    EXPECT_EQ(cell(3, 2), QStringLiteral("200"));
+    EXPECT_EQ(cell(3, 3), QStringLiteral("Chyba"));
+    EXPECT_EQ(cell(3, 4), QStringLiteral("Ano")); // locked
+    EXPECT_EQ(cell(3, 5), QStringLiteral("Ne"));
+    EXPECT_EQ(cell(3, 6), QStringLiteral("Ano")); // faulty
+    EXPECT_EQ(cell(3, 7), QStringLiteral("abc"));
+}
+
+TEST_F(TableTest, ClickingARowMakesItCurrent)
+{
+    QTableView *grid = table->grid();
+    const QRect rect = grid->visualRect(table->model()->index(3, 3));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_EQ(doc().CurrentLine, 4);
+    EXPECT_EQ(form->EditSubtitle->text(), QStringLiteral("Konec"));
+    // The panel's own moves select the row in the grid.
+    form->ShowLine(2, ShowFull);
+    EXPECT_EQ(grid->selectionModel()->currentIndex().row(), 1);
+}
+
+TEST_F(TableTest, MovingAColumnMovesItsPositionAndContents)
+{
+    QHeaderView *header = table->grid()->horizontalHeader();
+    const int width = table->grid()->columnWidth(2);
+    header->moveSection(2, 1); // "Do" to the first data position
+    EXPECT_EQ(header->logicalIndex(1), 1); // the view itself stays in order
+    EXPECT_EQ(table->model()->positions()[ColLast], 1);
+    EXPECT_EQ(table->model()->positions()[ColFrom], 2);
+    EXPECT_EQ(cell(0, 1), QStringLiteral("Do"));
+    EXPECT_EQ(cell(2, 1), QStringLiteral("150"));
+    EXPECT_EQ(table->grid()->columnWidth(1), width);
+
+    // Rows written later follow the new positions, and they are saved.
+    doc().line(2).Last = 155;
+    table->ShowTableRow(2);
+    EXPECT_EQ(cell(2, 1), QStringLiteral("155"));
+    table->saveSettings();
+    EXPECT_EQ(Settings.Table.ColumnPosition[ColLast], 1);
+
+    header->moveSection(1, 0); // the number column stays first
+    EXPECT_EQ(cell(0, 0), QStringLiteral("#"));
+    EXPECT_EQ(table->model()->positions()[ColLast], 1);
+    Settings.Table.ColumnPosition = {1, 2, 3, 4, 5, 6, 7, 8};
+}
+
+TEST_F(TableTest, AutoWidthFitsTheWidestCell)
+{
+    table->autoWidthBox()->click();
+    const int narrow = table->grid()->columnWidth(3);
+    doc().line(2).Text = QByteArray(80, 'W');
+    table->FillTable();
+    table->AutoSizeColumns();
+    EXPECT_GT(table->grid()->columnWidth(3), narrow);
+    EXPECT_GE(table->grid()->columnWidth(0), 20);
+}
+
+TEST_F(TableTest, ColumnModelMoveRule)
+{
+    TableModel model;
+    model.moveColumn(5, 2); // left: positions 2..4 shift right
+    EXPECT_EQ(model.positions(), (TableModel::Positions{1, 3, 4, 5, 2, 6, 7, 8}));
+    model.moveColumn(2, 7); // right: positions 3..7 shift left
+    EXPECT_EQ(model.positions(), (TableModel::Positions{1, 2, 3, 4, 7, 5, 6, 8}));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TableTest, CtrlTabCyclesThroughTheShownWindows)
+{
+    QApplication::setActiveWindow(form.get());
+    form->EditSubtitle->setFocus();
+    QTest::keyClick(form->EditSubtitle, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == table; }, 2000));
+    QTest::keyClick(table->grid(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }, 2000));
+}
+
+} // namespace
