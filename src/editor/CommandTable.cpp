@@ -101,14 +101,6 @@ QMenu *CommandBar::subMenu(QMenu *parent, const SubMenu &sub)
     return menu;
 }
 
-QMenu *CommandBar::menu(const char *name) const
-{
-    for (const Built &b : mBuilt)
-        if (qstrcmp(b.table->name, name) == 0)
-            return b.menu;
-    return mSubMenus.value(QByteArray(name));
-}
-
 bool CommandBar::ownsShortcut(const QKeySequence &keys) const
 {
     for (const QAction *a : mActions)

@@ -78,7 +78,6 @@ public:
     bool ownsShortcut(const QKeySequence &keys) const;
     QToolBar *toolBar(int id) const { return mToolBars[id]; }
     QToolButton *toolButton(const char *name) const { return mButtons.value(QByteArray(name)); }
-    QMenu *menu(const char *name) const;
 
 private:
     struct Built {
