@@ -34,7 +34,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
 {
     setObjectName(QStringLiteral("Form1"));
     setMinimumSize(535, 200);
-    resize(780, 340);
+    resize(1000, 360);
     mCommands.build(this, {&FileMenuTable(), &EditMenuTable(), &SearchMenuTable(), &TitleMenuTable(), &PlayerMenuTable(),
                            &GirderMenuTable()});
     buildPanel();
