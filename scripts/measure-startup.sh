@@ -11,8 +11,9 @@ set -euo pipefail
 
 BUILD_DIR=${1:-build}
 RUNS=${RUNS:-5}
-EXE=$(realpath "$BUILD_DIR/cuefold")
+EXE="$BUILD_DIR/cuefold"
 [ -x "$EXE" ] || { echo "no executable $EXE; build first" >&2; exit 1; }
+EXE=$(realpath "$EXE")
 
 WORK=$(mktemp -d)
 XVFB_PID=""
@@ -55,7 +56,8 @@ until [ -s "$WORK/display" ]; do
   kill -0 "$XVFB_PID" 2>/dev/null || { cat "$WORK/xvfb.log" >&2; exit 1; }
   sleep 0.01
 done
-export DISPLAY=":$(head -n1 "$WORK/display")"
+DISPLAY=":$(head -n1 "$WORK/display")"
+export DISPLAY
 
 # The main window's caption once the file is open; the properties window
 # that follows carries the bare file name.
