@@ -205,6 +205,28 @@ TEST_F(MediaPlayerTest, HeadlessPlayerHasNoVideoArea)
     EXPECT_EQ(player.videoWidget(), nullptr);
 }
 
+// Before its first movie a player answers as one without a movie, and what
+// needs a movie does nothing.
+TEST(MediaPlayerWithoutMovie, AnswersAsNoMovie)
+{
+    MediaPlayer player(MediaPlayer::Output::Window);
+    player.SetFileName(QString());
+    player.Play();
+    player.SetCurrentPosition(100);
+    player.showSubtitleFile(QStringLiteral("ukazka.sub"));
+    EXPECT_FALSE(player.isLoaded());
+    EXPECT_FALSE(player.isSeeking());
+    EXPECT_EQ(player.FileName(), QString());
+    EXPECT_EQ(player.PlayState(), MediaPlayer::Stopped);
+    EXPECT_EQ(player.CurrentPosition(), 0);
+    EXPECT_EQ(player.Duration(), 0);
+    EXPECT_EQ(player.frameRate(), 0);
+    EXPECT_FALSE(player.pictureSize().isValid());
+    EXPECT_EQ(player.subtitleText(), QString());
+    ASSERT_NE(player.videoWidget(), nullptr);
+    EXPECT_EQ(player.videoWidget()->size(), QSize(320, 240));
+}
+
 // Tests run on the offscreen platform, where Qt shows no OpenGL widgets: the
 // window player then offers a plain area that still follows the movie's size.
 TEST(MediaPlayerWindow, OffscreenGivesAPlainVideoAreaThatFollowsTheMovie)

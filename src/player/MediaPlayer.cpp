@@ -5,9 +5,11 @@
 #include "player/MpvWidget.h"
 
 #include <QGuiApplication>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace cuefold {
 
@@ -51,19 +53,9 @@ MpvController::Options playerOptions(bool drawsVideo)
 
 MediaPlayer::MediaPlayer(Output output, QObject *parent)
     : QObject(parent)
+    , mDrawsVideo(output == Output::Window && platformDrawsVideo())
 {
-    const bool drawsVideo = output == Output::Window && platformDrawsVideo();
-    mController = new MpvController(playerOptions(drawsVideo), this);
-    connect(mController, &MpvController::fileLoaded, this, &MediaPlayer::onFileLoaded);
-    connect(mController, &MpvController::commandReplied, this, &MediaPlayer::onSeekReplied);
-    connect(mController, &MpvController::playbackRestarted, this, &MediaPlayer::onPlaybackRestarted);
-    connect(mController, &MpvController::eofReachedChanged, this, &MediaPlayer::onEofReachedChanged);
-    connect(mController, &MpvController::videoSizeChanged, this, &MediaPlayer::onPictureSizeChanged);
-    if (drawsVideo) {
-        mRenderer = new MpvWidget(mController);
-        connect(mRenderer, &MpvWidget::renderReady, this, &MediaPlayer::openWhenRenderReady);
-        mVideoArea = mRenderer.data();
-    } else if (output == Output::Window) {
+    if (output == Output::Window) {
         mVideoArea = new QWidget;
         QPalette black = mVideoArea->palette();
         black.setColor(QPalette::Window, Qt::black);
@@ -71,6 +63,33 @@ MediaPlayer::MediaPlayer(Output output, QObject *parent)
         mVideoArea->setAutoFillBackground(true);
     }
     applyVideoSize();
+}
+
+// The core and its picture widget wait for the first movie: mpv's libraries
+// and the software OpenGL behind the widget would otherwise cost every start
+// of the editor a hundred milliseconds and tens of MiB. False without libmpv.
+bool MediaPlayer::startCore()
+{
+    if (mController)
+        return true;
+    try {
+        mController = new MpvController(playerOptions(mDrawsVideo), this);
+    } catch (const std::runtime_error &) {
+        return false;
+    }
+    connect(mController, &MpvController::fileLoaded, this, &MediaPlayer::onFileLoaded);
+    connect(mController, &MpvController::commandReplied, this, &MediaPlayer::onSeekReplied);
+    connect(mController, &MpvController::playbackRestarted, this, &MediaPlayer::onPlaybackRestarted);
+    connect(mController, &MpvController::eofReachedChanged, this, &MediaPlayer::onEofReachedChanged);
+    connect(mController, &MpvController::videoSizeChanged, this, &MediaPlayer::onPictureSizeChanged);
+    if (mDrawsVideo) {
+        mRenderer = new MpvWidget(mController);
+        connect(mRenderer, &MpvWidget::renderReady, this, &MediaPlayer::openWhenRenderReady);
+        auto *layout = new QVBoxLayout(mVideoArea);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(mRenderer);
+    }
+    return true;
 }
 
 // The render context has to be gone before the core it draws for.
@@ -84,19 +103,21 @@ QWidget *MediaPlayer::videoWidget() const
     return mVideoArea;
 }
 
+// Without libmpv a movie stays closed, and the player answers as without one.
 void MediaPlayer::SetFileName(const QString &path)
 {
-    mFileName = path;
+    const bool opens = !path.isEmpty() && startCore();
+    mFileName = opens ? path : QString();
     mOpenIssued = false;
     mLoaded = false;
     mStopped = true;
     mSeekTarget = -1;
     mSubtitlePath.clear();
     mSubtitleAdded = false;
-    if (path.isEmpty())
-        mController->command({"stop"});
-    else
+    if (opens)
         openWhenRenderReady();
+    else if (mController)
+        mController->command({"stop"});
 }
 
 void MediaPlayer::openWhenRenderReady()
@@ -299,7 +320,7 @@ void MediaPlayer::addSubtitleFile()
 
 QString MediaPlayer::subtitleText() const
 {
-    return mController->getString("sub-text");
+    return mController ? mController->getString("sub-text") : QString();
 }
 
 } // namespace cuefold

@@ -15,7 +15,7 @@ class MpvWidget;
 // The movie player the program talks to. It keeps the members of the media
 // player control the editor was designed around, so positions and lengths are
 // frames: seconds x the movie's own frame rate, rounded. Nothing outside this
-// class and its two helpers sees libmpv.
+// class and its helpers sees libmpv.
 class MediaPlayer : public QObject {
     Q_OBJECT
 public:
@@ -70,9 +70,10 @@ public:
     QSize videoSize() const;
 
     // The video area for Window output (nullptr when Headless), made without
-    // a parent: the player window puts it into its layout. When it draws, a
-    // movie starts opening only once it has been shown for the first time,
-    // because mpv cannot start video without the widget's GL context.
+    // a parent: the player window puts it into its layout. It is black until
+    // the first movie puts the picture widget into it. When it draws, a movie
+    // starts opening only once it has been shown for the first time, because
+    // mpv cannot start video without the widget's GL context.
     QWidget *videoWidget() const;
 
     // Shows a subtitle file over the open movie: added and selected the
@@ -93,6 +94,7 @@ signals:
     void videoSizeChanged(QSize size);
 
 private:
+    bool startCore();
     void openWhenRenderReady();
     void onFileLoaded();
     void onSeekReplied(quint64 id, bool ok);
@@ -104,9 +106,10 @@ private:
     double framesOf(double seconds) const;
     bool seekToFrame(double frame);
 
-    MpvController *mController = nullptr;
+    const bool mDrawsVideo;
+    MpvController *mController = nullptr; // created with the first movie
     QPointer<QWidget> mVideoArea;
-    QPointer<MpvWidget> mRenderer; // the video area when it draws
+    QPointer<MpvWidget> mRenderer; // the picture in the video area, when it draws
 
     QString mFileName;
     QSize mPictureSize;

@@ -1,9 +1,10 @@
 #include "player/MpvController.h"
 
+#include "player/MpvLibrary.h"
+
 #include <QMetaObject>
 #include <QtGlobal>
 #include <clocale>
-#include <mpv/client.h>
 #include <stdexcept>
 
 namespace cuefold {
@@ -47,6 +48,14 @@ double doubleOr(const void *data, double fallback) { return data ? *static_cast<
 bool flagOr(const void *data, bool fallback) { return data ? *static_cast<const int *>(data) != 0 : fallback; }
 int intOr(const void *data, int fallback) { return data ? int(*static_cast<const qint64 *>(data)) : fallback; }
 
+const MpvLibrary &loadedLibrary()
+{
+    const MpvLibrary *mpv = MpvLibrary::get();
+    if (!mpv)
+        throw std::runtime_error("libmpv could not be loaded");
+    return *mpv;
+}
+
 QList<const char *> argumentVector(const QList<QByteArray> &args)
 {
     QList<const char *> argv;
@@ -65,31 +74,32 @@ void MpvController::useCNumericLocale()
 
 MpvController::MpvController(const Options &options, QObject *parent)
     : QObject(parent)
+    , mMpv(loadedLibrary())
 {
     useCNumericLocale();
-    mHandle = mpv_create();
+    mHandle = mMpv.create();
     if (!mHandle)
         throw std::runtime_error("libmpv could not create a player core");
     for (const auto &[name, value] : options)
-        mpv_set_option_string(mHandle, name.constData(), value.constData());
-    if (mpv_initialize(mHandle) < 0) {
-        mpv_terminate_destroy(mHandle);
+        mMpv.set_option_string(mHandle, name.constData(), value.constData());
+    if (mMpv.initialize(mHandle) < 0) {
+        mMpv.terminate_destroy(mHandle);
         throw std::runtime_error("libmpv could not initialise the player core");
     }
     observeProperties();
-    mpv_set_wakeup_callback(mHandle, [](void *self) { static_cast<MpvController *>(self)->scheduleDrain(); }, this);
+    mMpv.set_wakeup_callback(mHandle, [](void *self) { static_cast<MpvController *>(self)->scheduleDrain(); }, this);
 }
 
 MpvController::~MpvController()
 {
-    mpv_set_wakeup_callback(mHandle, nullptr, nullptr);
-    mpv_terminate_destroy(mHandle);
+    mMpv.set_wakeup_callback(mHandle, nullptr, nullptr);
+    mMpv.terminate_destroy(mHandle);
 }
 
 void MpvController::observeProperties()
 {
     for (const Observation &o : Observations)
-        mpv_observe_property(mHandle, o.id, o.name, o.format);
+        mMpv.observe_property(mHandle, o.id, o.name, o.format);
 }
 
 // Runs on mpv's thread: one queued drain is enough however often mpv calls.
@@ -104,7 +114,7 @@ void MpvController::drainEvents()
 {
     mDrainQueued = false;
     for (;;) {
-        const mpv_event *event = mpv_wait_event(mHandle, 0);
+        const mpv_event *event = mMpv.wait_event(mHandle, 0);
         if (event->event_id == MPV_EVENT_NONE)
             break;
         handleEvent(*event);
@@ -174,47 +184,47 @@ void MpvController::handlePropertyChange(quint64 id, const void *data)
 
 bool MpvController::command(const QList<QByteArray> &args)
 {
-    return mpv_command(mHandle, argumentVector(args).data()) >= 0;
+    return mMpv.command(mHandle, argumentVector(args).data()) >= 0;
 }
 
 bool MpvController::commandAsync(quint64 id, const QList<QByteArray> &args)
 {
-    return mpv_command_async(mHandle, id, argumentVector(args).data()) >= 0;
+    return mMpv.command_async(mHandle, id, argumentVector(args).data()) >= 0;
 }
 
 bool MpvController::setFlag(const char *name, bool value)
 {
     int flag = value ? 1 : 0;
-    return mpv_set_property(mHandle, name, MPV_FORMAT_FLAG, &flag) >= 0;
+    return mMpv.set_property(mHandle, name, MPV_FORMAT_FLAG, &flag) >= 0;
 }
 
 bool MpvController::setDouble(const char *name, double value)
 {
-    return mpv_set_property(mHandle, name, MPV_FORMAT_DOUBLE, &value) >= 0;
+    return mMpv.set_property(mHandle, name, MPV_FORMAT_DOUBLE, &value) >= 0;
 }
 
 bool MpvController::setString(const char *name, const QByteArray &value)
 {
-    return mpv_set_property_string(mHandle, name, value.constData()) >= 0;
+    return mMpv.set_property_string(mHandle, name, value.constData()) >= 0;
 }
 
 double MpvController::getDouble(const char *name, double fallback) const
 {
     double value = fallback;
-    return mpv_get_property(mHandle, name, MPV_FORMAT_DOUBLE, &value) >= 0 ? value : fallback;
+    return mMpv.get_property(mHandle, name, MPV_FORMAT_DOUBLE, &value) >= 0 ? value : fallback;
 }
 
 bool MpvController::getFlag(const char *name, bool fallback) const
 {
     int flag = fallback ? 1 : 0;
-    return mpv_get_property(mHandle, name, MPV_FORMAT_FLAG, &flag) >= 0 ? flag != 0 : fallback;
+    return mMpv.get_property(mHandle, name, MPV_FORMAT_FLAG, &flag) >= 0 ? flag != 0 : fallback;
 }
 
 QString MpvController::getString(const char *name) const
 {
-    char *text = mpv_get_property_string(mHandle, name);
+    char *text = mMpv.get_property_string(mHandle, name);
     const QString result = text ? QString::fromUtf8(text) : QString();
-    mpv_free(text);
+    mMpv.free(text);
     return result;
 }
 

@@ -13,6 +13,8 @@ struct mpv_event;
 
 namespace cuefold {
 
+struct MpvLibrary;
+
 // Owns one libmpv core. mpv wakes us from its own thread; the wake-up only
 // queues a call, and every event is read and turned into a signal on the GUI
 // thread, so nothing else in the program ever sees a foreign thread.
@@ -29,6 +31,7 @@ public:
     // "name=value" command-line options without the leading "--".
     using Options = QList<QPair<QByteArray, QByteArray>>;
 
+    // Throws std::runtime_error when libmpv is missing or refuses a core.
     explicit MpvController(const Options &options, QObject *parent = nullptr);
     ~MpvController() override;
 
@@ -36,6 +39,7 @@ public:
 
     // For the render widget, which ties its render context to this core.
     mpv_handle *handle() const { return mHandle; }
+    const MpvLibrary &library() const { return mMpv; }
 
     // Synchronous helpers; false (or the fallback) when mpv refuses.
     bool command(const QList<QByteArray> &args);
@@ -48,7 +52,6 @@ public:
     double getDouble(const char *name, double fallback = 0) const;
     bool getFlag(const char *name, bool fallback = false) const;
     QString getString(const char *name) const;
-
 
 signals:
     void timePosChanged(double seconds);
@@ -71,6 +74,7 @@ private:
     void handleEvent(const mpv_event &event);
     void handlePropertyChange(quint64 id, const void *data);
 
+    const MpvLibrary &mMpv;
     mpv_handle *mHandle = nullptr;
     std::atomic_bool mDrainQueued{false};
 

@@ -1,10 +1,10 @@
 #include "player/MpvWidget.h"
 
 #include "player/MpvController.h"
+#include "player/MpvLibrary.h"
 
 #include <QMetaObject>
 #include <QOpenGLContext>
-#include <mpv/render_gl.h>
 
 namespace cuefold {
 
@@ -35,7 +35,7 @@ void MpvWidget::releaseRender()
         return;
     // mpv may still draw into our context while it lets go of it.
     makeCurrent();
-    mpv_render_context_free(mRender);
+    mController->library().render_context_free(mRender);
     mRender = nullptr;
     doneCurrent();
 }
@@ -48,12 +48,12 @@ void MpvWidget::initializeGL()
         {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &glInit},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_create(&mRender, mController->handle(), params) < 0) {
+    if (mController->library().render_context_create(&mRender, mController->handle(), params) < 0) {
         mRender = nullptr;
         return;
     }
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvWidget::releaseRender, Qt::DirectConnection);
-    mpv_render_context_set_update_callback(
+    mController->library().render_context_set_update_callback(
         mRender, [](void *self) { static_cast<MpvWidget *>(self)->scheduleFrame(); }, this);
     emit renderReady();
 }
@@ -76,7 +76,7 @@ void MpvWidget::paintGL()
         {MPV_RENDER_PARAM_FLIP_Y, &flipY},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    mpv_render_context_render(mRender, params);
+    mController->library().render_context_render(mRender, params);
 }
 
 } // namespace cuefold
