@@ -3,6 +3,7 @@
 
 #include "document/code_page.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QToolButton>
 
@@ -177,6 +178,46 @@ TEST_F(PanelTest, PreviewAppliesFormattingCodes)
     QTextCursor c(form->RTFpreview->document());
     c.movePosition(QTextCursor::NextCharacter);
     EXPECT_TRUE(c.charFormat().fontItalic());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PanelTest, ButtonsStoreWhatWasTypedBeforeMoving)
+{
+    form->ShowLine(2, ShowFull);
+    typeInto(form->EditSubtitle, QStringLiteral("P\u0159eps\u00E1no"), false);
+    form->BitBtnCurrentLineIndexInc->click();
+    EXPECT_EQ(doc().line(2).Text, QByteArray("P\xF8" "eps\xE1no"));
+    EXPECT_EQ(doc().CurrentLine, 3);
+
+    typeInto(form->EditFrameFrom, QStringLiteral("170"), false);
+    form->ButtonFrameFromInc->click();
+    EXPECT_EQ(doc().line(3).From, 171); // the step starts from the typed value
+}
+
+TEST_F(PanelTest, SavingClearsTheChangeMarks)
+{
+    form->ShowLine(2, ShowFull);
+    form->CheckBoxLock->click();
+    typeInto(form->EditFrameLast, QStringLiteral("155"));
+    ASSERT_TRUE(form->commands().action("MenuEditUndoWholeLine")->isEnabled());
+    form->MenuFileSaveClick();
+    EXPECT_FALSE(form->commands().action("MenuEditUndoWholeLine")->isEnabled());
+    EXPECT_FALSE(form->CheckBoxLock->property("changed").toBool());
+    EXPECT_FALSE(form->PanelFrameLast->property("changed").toBool());
+}
+
+TEST_F(PanelTest, ClosingWithUnstoredTypingAsksFirst)
+{
+    form->ShowLine(2, ShowFull);
+    typeInto(form->EditSubtitle, QStringLiteral("neulo\u017Eeno"), false);
+    answers = {MsgResult::No};
+    form->close();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("Zahodit zm\u011Bny?"));
+    EXPECT_TRUE(form->isVisible());
 }
 
 } // namespace

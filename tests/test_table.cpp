@@ -116,3 +116,19 @@ TEST_F(TableTest, CtrlTabCyclesThroughTheShownWindows)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TableTest, KeyboardMovesInTheGridPickTheRow)
+{
+    QApplication::setActiveWindow(table);
+    table->grid()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return table->grid()->hasFocus(); }, 2000));
+    form->ShowLine(1, ShowFull);
+    QTest::keyClick(table->grid(), Qt::Key_Down);
+    EXPECT_EQ(doc().CurrentLine, 2);
+    QTest::keyClick(table->grid(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(doc().CurrentLine, 4);
+}
+
+} // namespace

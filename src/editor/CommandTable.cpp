@@ -75,7 +75,10 @@ void CommandBar::build(TForm1 *form, const std::vector<const MenuTable *> &table
                     button->setChecked(c.checked);
                     QObject::connect(action, &QAction::toggled, button, &QToolButton::setChecked);
                 }
-                QObject::connect(button, &QToolButton::clicked, action, [action, button] {
+                if (c.buttonHandler)
+                    QObject::connect(button, &QToolButton::clicked, form, c.buttonHandler);
+                else
+                    QObject::connect(button, &QToolButton::clicked, action, [action, button] {
                     // A check button shows the item's state, not its own toggling.
                     if (action->isCheckable())
                         button->setChecked(action->isChecked());

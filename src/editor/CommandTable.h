@@ -47,6 +47,7 @@ struct Command {
     bool checked = false;                      // initial check mark
     const SubMenu *submenu = nullptr;
     QByteArray LanguageTexts::*hint = nullptr; // tool button hint other than the caption
+    void (TForm1::*buttonHandler)() = nullptr; // what the tool button runs, when not the item
 };
 
 struct MenuTable {

@@ -122,7 +122,8 @@ void TForm1::LoadSettings()
 
 void TForm1::SaveSettings()
 {
-    Settings.Main.Window = {y(), x(), width(), height()};
+    const QRect g = geometry(); // restored with setGeometry, so no frame creep
+    Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
     FormTable->saveSettings();
     savePlayerSettings();
     WriteSettingsFile(mSettingsPath, Settings);
@@ -210,7 +211,9 @@ bool TForm1::ConfirmDiscard()
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    // FormCloseQuery: only a confirmed discard lets the window close.
+    // FormCloseQuery: only a confirmed discard lets the window close. Typing
+    // not yet stored counts as a change the guard must know about.
+    CommitEdits();
     if (!ConfirmDiscard()) {
         event->ignore();
         return;

@@ -256,6 +256,10 @@ void TForm1::MarkSaved()
                        static_cast<QWidget *>(PanelSubtitle)})
         setFieldChanged(w, false);
     mDoc->markSaved();
+    // Nothing differs from the saved state any more.
+    setFieldChanged(CheckBoxLock, false);
+    if (mDoc->validIndex(mDoc->CurrentLine))
+        refreshUndoState(mDoc->CurrentLine);
 }
 
 void TForm1::CheckModified()
@@ -275,7 +279,11 @@ void TForm1::ShowFPS()
 
 void TForm1::RefreshProperties()
 {
-    RepairOverlapPairs(*mDoc, [this](int row) { FormTable->ShowTableRow(row); });
+    if (RepairOverlapPairs(*mDoc, [this](int row) { FormTable->ShowTableRow(row); })) {
+        // Redraw the panel with the repaired frames, without moving the player.
+        mShownLine = -1;
+        ShowLine(mDoc->CurrentLine, ShowNoSeek);
+    }
     CheckModified();
     FormFileProperties->fill(*mDoc, mSubShortName);
     FormFileProperties->fillPlayer(mFilter, mPlayer.MovieLoaded && mPlayer.MovieFromOpen ? mDoc->MovieFileName : QString());

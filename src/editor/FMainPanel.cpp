@@ -183,10 +183,16 @@ void TForm1::buildPanel()
 
     connect(BitBtnCurrentLineIndexDec, &QToolButton::clicked, this, &TForm1::BitBtnCurrentLineIndexDecClick);
     connect(BitBtnCurrentLineIndexInc, &QToolButton::clicked, this, &TForm1::BitBtnCurrentLineIndexIncClick);
-    connect(ButtonFrameFromInc, &QToolButton::clicked, this, [this] { stepFrame(true, true); });
-    connect(ButtonFrameFromDec, &QToolButton::clicked, this, [this] { stepFrame(true, false); });
-    connect(ButtonFrameLastInc, &QToolButton::clicked, this, [this] { stepFrame(false, true); });
-    connect(ButtonFrameLastDec, &QToolButton::clicked, this, [this] { stepFrame(false, false); });
+    // The step buttons take no focus: a value typed into their field is
+    // stored first, so the step starts from it.
+    auto step = [this](bool first, bool up) {
+        storeFrameField(first);
+        stepFrame(first, up);
+    };
+    connect(ButtonFrameFromInc, &QToolButton::clicked, this, [step] { step(true, true); });
+    connect(ButtonFrameFromDec, &QToolButton::clicked, this, [step] { step(true, false); });
+    connect(ButtonFrameLastInc, &QToolButton::clicked, this, [step] { step(false, true); });
+    connect(ButtonFrameLastDec, &QToolButton::clicked, this, [step] { step(false, false); });
     connect(CheckBoxLock, &QCheckBox::toggled, this, &TForm1::CheckBoxLockClick);
     connect(CheckBoxMark, &QCheckBox::toggled, this, &TForm1::CheckBoxMarkClick);
     connect(BitBtnSubtitleUndo, &QToolButton::clicked, this, &TForm1::MenuEditUndoWholeLineClick);
@@ -230,6 +236,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             EditSubtitle->setFocus();
             return true;
         }
+        // Coming back from another window or a message box is no new entry:
+        // Esc must still return to what the field held when the user came in.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            return QMainWindow::eventFilter(watched, event);
         if (watched == EditFrameFrom)
             mFromTexts.entry = EditFrameFrom->text();
         else if (watched == EditFrameLast)
@@ -283,6 +294,8 @@ void TForm1::EditCurrentLineIndexExit()
 
 void TForm1::BitBtnCurrentLineIndexDecClick()
 {
+    // The buttons take no focus, so typing in a field is stored here.
+    CommitEdits();
     if (mDoc->CurrentLine > 1)
         ShowLine(mDoc->CurrentLine - 1, ShowStep);
     EditSubtitle->setFocus();
@@ -290,6 +303,7 @@ void TForm1::BitBtnCurrentLineIndexDecClick()
 
 void TForm1::BitBtnCurrentLineIndexIncClick()
 {
+    CommitEdits();
     if (mDoc->CurrentLine < mDoc->LineCount)
         ShowLine(mDoc->CurrentLine + 1, ShowStep);
     EditSubtitle->setFocus();

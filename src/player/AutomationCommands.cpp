@@ -61,7 +61,10 @@ void TForm1::MenuPlayerCaptureFrameClick()
     if (ShowMessage(this, question, CodePage::toUnicode(Texts.FrameNumber), MsgIcon::Question, MsgButtons::YesNo,
                     MsgResult::Yes)
         == MsgResult::Yes) {
+        const int before = mDoc->LineCount;
         MenuTitleInsertEmptyLineClick();
+        if (mDoc->LineCount == before)
+            return; // refused (document full): the current subtitle keeps its frames
         SetFrom(ShowPlain, frame);
         if (mDoc->line(mDoc->CurrentLine).From > mDoc->line(mDoc->CurrentLine).Last)
             SetLast(ShowPlain, frame);

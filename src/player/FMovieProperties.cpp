@@ -5,6 +5,7 @@
 #include "document/frame_text.h"
 #include "player/MediaPlayer.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -53,6 +54,13 @@ void TFormMovieProperties::showFor(const QString &moviePath)
 {
     mMoviePath = moviePath;
     refresh();
+    // Asked from a modal window it must be modal too, or it could not be used.
+    const Qt::WindowModality modality = QApplication::activeModalWidget() && QApplication::activeModalWidget() != this
+                                            ? Qt::ApplicationModal : Qt::NonModal;
+    if (windowModality() != modality) {
+        hide();
+        setWindowModality(modality);
+    }
     show();
     raise();
 }

@@ -9,6 +9,7 @@
 #include "player/resume_position.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QToolButton>
 
 namespace cuefold {
@@ -42,7 +43,9 @@ void TForm1::Timer1Timer()
         SetStatusText(1, QString::fromLatin1(FrameText(position)));
         f.lastFrameShown = position;
     }
-    if (mPlayer.PlayerSeeking && (syncChecked() || f.locateRequest))
+    // While a question is open the current subtitle must stay the one it is
+    // about (delete, join), and typing in the panel must not be overwritten.
+    if (mPlayer.PlayerSeeking && (syncChecked() || f.locateRequest) && !QApplication::activeModalWidget())
         followPlayer(position);
     const int state = player()->PlayState();
     if (state != f.lastPlayState && state >= MediaPlayer::Stopped && state <= MediaPlayer::Playing)

@@ -56,6 +56,12 @@ TFormTable::TFormTable(TForm1 *main)
     layout->addWidget(CheckBoxColumnsAutoWidth);
 
     connect(StringGridTable, &QTableView::clicked, this, &TFormTable::StringGridTableClick);
+    // Moving through the grid with the keyboard picks the row as a click does.
+    connect(StringGridTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (!mSelecting && StringGridTable->hasFocus())
+                    StringGridTableClick(current);
+            });
     connect(StringGridTable->horizontalHeader(), &QHeaderView::sectionMoved,
             this, &TFormTable::StringGridTableColumnMoved);
     connect(CheckBoxColumnsAutoWidth, &QCheckBox::clicked, this, &TFormTable::CheckBoxColumnsAutoWidthClick);
@@ -104,8 +110,10 @@ void TFormTable::selectRow(int line)
     if (line < 1 || line > mModel->rowCount())
         return;
     const QModelIndex index = mModel->index(line - 1, 1);
+    mSelecting = true;
     StringGridTable->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    mSelecting = false;
     StringGridTable->scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
@@ -180,7 +188,8 @@ void TFormTable::saveSettings()
 {
     TableSettings &t = Settings.Table;
     t.ColumnsAutoWidth = CheckBoxColumnsAutoWidth->isChecked();
-    t.Window = {y(), x(), width(), height()};
+    const QRect g = geometry(); // restored with setGeometry, so no frame creep
+    t.Window = {g.top(), g.left(), g.width(), g.height()};
     t.ColumnPosition = mModel->positions();
     for (int c = 0; c < TableModel::ColumnCount; ++c)
         t.ColWidth[c] = StringGridTable->columnWidth(c);

@@ -51,6 +51,7 @@ private:
     TableModel *mModel;
     QTableView *StringGridTable;
     QCheckBox *CheckBoxColumnsAutoWidth;
+    bool mSelecting = false; // the program itself is selecting a row
 };
 
 } // namespace cuefold
