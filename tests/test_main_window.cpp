@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace cuefold;
@@ -297,6 +298,33 @@ TEST(Startup, RefusesToRunWithoutItsSettingsFile)
     EXPECT_EQ(shown[0].text, QStringLiteral("Program Cuefold can't continue! Missing file\r") + exe + QStringLiteral(".INI"));
     for (QWidget *w : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<TForm1 *>(w), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, SavedToolBarRowsAreRestored)
+{
+    QByteArray ini = ReadAll(mIni);
+    ini.replace("[Main]\r\n", "[Main]\r\nSaveWindowPosition=1\r\n"); // the first key of a name wins
+    ini.replace("ToolBarFileTop=-1", "ToolBarFileTop=80");
+    for (const char *bar : {"Edit", "Search", "Title", "Common", "Player"})
+        ini.replace("ToolBar" + QByteArray(bar) + "Top=-1", "ToolBar" + QByteArray(bar) + "Top=40");
+    WriteAll(mIni, ini);
+    start();
+    QToolBar *file = form->commands().toolBar(ToolBarFileId);
+    QToolBar *edit = form->commands().toolBar(ToolBarEditId);
+    QApplication::processEvents();
+    EXPECT_GT(file->y(), edit->y()); // the File bar moved to its own row below
+    form->close();
+    form.reset();
+    const QByteArray saved = ReadAll(mIni);
+    const auto value = [&](const QByteArray &key) {
+        const qsizetype at = saved.indexOf(key + "=");
+        return saved.mid(at + key.size() + 1, saved.indexOf('\r', at) - at - key.size() - 1).toInt();
+    };
+    EXPECT_GT(value("ToolBarFileTop"), value("ToolBarEditTop"));
 }
 
 } // namespace

@@ -5,9 +5,11 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace cuefold {
 
@@ -102,6 +104,37 @@ QMenu *CommandBar::subMenu(QMenu *parent, const SubMenu &sub)
         mSubMenuCaptions.push_back({menu, sub.caption});
     }
     return menu;
+}
+
+void CommandBar::placeToolBars(QMainWindow *window, const std::array<WindowBounds, ToolBarCount> &stored)
+{
+    struct Placed {
+        QToolBar *bar;
+        int top, left;
+    };
+    std::vector<Placed> bars;
+    for (int id = 0; id < ToolBarCount; ++id)
+        if (QToolBar *bar = mToolBars[id])
+            bars.push_back({bar, stored[id].Top != -1 ? stored[id].Top : bar->y(),
+                            stored[id].Left != -1 ? stored[id].Left : bar->x()});
+    std::stable_sort(bars.begin(), bars.end(), [](const Placed &a, const Placed &b) {
+        return a.top != b.top ? a.top < b.top : a.left < b.left;
+    });
+    for (size_t i = 0; i < bars.size(); ++i) {
+        const bool visible = bars[i].bar->isVisibleTo(window);
+        window->removeToolBar(bars[i].bar);
+        if (i > 0 && bars[i].top != bars[i - 1].top)
+            window->addToolBarBreak();
+        window->addToolBar(bars[i].bar);
+        bars[i].bar->setVisible(visible);
+    }
+}
+
+void CommandBar::storeToolBarPositions(std::array<WindowBounds, ToolBarCount> &stored) const
+{
+    for (int id = 0; id < ToolBarCount; ++id)
+        if (const QToolBar *bar = mToolBars[id])
+            stored[id] = {bar->y(), bar->x(), -1, -1};
 }
 
 bool CommandBar::ownsShortcut(const QKeySequence &keys) const

@@ -72,6 +72,11 @@ class CommandBar {
 public:
     void build(TForm1 *form, const std::vector<const MenuTable *> &tables);
     void retranslate();
+    // Tool bars docked in rows: a stored Top picks the row (rows ordered by
+    // Top), a stored Left the order within it; -1 keeps where the layout put
+    // the bar.
+    void placeToolBars(QMainWindow *window, const std::array<WindowBounds, ToolBarCount> &stored);
+    void storeToolBarPositions(std::array<WindowBounds, ToolBarCount> &stored) const;
 
     QAction *action(const char *item) const { return mActions.value(QByteArray(item)); }
     // A command of the tables answers this key (so a text field must not

@@ -113,6 +113,8 @@ void TForm1::LoadSettings()
         setGeometry(bounds->Left, bounds->Top, bounds->Width, bounds->Height);
     else
         move(desktop.center() - rect().center());
+    if (Settings.Main.SaveWindowPosition)
+        mCommands.placeToolBars(this, Settings.Main.ToolBar);
     FormTable->loadSettings(desktop);
     mOpenFolder = Settings.DefaultPath.Open;
     mSaveFolder = Settings.DefaultPath.Save;
@@ -124,6 +126,7 @@ void TForm1::SaveSettings()
 {
     const QRect g = geometry(); // restored with setGeometry, so no frame creep
     Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
+    mCommands.storeToolBarPositions(Settings.Main.ToolBar);
     FormTable->saveSettings();
     savePlayerSettings();
     WriteSettingsFile(mSettingsPath, Settings);
