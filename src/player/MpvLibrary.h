@@ -14,7 +14,7 @@ namespace cuefold {
 
 // libmpv opened at run time, on first use, instead of by the loader: linked,
 // it drags ffmpeg and some 190 other libraries into every start of the
-// editor, though most sessions never open a movie.
+// editor, though much editing never opens a movie.
 struct MpvLibrary {
 #define CUEFOLD_MPV_MEMBER(name) decltype(&::mpv_##name) name = nullptr;
     CUEFOLD_MPV_FUNCTIONS(CUEFOLD_MPV_MEMBER)
