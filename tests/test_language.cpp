@@ -228,11 +228,8 @@ TEST_F(LanguageFiles, NameThatLooksLikeAPathIsNotUsedAsAFileName)
 
 TEST_F(LanguageFiles, MalformedLanguageFilesGiveTheDefaults)
 {
-    QByteArray garbage(256 * 1024, '\0');
-    for (qsizetype i = 0; i < garbage.size(); ++i)
-        garbage[i] = char((i * 131) % 256);
     const QByteArray files[] = {
-        garbage,
+        GarbageBytes(256 * 1024, 131),
         QByteArray(1024, '\0'),
         "[English]\r\nMenuFile" + QByteArray(4 * 1024 * 1024, 'x') + "\r\n",
         "[English\r\nMenuFile=&File\r\n",

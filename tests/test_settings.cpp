@@ -91,11 +91,8 @@ TEST(Settings, OnlyALanguageSectionGivesDefaultsAndAFirstRun)
 
 TEST(Settings, MalformedFilesGiveDefaults)
 {
-    QByteArray garbage(512 * 1024, '\0');
-    for (qsizetype i = 0; i < garbage.size(); ++i)
-        garbage[i] = char((i * 197) % 256);
     const QByteArray files[] = {
-        garbage,
+        GarbageBytes(512 * 1024, 197),
         QByteArray(4096, '\0'),
         "[Main]\r\nDelayFrames=" + QByteArray(4 * 1024 * 1024, '9') + "\r\n",
         "[Main]\r\nDelayFrames=abc\r\nTestReadSpeed=\r\n[Font]\r\nSize=big\r\nName=\r\n",

@@ -69,7 +69,6 @@ void TForm1::Timer2Timer()
         return;
     }
     mStartingUp = false;
-    mPreviewFailed = false;
     LoadSettings();
     ApplySettings();
     NewDocument();

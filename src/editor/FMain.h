@@ -17,7 +17,6 @@ class QTextEdit;
 class QToolButton;
 class QTimer;
 class QFrame;
-class QToolButton;
 
 namespace cuefold {
 
@@ -79,8 +78,6 @@ public:
     // The five status-bar panels (0 label, 1 frame, 2 line count, 3 fps, 4 messages).
     void SetStatusText(int panel, const QString &text);
     QString statusText(int panel) const;
-    QString MainCaption() const { return mMainCaption; }
-    int ShownLine() const { return mShownLine; }
 
     // Applies the language texts to every control.
     void retranslate();
@@ -250,7 +247,6 @@ private:
     QTimer *Timer2 = nullptr;
     bool mStartingUp = true;
     bool mClosing = false;
-    bool mPreviewFailed = false;
     bool mTableShown = false;
     int mShownLine = -1;
     QString mMainCaption = QStringLiteral("Cuefold");

@@ -26,7 +26,6 @@ namespace cuefold {
 namespace {
 
 QString frameField(double v) { return QString::fromLatin1(PanelFrameText(v)); }
-QString frameEntry(double v) { return frameField(v); }
 
 } // namespace
 
@@ -112,8 +111,8 @@ void TForm1::ShowLine(int index, int mode)
     // The texts Esc returns to.
     if (index >= 1 && index <= Document::Capacity) {
         const TSubLine &l = d.line(index);
-        mFromTexts.entry = frameEntry(l.From);
-        mLastTexts.entry = frameEntry(l.Last);
+        mFromTexts.entry = frameField(l.From);
+        mLastTexts.entry = frameField(l.Last);
         mTextTexts.entry = CodePage::toUnicode(l.Text);
     } else {
         mFromTexts.entry.clear();
@@ -223,7 +222,7 @@ void TForm1::ShowPreview()
 {
     RTFpreview->clear();
     const Document &d = *mDoc;
-    if (mPreviewFailed || !d.validIndex(d.CurrentLine))
+    if (!d.validIndex(d.CurrentLine))
         return;
     QTextCursor cursor(RTFpreview->document());
     bool firstRow = true;

@@ -102,8 +102,7 @@ void TForm1::transformText(QByteArray (*transform)(const QByteArray &), bool cle
         return;
     TSubLine &line = d.line(d.CurrentLine);
     line.Text = transform(line.Text);
-    FormTable->ShowTableRow(d.CurrentLine);
-    SetText(line.Text, ShowCommand);
+    SetText(line.Text, ShowCommand); // also rewrites the grid row
 }
 
 void TForm1::MenuTitleBreakLineLeftClick() { transformText(MoveBreakLeft, true); }
