@@ -22,7 +22,7 @@ run: build
 	$(BUILD)/cuefold $(abspath $(SAMPLE))
 
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/cuefold_bench

@@ -1,5 +1,4 @@
 #include "document/display_time.h"
-#include "config/settings.h"
 #include "document/frame_text.h"
 
 #include <cmath>
@@ -29,11 +28,6 @@ int CharacterWeight(char c)
 }
 
 } // namespace
-
-DisplayTimeRule DisplayTimeRuleFromSettings()
-{
-    return {Settings.Main.DelayFrames, Settings.Main.TestReadSpeed, Settings.Main.TestMinDwell};
-}
 
 qsizetype WeightedLength(const QByteArray &text)
 {

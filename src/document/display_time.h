@@ -11,9 +11,6 @@ struct DisplayTimeRule {
     int MinDwell = 1000;    // milliseconds; below 1 means 1000
 };
 
-// The rule as configured in Settings.Main.
-DisplayTimeRule DisplayTimeRuleFromSettings();
-
 // Characters weighted by how long they take to read: punctuation 2, "|" 3,
 // digits and "&%XQxq" 6, everything else 1.
 qsizetype WeightedLength(const QByteArray &text);

@@ -1,5 +1,4 @@
 #include "document/io_error.h"
-#include "config/language_table.h"
 
 #include <QDir>
 #include <QFileDevice>
@@ -68,27 +67,6 @@ int IOErrorCodeOf(const QFileDevice &device, const QString &path)
     if (message == QSaveFile::tr("Existing file %1 is not writable").arg(path))
         return AccessDeniedCode;
     return IOErrorCodeFromErrno(SystemErrorFromMessage(message), path);
-}
-
-QByteArray IOErrorText(int code, const QByteArray &prefix)
-{
-    const QByteArray *text = &Texts.CommonError;
-    switch (code) {
-    case FileNotFoundCode: text = &Texts.FileNotFound; break;
-    case PathNotFoundCode: text = &Texts.PathNotFound; break;
-    case AccessDeniedCode: text = &Texts.AccessDenied; break;
-    case SharingViolationCode: text = &Texts.SharingViolation; break;
-    case EndOfFileCode: text = &Texts.EndOfFile; break;
-    case DiskFullCode: text = &Texts.DiskFull; break;
-    case FileVariableNotAssignedCode: text = &Texts.FileVariableNotAssigned; break;
-    case FileNotOpenCode: text = &Texts.FileNotOpen; break;
-    case FileNotOpenForInputCode: text = &Texts.FileNotOpenForInput; break;
-    case FileNotOpenForOutputCode: text = &Texts.FileNotOpenForOutput; break;
-    case ErrorInFormattedInputCode: text = &Texts.ErrorInFormattedInput; break;
-    case FileAlreadyOpenCode: text = &Texts.FileAlreadyOpen; break;
-    default: break;
-    }
-    return prefix + ' ' + QByteArray::number(code) + ": " + *text;
 }
 
 } // namespace cuefold

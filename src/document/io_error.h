@@ -34,7 +34,4 @@ int IOErrorCodeFromErrno(int systemError, const QString &path);
 // so the system error is recognised by its message.
 int IOErrorCodeOf(const QFileDevice &device, const QString &path);
 
-// prefix + " " + code + ": " + the language text for the code.
-QByteArray IOErrorText(int code, const QByteArray &prefix);
-
 } // namespace cuefold

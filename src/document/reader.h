@@ -47,9 +47,7 @@ int OpenForReading(QFile &file);
 // Document::Capacity subtitles are read; nothing after them is consumed.
 // Missing end frames are computed with `rule` once the file named its frame
 // rate. True when at least one frame field was read or given empty.
-bool ReadSubtitles(QIODevice &in, Document &doc,
-                   const DisplayTimeRule &rule = DisplayTimeRuleFromSettings());
-bool ReadSubtitles(const QByteArray &bytes, Document &doc,
-                   const DisplayTimeRule &rule = DisplayTimeRuleFromSettings());
+bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule);
+bool ReadSubtitles(const QByteArray &bytes, Document &doc, const DisplayTimeRule &rule);
 
 } // namespace cuefold

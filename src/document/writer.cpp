@@ -1,5 +1,4 @@
 #include "document/writer.h"
-#include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/document.h"
 #include "document/frame_text.h"
@@ -99,19 +98,6 @@ BackupResult CreateBackup(const QString &path, bool enabled)
     else if (!QFile::rename(path, result.BackupName))
         result.Status = BackupStatus::RenameFailed;
     return result;
-}
-
-QByteArray BackupErrorText(const BackupResult &result)
-{
-    switch (result.Status) {
-    case BackupStatus::TooManyBackups:
-        return TooManyBackupsText;
-    case BackupStatus::RenameFailed:
-        return Texts.BakNotCreated + ' ' + CodePage::fromUnicode(result.BackupName);
-    case BackupStatus::Ok:
-        break;
-    }
-    return {};
 }
 
 int WriteSubtitleFile(const QString &path, const QByteArray &bytes)

@@ -34,8 +34,6 @@ QString BackupStem(const QString &path);
 // Moves an existing `path` aside to the first free film.BAK.n, when enabled.
 // Writing may go on only when the result is ok.
 BackupResult CreateBackup(const QString &path, bool enabled);
-// The message for a failed backup, in the program's code page.
-QByteArray BackupErrorText(const BackupResult &result);
 
 // Writes `bytes` as the file `path`; 0 or an I/O error code (io_error.h).
 // A regular file is written beside the target and renamed over it, so a

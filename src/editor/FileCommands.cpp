@@ -1,4 +1,5 @@
 // The File menu: new, open, save, save as, export, properties and exit.
+#include "config/document_texts.h"
 #include "editor/FMain.h"
 
 #include "config/language_table.h"
@@ -68,7 +69,7 @@ void TForm1::OpenDocument(const QString &path)
     }
     ResetDocument();
     mDoc->SubFileName = path;
-    const bool valid = ReadSubtitles(file, *mDoc);
+    const bool valid = ReadSubtitles(file, *mDoc, DisplayTimeRuleFromSettings());
     ShowFPS();
     if (!valid)
         ShowMessage(this, u(Texts.NoValidFile), u(Texts.Error), MsgIcon::Exclamation);

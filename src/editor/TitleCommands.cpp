@@ -1,5 +1,6 @@
 // The Subtitle menu: focus, lock and mark, row breaks, dialogue dashes and
 // the list operations around the current subtitle.
+#include "config/document_texts.h"
 #include "editor/FMain.h"
 
 #include "config/language_table.h"

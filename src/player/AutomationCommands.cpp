@@ -1,4 +1,5 @@
 // Timing subtitles from the player: automation (F8) and frame capture (F9).
+#include "config/document_texts.h"
 #include "editor/FMain.h"
 
 #include "config/language_table.h"

@@ -1,5 +1,6 @@
 #include "player/subtitle_filter.h"
 
+#include "config/document_texts.h"
 #include "config/settings.h"
 #include "document/document.h"
 #include "document/io_error.h"
@@ -64,7 +65,7 @@ int WritePreviewCopy(const QString &sourcePath, const QString &copyPath)
     if (opened != NoIOError)
         return opened;
     auto scratch = std::make_unique<Document>();
-    ReadSubtitles(source, *scratch);
+    ReadSubtitles(source, *scratch, DisplayTimeRuleFromSettings());
     return WriteSubtitleFile(copyPath, SerializeDocument(*scratch, true));
 }
 

@@ -1,3 +1,4 @@
+#include "config/document_texts.h"
 #include "config/language_table.h"
 #include "document/io_error.h"
 #include "document/writer.h"
