@@ -1,6 +1,8 @@
 #include "config/language_table.h"
 #include "document_generator.h"
+#include "editor/EditorContext.h"
 #include "editor/FMain.h"
+#include "search/SearchCommands.h"
 #include "search/FTable.h"
 #include "search/table_model.h"
 
@@ -57,11 +59,11 @@ public:
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         mForm->doc() = *bench::GenerateDocument();
         LoadDefaultTexts();
-        mForm->formTable()->show();
+        mForm->context().search->table()->show();
         QApplication::processEvents();
     }
 
-    TFormTable *table() const { return mForm->formTable(); }
+    TFormTable *table() const { return mForm->context().search->table(); }
 
 private:
     QTemporaryDir mDir;

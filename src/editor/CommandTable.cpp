@@ -1,5 +1,4 @@
 #include "editor/CommandTable.h"
-#include "editor/FMain.h"
 #include "document/code_page.h"
 
 #include <QAction>
@@ -26,83 +25,108 @@ QByteArray captionOf(const Command &c)
 
 } // namespace
 
-void CommandBar::build(TForm1 *form, const std::vector<const MenuTable *> &tables)
+const char *CommandName(CommandId id)
 {
-    QMenuBar *bar = form->menuBar();
-    for (const MenuTable *table : tables) {
-        QMenu *menu = bar->addMenu(QString());
-        menu->setObjectName(QString::fromLatin1(table->name));
-        QToolBar *tools = nullptr;
-        if (table->toolBar >= 0) {
-            QToolBar *&slot = mToolBars[table->toolBar];
-            if (!slot) {
-                slot = form->addToolBar(QString());
-                slot->setObjectName(QString::fromLatin1(ToolBarNames[table->toolBar]));
-            }
-            tools = slot;
+    static const char *const names[] = {
+#define CUEFOLD_COMMAND_NAME(name) #name,
+        CUEFOLD_COMMANDS(CUEFOLD_COMMAND_NAME)
+#undef CUEFOLD_COMMAND_NAME
+    };
+    return names[static_cast<int>(id)];
+}
+
+void CommandBar::add(QMainWindow *window, MenuTable table)
+{
+    QMenu *menu = window->menuBar()->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(table.name));
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { refreshEnabled(); });
+    QToolBar *tools = nullptr;
+    if (table.toolBar >= 0) {
+        QToolBar *&slot = mToolBars[table.toolBar];
+        if (!slot) {
+            slot = window->addToolBar(QString());
+            slot->setObjectName(QString::fromLatin1(ToolBarNames[table.toolBar]));
         }
-        QMenu *target = menu;
-        QActionGroup *radios = nullptr;
-        for (const Command &c : table->commands) {
-            auto *action = new QAction(form);
-            action->setObjectName(QString::fromLatin1(c.item));
-            action->setShortcut(c.shortcut);
-            action->setShortcutContext(Qt::ApplicationShortcut);
-            action->setCheckable(c.kind != CommandKind::Plain);
-            action->setChecked(c.checked);
-            if (c.icon != QStyle::SP_CustomBase)
-                action->setIcon(QApplication::style()->standardIcon(c.icon));
-            QObject::connect(action, &QAction::triggered, form, c.handler);
-            if (c.hidden) {
-                form->addAction(action); // active through its shortcut only
-            } else {
-                target = c.submenu ? subMenu(menu, *c.submenu) : menu;
-                if (c.separatorBefore)
-                    target->addSeparator();
-                target->addAction(action);
-            }
-            if (c.kind == CommandKind::Radio) {
-                if (!radios || radios->parent() != target)
-                    radios = new QActionGroup(target);
-                radios->addAction(action);
-            }
-            if (c.toolButton && tools) {
-                // A button of its own, so that its hint can differ from the menu caption.
-                auto *button = new QToolButton(tools);
-                button->setObjectName(QString::fromLatin1(c.toolButton));
-                button->setIcon(action->icon());
-                button->setFocusPolicy(Qt::NoFocus);
-                if (c.kind == CommandKind::Check) {
-                    button->setCheckable(true);
-                    button->setChecked(c.checked);
-                    QObject::connect(action, &QAction::toggled, button, &QToolButton::setChecked);
-                }
-                if (c.buttonHandler)
-                    QObject::connect(button, &QToolButton::clicked, form, c.buttonHandler);
-                else
-                    QObject::connect(button, &QToolButton::clicked, action, [action, button] {
-                    // A check button shows the item's state, not its own toggling.
-                    if (action->isCheckable())
-                        button->setChecked(action->isChecked());
-                    action->trigger();
-                });
-                tools->addWidget(button);
-                mButtons.insert(QByteArray(c.toolButton), button);
-            }
-            mActions.insert(QByteArray(c.item), action);
-        }
-        mBuilt.push_back({table, menu});
+        tools = slot;
     }
+    QActionGroup *radios = nullptr;
+    for (const Command &c : table.commands) {
+        auto *action = new QAction(window);
+        action->setObjectName(QString::fromLatin1(CommandName(c.id)));
+        action->setShortcut(c.shortcut);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setCheckable(c.kind != CommandKind::Plain);
+        action->setChecked(c.checked);
+        if (c.icon != QStyle::SP_CustomBase)
+            action->setIcon(QApplication::style()->standardIcon(c.icon));
+        QObject::connect(action, &QAction::triggered, window, c.handler);
+        QMenu *target = menu;
+        if (c.hidden) {
+            window->addAction(action); // active through its shortcut only
+        } else {
+            target = c.submenu ? subMenu(menu, *c.submenu) : menu;
+            if (c.separatorBefore)
+                target->addSeparator();
+            target->addAction(action);
+        }
+        if (c.kind == CommandKind::Radio) {
+            if (!radios || radios->parent() != target)
+                radios = new QActionGroup(target);
+            radios->addAction(action);
+        }
+        if (c.toolButton && tools)
+            mButtons[static_cast<int>(c.id)] = addToolButton(tools, c, action);
+        mActions[static_cast<int>(c.id)] = action;
+    }
+    mBuilt.push_back({std::move(table), menu});
+}
+
+QToolButton *CommandBar::addToolButton(QToolBar *tools, const Command &c, QAction *action)
+{
+    // A button of its own, so that its hint can differ from the menu caption.
+    auto *button = new QToolButton(tools);
+    button->setObjectName(QString::fromLatin1(c.toolButton));
+    button->setIcon(action->icon());
+    button->setFocusPolicy(Qt::NoFocus);
+    if (c.kind == CommandKind::Check) {
+        button->setCheckable(true);
+        button->setChecked(c.checked);
+        QObject::connect(action, &QAction::toggled, button, &QToolButton::setChecked);
+    }
+    if (c.buttonHandler)
+        QObject::connect(button, &QToolButton::clicked, button, c.buttonHandler);
+    else
+        QObject::connect(button, &QToolButton::clicked, action, [action, button] {
+            // A check button shows the item's state, not its own toggling.
+            if (action->isCheckable())
+                button->setChecked(action->isChecked());
+            action->trigger();
+        });
+    tools->addWidget(button);
+    return button;
+}
+
+void CommandBar::refreshEnabled()
+{
+    for (const Built &b : mBuilt)
+        for (const Command &c : b.table.commands)
+            if (c.enabled) {
+                const bool on = c.enabled();
+                action(c.id)->setEnabled(on);
+                if (QToolButton *button = toolButton(c.id))
+                    button->setEnabled(on);
+            }
 }
 
 QMenu *CommandBar::subMenu(QMenu *parent, const SubMenu &sub)
 {
-    QMenu *&menu = mSubMenus[QByteArray(sub.name)];
-    if (!menu) {
-        menu = parent->addMenu(QString());
-        menu->setObjectName(QString::fromLatin1(sub.name));
-        mSubMenuCaptions.push_back({menu, sub.caption});
-    }
+    const QString name = QString::fromLatin1(sub.name);
+    for (const auto &[menu, caption] : mSubMenus)
+        if (menu->objectName() == name)
+            return menu;
+    QMenu *menu = parent->addMenu(QString());
+    menu->setObjectName(name);
+    mSubMenus.push_back({menu, sub.caption});
     return menu;
 }
 
@@ -140,7 +164,7 @@ void CommandBar::storeToolBarPositions(std::array<WindowBounds, ToolBarCount> &s
 bool CommandBar::ownsShortcut(const QKeySequence &keys) const
 {
     for (const QAction *a : mActions)
-        if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == keys)
+        if (a && a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == keys)
             return true;
     return false;
 }
@@ -148,15 +172,15 @@ bool CommandBar::ownsShortcut(const QKeySequence &keys) const
 void CommandBar::retranslate()
 {
     for (const Built &b : mBuilt) {
-        b.menu->setTitle(CodePage::toUnicode(Texts.*(b.table->caption)));
-        for (const Command &c : b.table->commands) {
+        b.menu->setTitle(CodePage::toUnicode(Texts.*(b.table.caption)));
+        for (const Command &c : b.table.commands) {
             const QByteArray caption = captionOf(c);
-            mActions.value(QByteArray(c.item))->setText(CodePage::toUnicode(caption));
-            if (QToolButton *button = c.toolButton ? mButtons.value(QByteArray(c.toolButton)) : nullptr)
+            action(c.id)->setText(CodePage::toUnicode(caption));
+            if (QToolButton *button = toolButton(c.id))
                 button->setToolTip(CodePage::toUnicode(c.hint ? Texts.*(c.hint) : StripHotKeys(caption)));
         }
     }
-    for (const auto &[menu, caption] : mSubMenuCaptions)
+    for (const auto &[menu, caption] : mSubMenus)
         menu->setTitle(CodePage::toUnicode(Texts.*caption));
 }
 

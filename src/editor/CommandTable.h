@@ -2,22 +2,21 @@
 
 #include "config/language_table.h"
 #include "config/settings.h"
+#include "editor/CommandId.h"
 
-#include <QHash>
 #include <QKeySequence>
 #include <QStyle>
+#include <array>
+#include <functional>
 #include <vector>
 
 class QAction;
 class QMenu;
-class QMenuBar;
 class QToolBar;
 class QToolButton;
 class QMainWindow;
 
 namespace cuefold {
-
-class TForm1;
 
 // A submenu that groups consecutive commands of a menu.
 struct SubMenu {
@@ -31,15 +30,24 @@ enum class CommandKind {
     Radio, // one of the exclusive items of its submenu
 };
 
-// One command of a menu: its stable item name (also the QAction's object
-// name), caption key, shortcut, tool button and handler.
+using CommandHandler = std::function<void()>;
+
+// A handler that runs `method` of the controller that owns the command.
+template<typename Controller>
+CommandHandler Bind(Controller *controller, void (Controller::*method)())
+{
+    return [controller, method] { (controller->*method)(); };
+}
+
+// One command of a menu: its id (whose name is also the QAction's object
+// name), caption key, shortcut, tool button, handler and enabled rule.
 struct Command {
-    const char *item;
+    CommandId id;
     QByteArray LanguageTexts::*caption = nullptr;
     QKeySequence shortcut{};
     const char *toolButton = nullptr;          // object name of its tool button
     QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
-    void (TForm1::*handler)() = nullptr;
+    CommandHandler handler{};
     bool separatorBefore = false;
     bool hidden = false;                       // reachable by shortcut only
     const char *fixedCaption = nullptr;        // caption of an item without a key
@@ -47,7 +55,8 @@ struct Command {
     bool checked = false;                      // initial check mark
     const SubMenu *submenu = nullptr;
     QByteArray LanguageTexts::*hint = nullptr; // tool button hint other than the caption
-    void (TForm1::*buttonHandler)() = nullptr; // what the tool button runs, when not the item
+    CommandHandler buttonHandler{};             // what the tool button runs, when not the item
+    std::function<bool()> enabled{};            // when the command is available; none: always
 };
 
 struct MenuTable {
@@ -57,46 +66,40 @@ struct MenuTable {
     std::vector<Command> commands;
 };
 
-// The menu areas built so far, in menu-bar order; each area's table lives in
-// the file that implements its commands.
-const MenuTable &FileMenuTable();
-const MenuTable &EditMenuTable();
-const MenuTable &SearchMenuTable();
-const MenuTable &TitleMenuTable();
-const MenuTable &PlayerMenuTable();
-const MenuTable &GirderMenuTable();
-
-// Builds the menus and tool bars of the main window from the tables and keeps
-// their captions in step with the language texts.
+// The menus and tool bars of the main window, built from the tables the
+// subsystem controllers register, in menu-bar order. Keeps their captions in
+// step with the language texts and their enabled state with the rules.
 class CommandBar {
 public:
-    void build(TForm1 *form, const std::vector<const MenuTable *> &tables);
+    void add(QMainWindow *window, MenuTable table);
     void retranslate();
+    // Applies every enabled rule of the registered commands.
+    void refreshEnabled();
     // Tool bars docked in rows: a stored Top picks the row (rows ordered by
     // Top), a stored Left the order within it; -1 keeps where the layout put
     // the bar.
     void placeToolBars(QMainWindow *window, const std::array<WindowBounds, ToolBarCount> &stored);
     void storeToolBarPositions(std::array<WindowBounds, ToolBarCount> &stored) const;
 
-    QAction *action(const char *item) const { return mActions.value(QByteArray(item)); }
+    QAction *action(CommandId id) const { return mActions[static_cast<int>(id)]; }
+    QToolButton *toolButton(CommandId id) const { return mButtons[static_cast<int>(id)]; }
+    QToolBar *toolBar(int id) const { return mToolBars[id]; }
     // A command of the tables answers this key (so a text field must not
     // take it for its own editing keys).
     bool ownsShortcut(const QKeySequence &keys) const;
-    QToolBar *toolBar(int id) const { return mToolBars[id]; }
-    QToolButton *toolButton(const char *name) const { return mButtons.value(QByteArray(name)); }
 
 private:
     struct Built {
-        const MenuTable *table;
+        MenuTable table;
         QMenu *menu;
     };
     QMenu *subMenu(QMenu *parent, const SubMenu &sub);
+    QToolButton *addToolButton(QToolBar *tools, const Command &c, QAction *action);
 
     std::vector<Built> mBuilt;
-    std::vector<std::pair<QMenu *, QByteArray LanguageTexts::*>> mSubMenuCaptions;
-    QHash<QByteArray, QAction *> mActions;
-    QHash<QByteArray, QToolButton *> mButtons;
-    QHash<QByteArray, QMenu *> mSubMenus;
+    std::vector<std::pair<QMenu *, QByteArray LanguageTexts::*>> mSubMenus;
+    std::array<QAction *, CommandCount> mActions{};
+    std::array<QToolButton *, CommandCount> mButtons{};
     std::array<QToolBar *, ToolBarCount> mToolBars{};
 };
 

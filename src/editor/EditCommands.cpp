@@ -1,10 +1,13 @@
 // The Edit menu: clipboard commands routed to the focused text field, and
 // undo of the whole current subtitle.
-#include "editor/FMain.h"
+#include "editor/EditCommands.h"
 
 #include "config/language_table.h"
+#include "editor/CommandFlow.h"
+#include "editor/EditorContext.h"
 #include "editor/list_operations.h"
-#include "search/FTable.h"
+
+#include <QAction>
 
 #include <QApplication>
 #include <QLineEdit>
@@ -57,49 +60,48 @@ void routeToFocusedField(FieldOperation op)
 
 } // namespace
 
-const MenuTable &EditMenuTable()
+EditCommands::EditCommands(EditorContext &ctx)
+    : mCtx(ctx)
+{
+}
+
+MenuTable EditCommands::menuTable()
 {
     using K = QKeySequence;
-    static const MenuTable table{
+    using Op = FieldOperation;
+    auto route = [](Op op) { return [op] { routeToFocusedField(op); }; };
+    return {
         "MenuEdit", &LanguageTexts::MenuEdit, ToolBarEditId,
         {
-            {"MenuEditUndo", &LanguageTexts::MenuUndo, K(Qt::CTRL | Qt::Key_Z), "ToolButEditUndo",
-             QStyle::SP_ArrowBack, &TForm1::MenuEditUndoClick},
-            {"MenuEditCut", &LanguageTexts::MenuCut, K(Qt::CTRL | Qt::Key_X), "ToolButEditCut",
-             QStyle::SP_DialogDiscardButton, &TForm1::MenuEditCutClick, true},
-            {"MenuEditCopy", &LanguageTexts::MenuCopy, K(Qt::CTRL | Qt::Key_C), "ToolButEditCopy",
-             QStyle::SP_FileLinkIcon, &TForm1::MenuEditCopyClick},
-            {"MenuEditPaste", &LanguageTexts::MenuPaste, K(Qt::CTRL | Qt::Key_V), "ToolButEditPaste",
-             QStyle::SP_DialogApplyButton, &TForm1::MenuEditPasteClick},
-            {"MenuEditSelectAll", &LanguageTexts::MenuSelectAll, K(Qt::CTRL | Qt::Key_A), "ToolButEditSelectAll",
-             QStyle::SP_DialogYesToAllButton, &TForm1::MenuEditSelectAllClick, true},
-            {"MenuEditUndoWholeLine", &LanguageTexts::MenuUndoWholeLine, K(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
-             nullptr, QStyle::SP_BrowserReload, &TForm1::MenuEditUndoWholeLineClick, true},
+            {CommandId::MenuEditUndo, &LanguageTexts::MenuUndo, K(Qt::CTRL | Qt::Key_Z), "ToolButEditUndo",
+             QStyle::SP_ArrowBack, route(Op::Undo)},
+            {CommandId::MenuEditCut, &LanguageTexts::MenuCut, K(Qt::CTRL | Qt::Key_X), "ToolButEditCut",
+             QStyle::SP_DialogDiscardButton, route(Op::Cut), true},
+            {CommandId::MenuEditCopy, &LanguageTexts::MenuCopy, K(Qt::CTRL | Qt::Key_C), "ToolButEditCopy",
+             QStyle::SP_FileLinkIcon, route(Op::Copy)},
+            {CommandId::MenuEditPaste, &LanguageTexts::MenuPaste, K(Qt::CTRL | Qt::Key_V), "ToolButEditPaste",
+             QStyle::SP_DialogApplyButton, route(Op::Paste)},
+            {CommandId::MenuEditSelectAll, &LanguageTexts::MenuSelectAll, K(Qt::CTRL | Qt::Key_A), "ToolButEditSelectAll",
+             QStyle::SP_DialogYesToAllButton, route(Op::SelectAll), true},
+            {CommandId::MenuEditUndoWholeLine, &LanguageTexts::MenuUndoWholeLine, K(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
+             nullptr, QStyle::SP_BrowserReload, Bind(this, &EditCommands::MenuEditUndoWholeLineClick), true},
         }};
-    return table;
 }
 
-void TForm1::MenuEditUndoClick() { routeToFocusedField(FieldOperation::Undo); }
-void TForm1::MenuEditCutClick() { routeToFocusedField(FieldOperation::Cut); }
-void TForm1::MenuEditCopyClick() { routeToFocusedField(FieldOperation::Copy); }
-void TForm1::MenuEditPasteClick() { routeToFocusedField(FieldOperation::Paste); }
-void TForm1::MenuEditSelectAllClick() { routeToFocusedField(FieldOperation::SelectAll); }
-
-void TForm1::MenuEditUndoWholeLineClick()
+void EditCommands::MenuEditUndoWholeLineClick()
 {
     // Typing pending in the panel is overwritten by the restore.
-    if (!RestoreSavedLine(*mDoc))
-        return;
-    FormTable->ShowTableRow(mDoc->CurrentLine);
-    ShowLine(mDoc->CurrentLine, ShowFull);
-    CheckModified();
+    RunCommand(mCtx, {.commit = false, .clearMessage = false, .change = [this] {
+        if (!RestoreSavedLine(mCtx.doc()))
+            return CommandChange{.applied = false};
+        mCtx.model.touchRow(mCtx.doc().CurrentLine);
+        return CommandChange{.modified = ModifiedRule::Check};
+    }});
 }
 
-void TForm1::setUndoAvailable(bool available)
+void EditCommands::setUndoAvailable(bool available)
 {
-    BitBtnSubtitleUndo->setVisible(available);
-    if (QAction *undo = mCommands.action("MenuEditUndoWholeLine"))
-        undo->setEnabled(available);
+    mCtx.commands.action(CommandId::MenuEditUndoWholeLine)->setEnabled(available);
 }
 
 } // namespace cuefold

@@ -4,20 +4,25 @@
 #include "config/settings.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditCommands.h"
+#include "editor/EditorContext.h"
+#include "editor/FileCommands.h"
 #include "editor/HintPolicy.h"
 #include "editor/MessageBox.h"
+#include "editor/StatusPanels.h"
+#include "editor/TitleCommands.h"
 #include "editor/WindowCycle.h"
 #include "operations/FOperations.h"
 #include "player/FPlayer.h"
-#include "player/MediaPlayer.h"
-#include "search/FProperties.h"
+#include "player/PlayerController.h"
 #include "search/FTable.h"
+#include "search/SearchCommands.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -28,52 +33,87 @@ namespace cuefold {
 
 TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWidget *parent)
     : QMainWindow(parent)
-    , mDoc(std::make_unique<Document>())
     , mSettingsPath(settingsPath)
     , mCommandLineFile(commandLineFile)
+    , mStatus(std::make_unique<StatusPanels>(statusBar()))
+    , mPanel(new CurrentSubtitlePanel(mModel, this))
+    , FormOperations(new TFormOperations(this))
+    , mCtx(std::make_unique<EditorContext>(EditorContext{mModel, *mPanel, *mStatus, mCommands, this}))
+    , Timer2(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setMinimumSize(535, 200);
     resize(1000, 360);
-    mCommands.build(this, {&FileMenuTable(), &EditMenuTable(), &SearchMenuTable(), &TitleMenuTable(), &PlayerMenuTable(),
-                           &GirderMenuTable()});
-    buildPanel();
-    buildStatusBar();
-
+    setCentralWidget(mPanel);
+    mCtx->focusNextWindow = [this](int from, bool forward) { FocusNextWindow(from, forward); };
+    mCtx->operations = FormOperations;
     // The tool windows live from start-up to exit, hidden until asked for.
-    FormTable = new TFormTable(this);
-    FormFileProperties = new TFormFileProperties(this);
-    FormOperations = new TFormOperations(this);
-    connect(FormTable, &TFormTable::closedByUser, this, &TForm1::MenuShowTableClick);
-    buildPlayer();
-    InstallWindowCycleKeys(this, this, 1);
+    mFile = std::make_unique<FileCommands>(*mCtx);
+    mEdit = std::make_unique<EditCommands>(*mCtx);
+    mTitle = std::make_unique<TitleCommands>(*mCtx);
+    mSearch = std::make_unique<SearchCommands>(*mCtx);
+    mPlayer = std::make_unique<PlayerController>(*mCtx);
+    mCtx->file = mFile.get();
+    mCtx->edit = mEdit.get();
+    mCtx->title = mTitle.get();
+    mCtx->search = mSearch.get();
+    mCtx->player = mPlayer.get();
+    registerCommands();
+    connectListeners();
+    InstallWindowCycleKeys(this, mCtx->focusNextWindow, 1);
 
     // Settings, language and the first document are handled on the first
     // tick, once the event loop runs and every window exists.
-    Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(50);
     Timer2->setSingleShot(true);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     Timer2->start();
-    setCaption();
+    setWindowTitle(mModel.caption());
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The windows go first, while the document and the controllers they
+    // report to are still there.
+    qDeleteAll(findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly));
+}
+
+void TForm1::registerCommands()
+{
+    // Menu-bar order.
+    mCommands.add(this, mFile->menuTable());
+    mCommands.add(this, mEdit->menuTable());
+    mCommands.add(this, mSearch->menuTable());
+    mCommands.add(this, mTitle->menuTable());
+    for (MenuTable &table : mPlayer->menuTables())
+        mCommands.add(this, std::move(table));
+    mPlayer->attach();
+    mPanel->setShortcutOwner([this](const QKeySequence &keys) { return mCommands.ownsShortcut(keys); });
+}
+
+void TForm1::connectListeners()
+{
+    auto caption = [this] { setWindowTitle(mModel.caption()); };
+    connect(&mModel, &DocumentModel::modifiedChanged, this, caption);
+    connect(&mModel, &DocumentModel::captionChanged, this, caption);
+    connect(&mModel, &DocumentModel::saved, this, caption);
+    connect(mPanel, &CurrentSubtitlePanel::undoAvailableChanged, mEdit.get(), &EditCommands::setUndoAvailable);
+    connect(mPanel, &CurrentSubtitlePanel::undoWholeLineRequested, mEdit.get(),
+            &EditCommands::MenuEditUndoWholeLineClick);
+    connect(mPlayer.get(), &PlayerController::seekingChanged, mSearch->table(), &TFormTable::setSeekingLook);
+}
 
 void TForm1::Timer2Timer()
 {
-    Timer2->stop();
-    if (!mStartingUp) {
-        updateShowPlayerCommand(); // re-armed by ShowPlayer
+    if (!mStartingUp)
         return;
-    }
     mStartingUp = false;
     LoadSettings();
     ApplySettings();
-    NewDocument();
-    if (Settings.Table.AutoShow && !mTableShown)
-        MenuShowTableClick();
+    mFile->NewDocument();
+    if (Settings.Table.AutoShow && !mSearch->tableShown())
+        mSearch->MenuShowTableClick();
     openCommandLineFile();
 }
 
@@ -91,7 +131,7 @@ void TForm1::openCommandLineFile()
             p = inDefault;
     }
     if (QFileInfo(p).isFile()) {
-        OpenDocument(QFileInfo(p).absoluteFilePath());
+        mFile->OpenDocument(QFileInfo(p).absoluteFilePath());
         return;
     }
     ShowMessage(this,
@@ -103,7 +143,6 @@ void TForm1::LoadSettings()
 {
     ReadSettingsFile(mSettingsPath, Settings);
     CodePage::select(Settings.Main.CodePage);
-    mFilter = DetectFilter(Settings.SubtitleFilter);
 
     const QRect desktop = VirtualDesktop();
     const std::optional<WindowBounds> bounds =
@@ -114,11 +153,9 @@ void TForm1::LoadSettings()
         move(desktop.center() - rect().center());
     if (Settings.Main.SaveWindowPosition)
         mCommands.placeToolBars(this, Settings.Main.ToolBar);
-    FormTable->loadSettings(desktop);
-    mOpenFolder = Settings.DefaultPath.Open;
-    mSaveFolder = Settings.DefaultPath.Save;
-    mExportFolder = Settings.DefaultPath.Export;
-    loadPlayerSettings();
+    mSearch->table()->loadSettings(desktop);
+    mFile->loadSettings();
+    mPlayer->loadSettings();
 }
 
 void TForm1::SaveSettings()
@@ -126,8 +163,8 @@ void TForm1::SaveSettings()
     const QRect g = geometry(); // restored with setGeometry, so no frame creep
     Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
     mCommands.storeToolBarPositions(Settings.Main.ToolBar);
-    FormTable->saveSettings();
-    savePlayerSettings();
+    mSearch->table()->saveSettings();
+    mPlayer->saveSettings();
     WriteSettingsFile(mSettingsPath, Settings);
 }
 
@@ -139,9 +176,10 @@ void TForm1::ApplySettings()
         if (QToolBar *bar = mCommands.toolBar(id))
             bar->setVisible(Settings.Main.ShowToolbar[id]);
     HintPolicy::setEnabled(Settings.Main.ShowAllHints);
-    ConfigureWMP();
-    ConfigureSeconds();
-    applyPreviewFont();
+    mPlayer->ConfigureWMP();
+    mPlayer->ConfigureSeconds();
+    mPanel->applyPreviewFont();
+    mPlayer->resetPreviewColour();
 }
 
 QRect TForm1::VirtualDesktop()
@@ -155,77 +193,28 @@ QRect TForm1::VirtualDesktop()
 void TForm1::retranslate()
 {
     mCommands.retranslate();
-    retranslatePanel();
-    updateShowTableCommand();
-    updateShowPlayerCommand();
-    ConfigureSeconds();
-    FormWMP->retranslate();
-    FormTable->retranslate();
-    FormFileProperties->retranslate();
-    SetStatusText(0, CodePage::toUnicode(Texts.StatusBarPanel0));
-    ShowFPS();
-}
-
-void TForm1::buildStatusBar()
-{
-    for (int i = 0; i < 5; ++i) {
-        StatusPanels[i] = new QLabel(this);
-        StatusPanels[i]->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));
-        statusBar()->addWidget(StatusPanels[i], i == 4 ? 1 : 0);
-    }
-    StatusPanels[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-}
-
-void TForm1::SetStatusText(int panel, const QString &text)
-{
-    QLabel *l = StatusPanels[panel];
-    l->setText(text);
-    // Panels 2 and 3 fit their text (pixel width plus 8).
-    if (panel == 2 || panel == 3)
-        l->setFixedWidth(l->fontMetrics().horizontalAdvance(text) + 8);
-}
-
-QString TForm1::statusText(int panel) const
-{
-    return StatusPanels[panel]->text();
-}
-
-void TForm1::setCaption()
-{
-    setWindowTitle(mDoc->DocSaved ? mMainCaption : mMainCaption + QStringLiteral(" *"));
-}
-
-bool TForm1::ConfirmDiscard()
-{
-    CheckModified();
-    const int m = mDoc->MarkedCount;
-    const QByteArray &marked = m == 1 ? Texts.LineIsMarked : m <= 4 ? Texts.LinesIsMarked : Texts.LinesAreMarked;
-    QString question;
-    if (!mDoc->DocSaved)
-        question = CodePage::toUnicode(Texts.DiscardChanges);
-    else if (m >= 1)
-        question = QString::number(m) + QLatin1Char(' ') + CodePage::toUnicode(marked);
-    else
-        return true;
-    return ShowMessage(this, question, CodePage::toUnicode(Texts.Warning), MsgIcon::Exclamation,
-                       MsgButtons::YesNo, MsgResult::No) == MsgResult::Yes;
+    mPanel->retranslate();
+    mSearch->retranslate();
+    mPlayer->retranslate();
+    mStatus->setText(StatusPanels::Label, CodePage::toUnicode(Texts.StatusBarPanel0));
+    mStatus->showFps(doc().FPS);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
     // FormCloseQuery: only a confirmed discard lets the window close. Typing
     // not yet stored counts as a change the guard must know about.
-    CommitEdits();
-    if (!ConfirmDiscard()) {
+    mPanel->CommitEdits();
+    if (!mFile->ConfirmDiscard()) {
         event->ignore();
         return;
     }
     // FormClose.
-    mClosing = true;
-    UnloadMovie();
+    mPlayer->setClosing();
+    mPlayer->UnloadMovie();
     SaveSettings();
-    FormTable->hide();
-    FormWMP->hide();
+    mSearch->table()->hide();
+    mPlayer->window()->hide();
     event->accept();
     qApp->quit();
 }
@@ -236,8 +225,8 @@ void TForm1::FocusNextWindow(int from, bool forward)
     auto window = [this](int n) -> QWidget * {
         switch (n) {
         case 1: return this;
-        case 2: return mTableShown ? FormTable : nullptr;
-        case 3: return mPlayer.PlayerShown ? FormWMP : nullptr;
+        case 2: return mSearch->tableShown() ? mSearch->table() : nullptr;
+        case 3: return mPlayer->state().PlayerShown ? mPlayer->window() : nullptr;
         default: return nullptr;
         }
     };
@@ -255,12 +244,6 @@ void TForm1::FocusNextWindow(int from, bool forward)
     target->activateWindow();
     target->raise();
     target->setFocus();
-}
-
-void TForm1::MenuFileExitClick()
-{
-    CommitEdits();
-    close();
 }
 
 } // namespace cuefold

@@ -1,6 +1,7 @@
 // The File menu: new, open, save, save as, export, properties and exit.
+#include "editor/FileCommands.h"
+
 #include "config/document_texts.h"
-#include "editor/FMain.h"
 
 #include "config/language_table.h"
 #include "config/settings.h"
@@ -10,18 +11,19 @@
 #include "document/io_error.h"
 #include "document/reader.h"
 #include "document/writer.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
 #include "editor/FileDialogs.h"
 #include "editor/MessageBox.h"
+#include "editor/StatusPanels.h"
 #include "editor/list_operations.h"
 #include "operations/FOperations.h"
-#include "player/FMovieProperties.h"
-#include "search/FProperties.h"
-#include "search/FTable.h"
+#include "player/PlayerController.h"
+#include "search/SearchCommands.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
+#include <QWidget>
 
 namespace cuefold {
 
@@ -31,85 +33,149 @@ QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
 
 } // namespace
 
-const MenuTable &FileMenuTable()
+FileCommands::FileCommands(EditorContext &ctx)
+    : mCtx(ctx)
 {
-    static const MenuTable table{
-        "MenuFile", &LanguageTexts::MenuFile, ToolBarFileId,
-        {
-            {"MenuFileNew", &LanguageTexts::MenuNew, QKeySequence(Qt::CTRL | Qt::Key_N), "ToolButFileNew",
-             QStyle::SP_FileIcon, &TForm1::MenuFileNewClick},
-            {"MenuFileOpen", &LanguageTexts::MenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O), "ToolButFileOpen",
-             QStyle::SP_DialogOpenButton, &TForm1::MenuFileOpenClick},
-            {"MenuFileSave", &LanguageTexts::MenuSave, QKeySequence(Qt::Key_F2), "ToolButFileSave",
-             QStyle::SP_DialogSaveButton, &TForm1::MenuFileSaveClick},
-            {"MenuFileSaveHidden", nullptr, QKeySequence(Qt::CTRL | Qt::Key_S), nullptr,
-             QStyle::SP_CustomBase, &TForm1::MenuFileSaveClick, false, true, "Ulo\xBEit"},
-            {"MenuFileSaveAs", &LanguageTexts::MenuSaveAs, QKeySequence(), "ToolButFileSaveAs",
-             QStyle::SP_DriveFDIcon, &TForm1::MenuFileSaveAsClick},
-            {"MenuFileExportTo", &LanguageTexts::MenuExport, QKeySequence(), "ToolButFileExportTo",
-             QStyle::SP_ArrowForward, &TForm1::MenuFileExportToClick},
-            {"MenuFileProperties", &LanguageTexts::MenuProperties, QKeySequence(Qt::ALT | Qt::Key_Return),
-             "ToolButFileProperties", QStyle::SP_FileDialogInfoView, &TForm1::MenuFilePropertiesClick, true},
-            {"MenuFileExit", &LanguageTexts::MenuExit, QKeySequence(Qt::ALT | Qt::Key_F4), "ToolButFileExit",
-             QStyle::SP_DialogCloseButton, &TForm1::MenuFileExitClick, true},
-        }};
-    return table;
 }
 
-void TForm1::OpenDocument(const QString &path)
+void FileCommands::loadSettings()
+{
+    mOpenFolder = Settings.DefaultPath.Open;
+    mSaveFolder = Settings.DefaultPath.Save;
+    mExportFolder = Settings.DefaultPath.Export;
+}
+
+MenuTable FileCommands::menuTable()
+{
+    auto run = [this](void (FileCommands::*m)()) { return Bind(this, m); };
+    // Exit closes the window, whose close asks the discard guard.
+    auto exit = [this] {
+        mCtx.panel.CommitEdits();
+        mCtx.window->close();
+    };
+    return {
+        "MenuFile", &LanguageTexts::MenuFile, ToolBarFileId,
+        {
+            {CommandId::MenuFileNew, &LanguageTexts::MenuNew, QKeySequence(Qt::CTRL | Qt::Key_N), "ToolButFileNew",
+             QStyle::SP_FileIcon, run(&FileCommands::MenuFileNewClick)},
+            {CommandId::MenuFileOpen, &LanguageTexts::MenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O), "ToolButFileOpen",
+             QStyle::SP_DialogOpenButton, run(&FileCommands::MenuFileOpenClick)},
+            {CommandId::MenuFileSave, &LanguageTexts::MenuSave, QKeySequence(Qt::Key_F2), "ToolButFileSave",
+             QStyle::SP_DialogSaveButton, run(&FileCommands::MenuFileSaveClick)},
+            {CommandId::MenuFileSaveHidden, nullptr, QKeySequence(Qt::CTRL | Qt::Key_S), nullptr,
+             QStyle::SP_CustomBase, run(&FileCommands::MenuFileSaveClick), false, true, "Ulo\xBEit"},
+            {CommandId::MenuFileSaveAs, &LanguageTexts::MenuSaveAs, QKeySequence(), "ToolButFileSaveAs",
+             QStyle::SP_DriveFDIcon, run(&FileCommands::MenuFileSaveAsClick)},
+            {CommandId::MenuFileExportTo, &LanguageTexts::MenuExport, QKeySequence(), "ToolButFileExportTo",
+             QStyle::SP_ArrowForward, run(&FileCommands::MenuFileExportToClick)},
+            {CommandId::MenuFileProperties, &LanguageTexts::MenuProperties, QKeySequence(Qt::ALT | Qt::Key_Return),
+             "ToolButFileProperties", QStyle::SP_FileDialogInfoView, run(&FileCommands::MenuFilePropertiesClick), true},
+            {CommandId::MenuFileExit, &LanguageTexts::MenuExit, QKeySequence(Qt::ALT | Qt::Key_F4), "ToolButFileExit",
+             QStyle::SP_DialogCloseButton, exit, true},
+        }};
+}
+
+void FileCommands::setDocumentName(const QString &shortName)
+{
+    mCtx.model.setNames(shortName, QStringLiteral("Cuefold - ") + shortName);
+}
+
+void FileCommands::ResetDocument()
+{
+    mCtx.panel.clearFields();
+    mCtx.model.markSaved();
+    mCtx.doc().reset();
+    mCtx.model.announceReset();
+    mCtx.status.showFps(mCtx.doc().FPS);
+    mCtx.model.setNames(QString(), QStringLiteral("Cuefold"));
+    mCtx.status.setText(StatusPanels::Frame, QString());
+    mCtx.player->UnloadMovie();
+    mCtx.player->forgetDocument();
+}
+
+void FileCommands::NewDocument()
+{
+    ResetDocument();
+    mCtx.doc().SubFileName.clear();
+    setDocumentName(u(Texts.DefaultNewName));
+    Document &d = mCtx.doc();
+    d.LineCount = 1;
+    TSubLine &first = d.line(1);
+    first.clear();
+    first.From = 1;
+    first.Last = 1;
+    mCtx.model.announceReset();
+    mCtx.doc().markSaved();
+    mCtx.panel.ShowLine(1, ShowFull);
+}
+
+bool FileCommands::ConfirmDiscard()
+{
+    mCtx.model.checkModified();
+    const int m = mCtx.doc().MarkedCount;
+    const QByteArray &marked = m == 1 ? Texts.LineIsMarked : m <= 4 ? Texts.LinesIsMarked : Texts.LinesAreMarked;
+    QString question;
+    if (!mCtx.doc().DocSaved)
+        question = u(Texts.DiscardChanges);
+    else if (m >= 1)
+        question = QString::number(m) + QLatin1Char(' ') + u(marked);
+    else
+        return true;
+    return ShowMessage(mCtx.window, question, u(Texts.Warning), MsgIcon::Exclamation, MsgButtons::YesNo,
+                       MsgResult::No)
+           == MsgResult::Yes;
+}
+
+void FileCommands::OpenDocument(const QString &path)
 {
     QFile file(path);
     for (;;) {
         const int code = OpenForReading(file);
         if (code == NoIOError)
             break;
-        if (ShowMessage(this, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Exclamation,
+        if (ShowMessage(mCtx.window, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Exclamation,
                         MsgButtons::RetryCancel, MsgResult::Cancel) != MsgResult::Retry)
             return;
     }
     ResetDocument();
-    mDoc->SubFileName = path;
-    const bool valid = ReadSubtitles(file, *mDoc, DisplayTimeRuleFromSettings());
-    ShowFPS();
+    mCtx.doc().SubFileName = path;
+    const bool valid = ReadSubtitles(file, mCtx.doc(), DisplayTimeRuleFromSettings());
+    mCtx.status.showFps(mCtx.doc().FPS);
     if (!valid)
-        ShowMessage(this, u(Texts.NoValidFile), u(Texts.Error), MsgIcon::Exclamation);
+        ShowMessage(mCtx.window, u(Texts.NoValidFile), u(Texts.Error), MsgIcon::Exclamation);
     file.close();
-    SetStatusText(2, QString::number(mDoc->LineCount));
+    mCtx.status.setText(StatusPanels::LineCount, QString::number(mCtx.doc().LineCount));
     if (!valid) {
         NewDocument();
         return;
     }
-    mSubShortName = QFileInfo(path).fileName();
-    mMainCaption = QStringLiteral("Cuefold - ") + mSubShortName;
-    setCaption();
-    LoadMovie(path, false);
-    FormTable->FillTable();
-    if (FormTable->autoWidthBox()->isChecked())
-        FormTable->AutoSizeColumns();
-    ShowLine(1, ShowNoSeek);
-    if (!IsValidFPS(mDoc->FPS)) {
-        if (QFileInfo(mDoc->MovieFileName).suffix().compare(QLatin1String("avi"), Qt::CaseInsensitive) == 0)
-            FormMovieProperties->showFor(mDoc->MovieFileName);
+    setDocumentName(QFileInfo(path).fileName());
+    mCtx.player->LoadMovie(path, false);
+    mCtx.model.announceReset();
+    mCtx.panel.ShowLine(1, ShowNoSeek);
+    if (!IsValidFPS(mCtx.doc().FPS)) {
+        if (QFileInfo(mCtx.doc().MovieFileName).suffix().compare(QLatin1String("avi"), Qt::CaseInsensitive) == 0)
+            mCtx.player->showMovieProperties();
         askFrameRate();
     }
-    RefreshProperties();
-    showProperties(true);
-    EditCurrentLineIndex->setFocus();
+    mCtx.search->RefreshProperties();
+    mCtx.search->showProperties(true);
+    mCtx.panel.focusField(CurrentSubtitlePanel::Field::Index);
 }
 
-bool TForm1::askFrameRate()
+bool FileCommands::askFrameRate()
 {
-    const double fps = FormOperations->ask({Texts.OperationsFPS0, Texts.OperationsFPS1, Texts.OperationsFPS2,
+    const double fps = mCtx.operations->ask({Texts.OperationsFPS0, Texts.OperationsFPS1, Texts.OperationsFPS2,
                                             Texts.OperationsFPS3, Texts.OperationsFPS4},
                                            "25");
     if (!IsValidFPS(fps))
         return false;
-    Document &d = *mDoc;
+    Document &d = mCtx.doc();
     d.FPS = fps;
-    ShowFPS();
-    ShowLine(1, ShowFull);
+    mCtx.status.showFps(mCtx.doc().FPS);
+    mCtx.panel.ShowLine(1, ShowFull);
     if (CheckRoomForLine(d) != ListOutcome::Done) {
-        ShowMessage(this, u(Texts.NoMoreLines), u(Texts.Warning), MsgIcon::Information);
+        ShowMessage(mCtx.window, u(Texts.NoMoreLines), u(Texts.Warning), MsgIcon::Information);
         return false;
     }
     InsertEmptyLine(d, DisplayTimeRuleFromSettings());
@@ -120,119 +186,110 @@ bool TForm1::askFrameRate()
     first.Text = FpsText(fps);
     first.Lock = 1;
     d.SavedLines[1] = first;
-    FormTable->FillTable();
-    ShowLine(1, ShowFull);
-    MarkModified();
-    if (FormTable->autoWidthBox()->isChecked())
-        FormTable->AutoSizeColumns();
+    mCtx.model.announceReset();
+    mCtx.panel.ShowLine(1, ShowFull);
+    mCtx.model.markModified();
     return true;
 }
 
-void TForm1::showProperties(bool afterOpen)
+void FileCommands::MenuFileNewClick()
 {
-    // The Play button belongs to a movie opened with the file.
-    FormFileProperties->arrangeButtons(afterOpen && !mDoc->MovieFileName.isEmpty());
-    FormFileProperties->exec();
-}
-
-void TForm1::MenuFileNewClick()
-{
-    CommitEdits();
+    mCtx.panel.CommitEdits();
     if (ConfirmDiscard())
         NewDocument();
 }
 
-void TForm1::MenuFileOpenClick()
+void FileCommands::MenuFileOpenClick()
 {
-    CommitEdits();
+    mCtx.panel.CommitEdits();
     if (!ConfirmDiscard())
         return;
-    const QString path = AskFileName(this, {false, u(Texts.OpenDialogTitle), Texts.DialogsFilterTitle, mOpenFolder});
+    const QString path = AskFileName(mCtx.window, {false, u(Texts.OpenDialogTitle), Texts.DialogsFilterTitle, mOpenFolder});
     if (path.isEmpty())
         return;
     mOpenFolder = QFileInfo(path).absolutePath();
     OpenDocument(path);
 }
 
-bool TForm1::writeDocument(const QString &path, bool exportOnly)
+bool FileCommands::writeDocument(const QString &path, bool exportOnly)
 {
     if (!exportOnly)
-        playerBeforeSave();
+        mCtx.player->beforeSave();
     const BackupResult backup = CreateBackup(path, Settings.Main.CreateBAKfiles);
     if (!backup.ok()) {
-        ShowMessage(this, u(BackupErrorText(backup)), u(Texts.Error), MsgIcon::Stop);
+        ShowMessage(mCtx.window, u(BackupErrorText(backup)), u(Texts.Error), MsgIcon::Stop);
         return false;
     }
-    const int code = WriteSubtitleFile(path, SerializeDocument(*mDoc, exportOnly));
+    const int code = WriteSubtitleFile(path, SerializeDocument(mCtx.doc(), exportOnly));
     if (code != NoIOError) {
-        ShowMessage(this, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Stop);
+        ShowMessage(mCtx.window, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Stop);
         return false;
     }
     if (!exportOnly) {
-        mDoc->SubFileName = path;
-        mSubShortName = QFileInfo(path).fileName();
-        mMainCaption = QStringLiteral("Cuefold - ") + mSubShortName;
-        playerAfterSave();
+        mCtx.doc().SubFileName = path;
+        setDocumentName(QFileInfo(path).fileName());
+        mCtx.player->afterSave();
     }
     return true;
 }
 
-void TForm1::MenuFileSaveClick()
+void FileCommands::MenuFileSaveClick()
 {
-    if (mDoc->SubFileName.isEmpty()) {
+    if (mCtx.doc().SubFileName.isEmpty()) {
         MenuFileSaveAsClick();
         return;
     }
-    CommitEdits();
-    SetStatusText(4, QString());
-    if (writeDocument(mDoc->SubFileName, false) || saveToFilterFolder())
-        MarkSaved();
+    mCtx.panel.CommitEdits();
+    mCtx.status.clearMessage();
+    if (writeDocument(mCtx.doc().SubFileName, false) || saveToFilterFolder())
+        mCtx.model.markSaved();
     else
         MenuFileSaveAsClick();
 }
 
 // After a failed save the filter's folder is offered, where the file is
 // both kept and shown over the movie.
-bool TForm1::saveToFilterFolder()
+bool FileCommands::saveToFilterFolder()
 {
-    if (!mFilter.FilterFolderFound)
+    const FilterState &filter = mCtx.player->filterState();
+    if (!filter.FilterFolderFound)
         return false;
-    const QString target = mFilter.FilterFolder + QFileInfo(mDoc->SubFileName).fileName();
-    return ShowMessage(this, u(Texts.SaveToDivXG400Folder) + QLatin1Char('\r') + target, u(Texts.ErrSaveFile),
+    const QString target = filter.FilterFolder + QFileInfo(mCtx.doc().SubFileName).fileName();
+    return ShowMessage(mCtx.window, u(Texts.SaveToDivXG400Folder) + QLatin1Char('\r') + target, u(Texts.ErrSaveFile),
                        MsgIcon::Question, MsgButtons::YesNo, MsgResult::Yes)
                == MsgResult::Yes
            && writeDocument(target, false);
 }
 
-bool TForm1::saveAs(bool exportOnly)
+bool FileCommands::saveAs(bool exportOnly)
 {
-    CommitEdits();
-    SetStatusText(4, QString());
+    mCtx.panel.CommitEdits();
+    mCtx.status.clearMessage();
     QString &folder = exportOnly ? mExportFolder : mSaveFolder;
     const QString chosen = AskFileName(
-        this, {true, u(exportOnly ? Texts.ExportDialogTitle : Texts.SaveDialogTitle), Texts.DialogsFilterTitle, folder});
+        mCtx.window, {true, u(exportOnly ? Texts.ExportDialogTitle : Texts.SaveDialogTitle), Texts.DialogsFilterTitle, folder});
     if (chosen.isEmpty())
         return false;
     folder = QFileInfo(chosen).absolutePath();
     const QString name = CompleteSaveName(chosen, QStringLiteral(".TXT"));
     if (!Settings.Main.CreateBAKfiles && QFileInfo::exists(name)
-        && ShowMessage(this, u(Texts.AreYouSureToOverwrite), u(Texts.Warning), MsgIcon::Exclamation,
+        && ShowMessage(mCtx.window, u(Texts.AreYouSureToOverwrite), u(Texts.Warning), MsgIcon::Exclamation,
                        MsgButtons::YesNo, MsgResult::No) != MsgResult::Yes)
         return false;
     if (!writeDocument(name, exportOnly))
         return false;
-    MarkSaved();
+    mCtx.model.markSaved();
     return true;
 }
 
-void TForm1::MenuFileSaveAsClick() { saveAs(false); }
-void TForm1::MenuFileExportToClick() { saveAs(true); }
+void FileCommands::MenuFileSaveAsClick() { saveAs(false); }
+void FileCommands::MenuFileExportToClick() { saveAs(true); }
 
-void TForm1::MenuFilePropertiesClick()
+void FileCommands::MenuFilePropertiesClick()
 {
-    CommitEdits();
-    RefreshProperties();
-    showProperties(false);
+    mCtx.panel.CommitEdits();
+    mCtx.search->RefreshProperties();
+    mCtx.search->showProperties(false);
 }
 
 } // namespace cuefold

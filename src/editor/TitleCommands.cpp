@@ -1,19 +1,18 @@
 // The Subtitle menu: focus, lock and mark, row breaks, dialogue dashes and
 // the list operations around the current subtitle.
-#include "config/document_texts.h"
-#include "editor/FMain.h"
+#include "editor/TitleCommands.h"
 
+#include "config/document_texts.h"
 #include "config/language_table.h"
 #include "document/code_page.h"
-#include "document/display_time.h"
+#include "editor/CommandFlow.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
+#include "editor/StatusPanels.h"
 #include "editor/dialogue_dashes.h"
 #include "editor/line_breaks.h"
 #include "editor/list_operations.h"
-#include "search/FTable.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
 
 namespace cuefold {
 
@@ -23,201 +22,206 @@ QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
 
 } // namespace
 
-const MenuTable &TitleMenuTable()
+TitleCommands::TitleCommands(EditorContext &ctx)
+    : mCtx(ctx)
+{
+}
+
+MenuTable TitleCommands::menuTable()
 {
     using K = QKeySequence;
-    static const MenuTable table{
+    using F = CurrentSubtitlePanel::Field;
+    auto focus = [this](F field) { return [this, field] { mCtx.panel.focusField(field); }; };
+    auto run = [this](void (TitleCommands::*m)()) { return Bind(this, m); };
+    return {
         "MenuTitle", &LanguageTexts::MenuSubtitle, ToolBarTitleId,
         {
-            {"MenuTitleGoToLine", &LanguageTexts::MenuGoTo, K(Qt::CTRL | Qt::Key_G), nullptr,
-             QStyle::SP_CustomBase, &TForm1::MenuTitleGoToLineClick},
-            {"MenuTitleFrameStart", &LanguageTexts::MenuFirstFrame, K(Qt::CTRL | Qt::Key_B), nullptr,
-             QStyle::SP_CustomBase, &TForm1::MenuTitleFrameStartClick},
-            {"MenuTitleFrameLast", &LanguageTexts::MenuLastFrame, K(Qt::CTRL | Qt::Key_E), nullptr,
-             QStyle::SP_CustomBase, &TForm1::MenuTitleFrameLastClick},
-            {"MenuTitleTextEdit", &LanguageTexts::MenuEditLine, K(Qt::Key_F4), nullptr,
-             QStyle::SP_CustomBase, &TForm1::MenuTitleTextEditClick},
-            {"MenuTitleLineLock", &LanguageTexts::MenuLockLine, K(Qt::CTRL | Qt::Key_L), nullptr,
-             QStyle::SP_CustomBase, &TForm1::MenuTitleLineLockClick, true},
-            {"MenuTitleLineMark", &LanguageTexts::MenuMarkLine, K(Qt::Key_F11), nullptr,
-             QStyle::SP_CustomBase, &TForm1::MenuTitleLineMarkClick},
-            {"MenuTitleBreakLineLeft", &LanguageTexts::MenuBreakLeft, K(Qt::Key_F5), "ToolButTitleBreakLineLeft",
-             QStyle::SP_ArrowLeft, &TForm1::MenuTitleBreakLineLeftClick, true},
-            {"MenuTitleBreakLineRight", &LanguageTexts::MenuBreakRight, K(Qt::Key_F6), "ToolButTitleBreakLineRight",
-             QStyle::SP_ArrowRight, &TForm1::MenuTitleBreakLineRightClick},
-            {"MenuTitleSecondBreakLineLeft", &LanguageTexts::MenuSecondBreakLeft, K(Qt::SHIFT | Qt::Key_F5),
+            {CommandId::MenuTitleGoToLine, &LanguageTexts::MenuGoTo, K(Qt::CTRL | Qt::Key_G), nullptr,
+             QStyle::SP_CustomBase, focus(F::Index)},
+            {CommandId::MenuTitleFrameStart, &LanguageTexts::MenuFirstFrame, K(Qt::CTRL | Qt::Key_B), nullptr,
+             QStyle::SP_CustomBase, focus(F::From)},
+            {CommandId::MenuTitleFrameLast, &LanguageTexts::MenuLastFrame, K(Qt::CTRL | Qt::Key_E), nullptr,
+             QStyle::SP_CustomBase, focus(F::Last)},
+            {CommandId::MenuTitleTextEdit, &LanguageTexts::MenuEditLine, K(Qt::Key_F4), nullptr,
+             QStyle::SP_CustomBase, focus(F::Text)},
+            {CommandId::MenuTitleLineLock, &LanguageTexts::MenuLockLine, K(Qt::CTRL | Qt::Key_L), nullptr,
+             QStyle::SP_CustomBase, [this] { mCtx.panel.toggleLock(); }, true},
+            {CommandId::MenuTitleLineMark, &LanguageTexts::MenuMarkLine, K(Qt::Key_F11), nullptr,
+             QStyle::SP_CustomBase, [this] { mCtx.panel.toggleMark(); }},
+            {CommandId::MenuTitleBreakLineLeft, &LanguageTexts::MenuBreakLeft, K(Qt::Key_F5), "ToolButTitleBreakLineLeft",
+             QStyle::SP_ArrowLeft, run(&TitleCommands::MenuTitleBreakLineLeftClick), true},
+            {CommandId::MenuTitleBreakLineRight, &LanguageTexts::MenuBreakRight, K(Qt::Key_F6), "ToolButTitleBreakLineRight",
+             QStyle::SP_ArrowRight, run(&TitleCommands::MenuTitleBreakLineRightClick)},
+            {CommandId::MenuTitleSecondBreakLineLeft, &LanguageTexts::MenuSecondBreakLeft, K(Qt::SHIFT | Qt::Key_F5),
              "ToolButTitleSecondBreakLineLeft", QStyle::SP_MediaSeekBackward,
-             &TForm1::MenuTitleSecondBreakLineLeftClick},
-            {"MenuTitleSecondBreakLineRight", &LanguageTexts::MenuSecondBreakRight, K(Qt::SHIFT | Qt::Key_F6),
+             run(&TitleCommands::MenuTitleSecondBreakLineLeftClick)},
+            {CommandId::MenuTitleSecondBreakLineRight, &LanguageTexts::MenuSecondBreakRight, K(Qt::SHIFT | Qt::Key_F6),
              "ToolButTitleSecondBreakLineRight", QStyle::SP_MediaSeekForward,
-             &TForm1::MenuTitleSecondBreakLineRightClick},
-            {"MenuTitleBreakLineRemove", &LanguageTexts::MenuBreakRemove, K(Qt::SHIFT | Qt::Key_F8),
-             "ToolButTitleBreakLineRemove", QStyle::SP_DialogResetButton, &TForm1::MenuTitleBreakLineRemoveClick},
-            {"MenuTitleDirectSpeech", &LanguageTexts::MenuDirectSpeech, K(Qt::SHIFT | Qt::Key_F4),
-             "ToolButTitleDirectSpeech", QStyle::SP_FileDialogListView, &TForm1::MenuTitleDirectSpeechClick, true},
-            {"MenuTitleDirectSpeechRemove", &LanguageTexts::MenuDirectSpeechRemove,
+             run(&TitleCommands::MenuTitleSecondBreakLineRightClick)},
+            {CommandId::MenuTitleBreakLineRemove, &LanguageTexts::MenuBreakRemove, K(Qt::SHIFT | Qt::Key_F8),
+             "ToolButTitleBreakLineRemove", QStyle::SP_DialogResetButton, run(&TitleCommands::MenuTitleBreakLineRemoveClick)},
+            {CommandId::MenuTitleDirectSpeech, &LanguageTexts::MenuDirectSpeech, K(Qt::SHIFT | Qt::Key_F4),
+             "ToolButTitleDirectSpeech", QStyle::SP_FileDialogListView, run(&TitleCommands::MenuTitleDirectSpeechClick), true},
+            {CommandId::MenuTitleDirectSpeechRemove, &LanguageTexts::MenuDirectSpeechRemove,
              K(Qt::SHIFT | Qt::CTRL | Qt::Key_F4), "ToolButTitleDirectSpeechRemove", QStyle::SP_LineEditClearButton,
-             &TForm1::MenuTitleDirectSpeechRemoveClick},
-            {"MenuTitleInsertEmptyLine", &LanguageTexts::MenuInsertLine, K(Qt::CTRL | Qt::Key_I),
-             "ToolButTitleInsertEmptyLine", QStyle::SP_ArrowUp, &TForm1::MenuTitleInsertEmptyLineClick, true},
-            {"MenuTitleAddEmptyLine", &LanguageTexts::MenuAddLine, K(Qt::SHIFT | Qt::CTRL | Qt::Key_I),
-             "ToolButTitleAddEmptyLine", QStyle::SP_ArrowDown, &TForm1::MenuTitleAddEmptyLineClick},
-            {"MenuTitleSplit2Line", &LanguageTexts::MenuSplitLine, K(Qt::CTRL | Qt::Key_D), "ToolButTitleSplit2Line",
-             QStyle::SP_ToolBarVerticalExtensionButton, &TForm1::MenuTitleSplit2LineClick},
-            {"MenuTitleSplit1Line", &LanguageTexts::MenuSplit1Line, K(Qt::SHIFT | Qt::CTRL | Qt::Key_D),
+             run(&TitleCommands::MenuTitleDirectSpeechRemoveClick)},
+            {CommandId::MenuTitleInsertEmptyLine, &LanguageTexts::MenuInsertLine, K(Qt::CTRL | Qt::Key_I),
+             "ToolButTitleInsertEmptyLine", QStyle::SP_ArrowUp, [this] { MenuTitleInsertEmptyLineClick(); }, true},
+            {CommandId::MenuTitleAddEmptyLine, &LanguageTexts::MenuAddLine, K(Qt::SHIFT | Qt::CTRL | Qt::Key_I),
+             "ToolButTitleAddEmptyLine", QStyle::SP_ArrowDown, [this] { MenuTitleAddEmptyLineClick(); }},
+            {CommandId::MenuTitleSplit2Line, &LanguageTexts::MenuSplitLine, K(Qt::CTRL | Qt::Key_D), "ToolButTitleSplit2Line",
+             QStyle::SP_ToolBarVerticalExtensionButton, run(&TitleCommands::MenuTitleSplit2LineClick)},
+            {CommandId::MenuTitleSplit1Line, &LanguageTexts::MenuSplit1Line, K(Qt::SHIFT | Qt::CTRL | Qt::Key_D),
              "ToolButTitleSplit1Line", QStyle::SP_ToolBarHorizontalExtensionButton,
-             &TForm1::MenuTitleSplit1LineClick},
-            {"MenuTitleJoinLines", &LanguageTexts::MenuMergeLines, K(Qt::CTRL | Qt::Key_J), "ToolButTitleJoinLines",
-             QStyle::SP_TitleBarShadeButton, &TForm1::MenuTitleJoinLinesClick},
-            {"MenuTitleDeleteLine", &LanguageTexts::MenuDeleteLine, K(Qt::SHIFT | Qt::CTRL | Qt::Key_X),
-             "ToolButTitleDeleteLine", QStyle::SP_TrashIcon, &TForm1::MenuTitleDeleteLineClick},
+             run(&TitleCommands::MenuTitleSplit1LineClick)},
+            {CommandId::MenuTitleJoinLines, &LanguageTexts::MenuMergeLines, K(Qt::CTRL | Qt::Key_J), "ToolButTitleJoinLines",
+             QStyle::SP_TitleBarShadeButton, run(&TitleCommands::MenuTitleJoinLinesClick)},
+            {CommandId::MenuTitleDeleteLine, &LanguageTexts::MenuDeleteLine, K(Qt::SHIFT | Qt::CTRL | Qt::Key_X),
+             "ToolButTitleDeleteLine", QStyle::SP_TrashIcon, run(&TitleCommands::MenuTitleDeleteLineClick)},
         }};
-    return table;
 }
 
-void TForm1::MenuTitleGoToLineClick() { EditCurrentLineIndex->setFocus(); }
-void TForm1::MenuTitleFrameStartClick() { EditFrameFrom->setFocus(); }
-void TForm1::MenuTitleFrameLastClick() { EditFrameLast->setFocus(); }
-void TForm1::MenuTitleTextEditClick() { EditSubtitle->setFocus(); }
-
-void TForm1::MenuTitleLineLockClick()
+void TitleCommands::transformText(QByteArray (*transform)(const QByteArray &), bool clearsMessage)
 {
-    // The check box handler stores the flag.
-    if (mDoc->validIndex(mDoc->CurrentLine))
-        CheckBoxLock->setChecked(!mDoc->line(mDoc->CurrentLine).Lock);
+    RunCommand(mCtx, {.clearMessage = clearsMessage, .change = [&] {
+        Document &d = mCtx.doc();
+        if (!d.validIndex(d.CurrentLine))
+            return CommandChange{.applied = false};
+        TSubLine &line = d.line(d.CurrentLine);
+        line.Text = transform(line.Text);
+        mCtx.panel.SetText(line.Text, ShowCommand); // also rewrites the grid row
+        return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};
+    }});
 }
 
-void TForm1::MenuTitleLineMarkClick()
-{
-    if (mDoc->validIndex(mDoc->CurrentLine))
-        CheckBoxMark->setChecked(!mDoc->line(mDoc->CurrentLine).Mark);
-}
+void TitleCommands::MenuTitleBreakLineLeftClick() { transformText(MoveBreakLeft, true); }
+void TitleCommands::MenuTitleBreakLineRightClick() { transformText(MoveBreakRight, true); }
+void TitleCommands::MenuTitleSecondBreakLineLeftClick() { transformText(MoveSecondBreakLeft, true); }
+void TitleCommands::MenuTitleSecondBreakLineRightClick() { transformText(MoveSecondBreakRight, true); }
 
-void TForm1::transformText(QByteArray (*transform)(const QByteArray &), bool clearsMessage)
+void TitleCommands::MenuTitleBreakLineRemoveClick()
 {
-    CommitEdits();
-    if (clearsMessage)
-        SetStatusText(4, QString());
-    Document &d = *mDoc;
-    if (!d.validIndex(d.CurrentLine))
-        return;
-    TSubLine &line = d.line(d.CurrentLine);
-    line.Text = transform(line.Text);
-    SetText(line.Text, ShowCommand); // also rewrites the grid row
-}
-
-void TForm1::MenuTitleBreakLineLeftClick() { transformText(MoveBreakLeft, true); }
-void TForm1::MenuTitleBreakLineRightClick() { transformText(MoveBreakRight, true); }
-void TForm1::MenuTitleSecondBreakLineLeftClick() { transformText(MoveSecondBreakLeft, true); }
-void TForm1::MenuTitleSecondBreakLineRightClick() { transformText(MoveSecondBreakRight, true); }
-
-void TForm1::MenuTitleBreakLineRemoveClick()
-{
-    CommitEdits();
-    const Document &d = *mDoc;
+    mCtx.panel.CommitEdits();
+    const Document &d = mCtx.doc();
     // Without a break nothing happens at all, not even a redisplay.
     if (d.validIndex(d.CurrentLine) && d.line(d.CurrentLine).Text.contains('|'))
         transformText(RemoveBreaks, false);
 }
 
-void TForm1::MenuTitleDirectSpeechClick()
+void TitleCommands::MenuTitleDirectSpeechClick()
 {
     // Typed text is stored first, so the dashes go into what the user sees.
-    CommitEdits();
-    SetStatusText(4, QString());
-    Document &d = *mDoc;
-    if (!d.validIndex(d.CurrentLine))
-        return;
-    const DialogueEdit edit = AddDialogueDashes(d.line(d.CurrentLine).Text);
-    if (edit.Outcome == DialogueOutcome::NoDirectSpeech) {
-        SetStatusText(4, u(Texts.NoDirectSpeech));
-        return;
-    }
-    d.line(d.CurrentLine).Text = edit.Text;
-    SetText(edit.Text, ShowCommand);
+    RunCommand(mCtx, {.change = [this] {
+        Document &d = mCtx.doc();
+        if (!d.validIndex(d.CurrentLine))
+            return CommandChange{.applied = false};
+        const DialogueEdit edit = AddDialogueDashes(d.line(d.CurrentLine).Text);
+        if (edit.Outcome == DialogueOutcome::NoDirectSpeech)
+            return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep, .notice = Texts.NoDirectSpeech};
+        d.line(d.CurrentLine).Text = edit.Text;
+        mCtx.panel.SetText(edit.Text, ShowCommand);
+        return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};
+    }});
 }
 
-void TForm1::MenuTitleDirectSpeechRemoveClick()
+void TitleCommands::MenuTitleDirectSpeechRemoveClick()
 {
     transformText(RemoveDialogueDashes, true);
 }
 
-bool TForm1::refuseWhenFull()
+bool TitleCommands::refuseWhenFull()
 {
-    if (CheckRoomForLine(*mDoc) != ListOutcome::NoMoreLines)
+    if (CheckRoomForLine(mCtx.doc()) != ListOutcome::NoMoreLines)
         return false;
-    ShowMessage(this, u(Texts.NoMoreLines), u(Texts.Warning), MsgIcon::Information);
+    ShowMessage(mCtx.window, u(Texts.NoMoreLines), u(Texts.Warning), MsgIcon::Information);
     return true;
 }
 
-void TForm1::showListEdit(const ListEdit &edit)
+// A list operation: the grid refills from the first row it moved, the
+// current subtitle is redrawn, and its notice goes to the status bar.
+bool TitleCommands::runListEdit(const std::function<bool()> &guard, const std::function<ListEdit()> &operation)
 {
-    FormTable->FillTable();
-    ShowLine(mDoc->CurrentLine, ShowFull);
-    if (edit.Modified)
-        MarkModified();
-    if (!edit.Notice.isEmpty())
-        SetStatusText(4, u(edit.Notice));
+    return RunCommand(mCtx, {.commit = false, .clearMessage = false, .guard = guard, .change = [&] {
+        const int before = mCtx.doc().LineCount;
+        const ListEdit edit = operation();
+        const int grown = mCtx.doc().LineCount - before;
+        if (grown >= 0)
+            mCtx.model.insertedRows(edit.FirstRow, grown);
+        else
+            mCtx.model.removedRows(edit.FirstRow, -grown);
+        return CommandChange{.modified = edit.Modified ? ModifiedRule::Mark : ModifiedRule::Keep,
+                             .notice = edit.Notice};
+    }});
 }
 
-void TForm1::MenuTitleInsertEmptyLineClick()
+bool TitleCommands::MenuTitleInsertEmptyLineClick()
 {
-    CommitEdits();
-    SetStatusText(4, QString());
-    if (!refuseWhenFull())
-        showListEdit(InsertEmptyLine(*mDoc, DisplayTimeRuleFromSettings()));
+    mCtx.panel.CommitEdits();
+    mCtx.status.clearMessage();
+    return runListEdit([this] { return !refuseWhenFull(); },
+                       [this] { return InsertEmptyLine(mCtx.doc(), DisplayTimeRuleFromSettings()); });
 }
 
-void TForm1::MenuTitleAddEmptyLineClick()
+bool TitleCommands::MenuTitleAddEmptyLineClick()
 {
     // Typed text is stored first, so it stays with the subtitle it was typed for.
-    CommitEdits();
-    if (!refuseWhenFull())
-        showListEdit(AddEmptyLine(*mDoc, DisplayTimeRuleFromSettings()));
+    mCtx.panel.CommitEdits();
+    return runListEdit([this] { return !refuseWhenFull(); },
+                       [this] { return AddEmptyLine(mCtx.doc(), DisplayTimeRuleFromSettings()); });
 }
 
-void TForm1::splitCurrent(SplitMode mode)
+void TitleCommands::splitCurrent(SplitMode mode)
 {
-    CommitEdits();
-    SetStatusText(4, QString());
-    if (!refuseWhenFull())
-        showListEdit(SplitLine(*mDoc, mode, DisplayTimeRuleFromSettings()));
+    mCtx.panel.CommitEdits();
+    mCtx.status.clearMessage();
+    runListEdit([this] { return !refuseWhenFull(); },
+                [this, mode] { return SplitLine(mCtx.doc(), mode, DisplayTimeRuleFromSettings()); });
 }
 
-void TForm1::MenuTitleSplit2LineClick() { splitCurrent(SplitMode::FirstTwoRows); }
-void TForm1::MenuTitleSplit1LineClick() { splitCurrent(SplitMode::FirstRow); }
+void TitleCommands::MenuTitleSplit2LineClick() { splitCurrent(SplitMode::FirstTwoRows); }
+void TitleCommands::MenuTitleSplit1LineClick() { splitCurrent(SplitMode::FirstRow); }
 
-void TForm1::MenuTitleJoinLinesClick()
+void TitleCommands::MenuTitleJoinLinesClick()
 {
-    CommitEdits();
-    SetStatusText(4, QString());
-    if (CheckJoin(*mDoc) != ListOutcome::Done) {
-        ShowMessage(this, u(Texts.NoLineToJoin), u(Texts.Info), MsgIcon::Information);
-        return;
-    }
-    if (ShowMessage(this, u(Texts.AreYouSureToMerge), u(Texts.Warning), MsgIcon::Question, MsgButtons::YesNo,
-                    MsgResult::Yes) != MsgResult::Yes)
-        return;
-    showListEdit(JoinWithNext(*mDoc));
+    mCtx.panel.CommitEdits();
+    mCtx.status.clearMessage();
+    runListEdit(
+        [this] {
+            if (CheckJoin(mCtx.doc()) != ListOutcome::Done) {
+                ShowMessage(mCtx.window, u(Texts.NoLineToJoin), u(Texts.Info), MsgIcon::Information);
+                return false;
+            }
+            return ShowMessage(mCtx.window, u(Texts.AreYouSureToMerge), u(Texts.Warning), MsgIcon::Question,
+                               MsgButtons::YesNo, MsgResult::Yes)
+                   == MsgResult::Yes;
+        },
+        [this] { return JoinWithNext(mCtx.doc()); });
 }
 
-void TForm1::MenuTitleDeleteLineClick()
+void TitleCommands::MenuTitleDeleteLineClick()
 {
     // Typed text would be lost with the subtitle or land on the next one.
-    CommitEdits();
-    if (CheckDelete(*mDoc) != ListOutcome::Done) {
-        ShowMessage(this, u(Texts.NoLineDeleted), u(Texts.Info), MsgIcon::Information);
-        if (statusText(4) == u(Texts.OneLineDeleted))
-            SetStatusText(4, QString());
-        return;
-    }
-    if (ShowMessage(this, u(Texts.AreYouSureToDelete), u(Texts.Warning), MsgIcon::Question, MsgButtons::YesNo,
-                    MsgResult::No) != MsgResult::Yes) {
-        SetStatusText(4, u(Texts.NoLineDeleted));
-        return;
-    }
-    showListEdit(DeleteCurrentLine(*mDoc));
-    SetStatusText(4, u(Texts.OneLineDeleted));
+    mCtx.panel.CommitEdits();
+    StatusPanels &status = mCtx.status;
+    const bool deleted = runListEdit(
+        [&] {
+            if (CheckDelete(mCtx.doc()) != ListOutcome::Done) {
+                ShowMessage(mCtx.window, u(Texts.NoLineDeleted), u(Texts.Info), MsgIcon::Information);
+                if (status.text(StatusPanels::Message) == u(Texts.OneLineDeleted))
+                    status.clearMessage();
+                return false;
+            }
+            if (ShowMessage(mCtx.window, u(Texts.AreYouSureToDelete), u(Texts.Warning), MsgIcon::Question,
+                            MsgButtons::YesNo, MsgResult::No)
+                != MsgResult::Yes) {
+                status.setText(StatusPanels::Message, u(Texts.NoLineDeleted));
+                return false;
+            }
+            return true;
+        },
+        [this] { return DeleteCurrentLine(mCtx.doc()); });
+    if (deleted)
+        status.setText(StatusPanels::Message, u(Texts.OneLineDeleted));
 }
 
 } // namespace cuefold

@@ -1,29 +1,34 @@
 // Timing subtitles from the player: automation (F8) and frame capture (F9).
+#include "player/PlayerController.h"
+
 #include "config/document_texts.h"
-#include "editor/FMain.h"
 
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "editor/FileCommands.h"
 #include "editor/MessageBox.h"
+#include "editor/StatusPanels.h"
+#include "editor/TitleCommands.h"
 #include "player/MediaPlayer.h"
 #include "player/automation.h"
-#include "search/FTable.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 
 namespace cuefold {
 
-void TForm1::MenuPlayerAutomateClick()
+void PlayerController::MenuPlayerAutomateClick()
 {
-    CommitEdits();
-    SetStatusText(4, QString());
-    Document &d = *mDoc;
+    mCtx.panel.CommitEdits();
+    mCtx.status.clearMessage();
+    Document &d = mCtx.doc();
     if (!IsValidFPS(d.FPS) || !mPlayer.MovieLoaded
         || (player()->PlayState() == MediaPlayer::Playing && syncChecked())) {
-        SetStatusText(4, CodePage::toUnicode("P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en, mus\xED b\xFDt zn\xE1mo FPS "
+        statusMessage(CodePage::toUnicode("P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en, mus\xED b\xFDt zn\xE1mo FPS "
                                              "a Sync (CTRL+K) mus\xED b\xFDt vypnut nebo mus\xED b\xFDt PAUSE!"));
         return;
     }
@@ -32,24 +37,24 @@ void TForm1::MenuPlayerAutomateClick()
     const double newFrom = AutomationStart(player()->CurrentPosition(), params.Gap);
     if (params.SaveAfter && player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
-    const RowChanged refresh = [this](int row) { FormTable->ShowTableRow(row); };
+    const RowChanged refresh = [this](int row) { mCtx.model.touchRow(row); };
     if (PrepareAutomation(d, newFrom, params, refresh))
-        MenuTitleAddEmptyLineClick(); // the frame-rate line stays; its new neighbour is timed
+        mCtx.title->MenuTitleAddEmptyLineClick(); // the frame-rate line stays; its new neighbour is timed
     StampAutomation(d, newFrom, params, refresh);
-    CheckModified();
+    mCtx.model.checkModified();
     if (d.CurrentLine >= d.LineCount)
-        MenuTitleAddEmptyLineClick();
+        mCtx.title->MenuTitleAddEmptyLineClick();
     else
-        ShowLine(d.CurrentLine + 1, ShowFull);
+        mCtx.panel.ShowLine(d.CurrentLine + 1, ShowFull);
     if (params.SaveAfter)
-        MenuFileSaveClick();
+        mCtx.file->MenuFileSaveClick();
 }
 
-void TForm1::MenuPlayerCaptureFrameClick()
+void PlayerController::MenuPlayerCaptureFrameClick()
 {
-    SetStatusText(4, QString());
+    mCtx.status.clearMessage();
     if (!mPlayer.MovieLoaded || !syncChecked()) {
-        SetStatusText(4, CodePage::toUnicode("P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en a Sync (CTRL+K) "
+        statusMessage(CodePage::toUnicode("P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en a Sync (CTRL+K) "
                                              "mus\xED b\xFDt zapnut!"));
         return;
     }
@@ -59,20 +64,23 @@ void TForm1::MenuPlayerCaptureFrameClick()
     const QString number = QString::fromLatin1(FrameText(frame));
     QGuiApplication::clipboard()->setText(number);
     const QString question = CodePage::toUnicode(Texts.FrameCapture) + QLatin1Char(' ') + number + QLatin1Char('?');
-    if (ShowMessage(this, question, CodePage::toUnicode(Texts.FrameNumber), MsgIcon::Question, MsgButtons::YesNo,
+    if (ShowMessage(mCtx.window, question, CodePage::toUnicode(Texts.FrameNumber), MsgIcon::Question, MsgButtons::YesNo,
                     MsgResult::Yes)
         == MsgResult::Yes) {
-        const int before = mDoc->LineCount;
-        MenuTitleInsertEmptyLineClick();
-        if (mDoc->LineCount == before)
+        if (!mCtx.title->MenuTitleInsertEmptyLineClick())
             return; // refused (document full): the current subtitle keeps its frames
-        SetFrom(ShowPlain, frame);
-        if (mDoc->line(mDoc->CurrentLine).From > mDoc->line(mDoc->CurrentLine).Last)
-            SetLast(ShowPlain, frame);
+        mCtx.panel.SetFrom(ShowPlain, frame);
+        if (mCtx.doc().line(mCtx.doc().CurrentLine).From > mCtx.doc().line(mCtx.doc().CurrentLine).Last)
+            mCtx.panel.SetLast(ShowPlain, frame);
     } else {
         MenuPlayerStepBackClick();
         player()->Play();
     }
+}
+
+void PlayerController::statusMessage(const QString &text)
+{
+    mCtx.status.setText(StatusPanels::Message, text);
 }
 
 } // namespace cuefold

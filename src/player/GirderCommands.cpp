@@ -1,8 +1,12 @@
 // The remote-control mode: while it is on, F5, F6, Up and Down move line
 // breaks (and save) and step through the subtitles, pausing the movie first.
-#include "editor/FMain.h"
+#include "player/PlayerController.h"
 
 #include "config/settings.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "editor/FileCommands.h"
+#include "editor/TitleCommands.h"
 #include "player/MediaPlayer.h"
 
 #include <QAction>
@@ -11,73 +15,68 @@ namespace cuefold {
 
 namespace {
 
-const char *const GirderItems[] = {"MenuGirderBreakLineLeft", "MenuGirderBreakLineRight",
-                                   "MenuGirderCurrentLineIndexDec", "MenuGirderCurrentLineIndexInc"};
+constexpr CommandId GirderItems[] = {CommandId::MenuGirderBreakLineLeft, CommandId::MenuGirderBreakLineRight,
+                                     CommandId::MenuGirderCurrentLineIndexDec, CommandId::MenuGirderCurrentLineIndexInc};
 const Qt::Key GirderKeys[] = {Qt::Key_F5, Qt::Key_F6, Qt::Key_Up, Qt::Key_Down};
 
 } // namespace
 
-const MenuTable &GirderMenuTable()
+MenuTable PlayerController::girderTable()
 {
-    using T = TForm1;
-    static const MenuTable table{
+    using C = CommandId;
+    return {
         "MenuGirder", &LanguageTexts::MenuGirder, -1,
         {
-            {.item = "MenuGirderInUse", .caption = &LanguageTexts::MenuGirderInUse, .handler = &T::MenuGirderInUseClick,
+            {.id = C::MenuGirderInUse, .caption = &LanguageTexts::MenuGirderInUse, .handler = Bind(this, &PlayerController::MenuGirderInUseClick),
              .kind = CommandKind::Check},
-            {.item = "MenuGirderBreakLineLeft", .handler = &T::MenuGirderBreakLineLeftClick, .separatorBefore = true,
+            {.id = C::MenuGirderBreakLineLeft, .handler = [this] { girderBreakLine(true); }, .separatorBefore = true,
              .fixedCaption = "Posunout zalomen\xED v&levo"},
-            {.item = "MenuGirderBreakLineRight", .handler = &T::MenuGirderBreakLineRightClick,
+            {.id = C::MenuGirderBreakLineRight, .handler = [this] { girderBreakLine(false); },
              .fixedCaption = "Posunout zalomen\xED v&pravo"},
-            {.item = "MenuGirderCurrentLineIndexDec", .handler = &T::MenuGirderCurrentLineIndexDecClick,
+            {.id = C::MenuGirderCurrentLineIndexDec, .handler = [this] { girderStep(-1); },
              .separatorBefore = true, .fixedCaption = "&P\xF8" "edchoz\xED titulek"},
-            {.item = "MenuGirderCurrentLineIndexInc", .handler = &T::MenuGirderCurrentLineIndexIncClick,
+            {.id = C::MenuGirderCurrentLineIndexInc, .handler = [this] { girderStep(1); },
              .fixedCaption = "&N\xE1sleduj\xED" "c\xED titulek"},
         }};
-    return table;
 }
 
-void TForm1::MenuGirderInUseClick()
+void PlayerController::MenuGirderInUseClick()
 {
-    Settings.Main.GirderInUse = mCommands.action("MenuGirderInUse")->isChecked();
+    Settings.Main.GirderInUse = mCtx.commands.action(CommandId::MenuGirderInUse)->isChecked();
     const bool on = Settings.Main.GirderInUse && mOptionsOpenCount == 0;
     for (int i = 0; i < 4; ++i) {
-        QAction *item = mCommands.action(GirderItems[i]);
+        QAction *item = mCtx.commands.action(GirderItems[i]);
         item->setEnabled(on);
         item->setShortcut(on ? QKeySequence(GirderKeys[i]) : QKeySequence());
     }
     // The ordinary break commands give their keys up while the mode is on.
-    mCommands.action("MenuTitleBreakLineLeft")->setShortcut(on ? QKeySequence() : QKeySequence(Qt::Key_F5));
-    mCommands.action("MenuTitleBreakLineRight")->setShortcut(on ? QKeySequence() : QKeySequence(Qt::Key_F6));
+    mCtx.commands.action(CommandId::MenuTitleBreakLineLeft)->setShortcut(on ? QKeySequence() : QKeySequence(Qt::Key_F5));
+    mCtx.commands.action(CommandId::MenuTitleBreakLineRight)->setShortcut(on ? QKeySequence() : QKeySequence(Qt::Key_F6));
 }
 
-void TForm1::girderBreakLine(void (TForm1::*titleCommand)())
+void PlayerController::girderBreakLine(bool left)
 {
+    TitleCommands &title = *mCtx.title;
+    auto move = [&] { left ? title.MenuTitleBreakLineLeftClick() : title.MenuTitleBreakLineRightClick(); };
     if (!mPlayer.MovieLoaded) {
-        (this->*titleCommand)();
+        move();
         return;
     }
     if (player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
-    (this->*titleCommand)();
+    move();
     mPlayer.resume.GirderSave = true;
-    MenuFileSaveClick();
+    mCtx.file->MenuFileSaveClick();
 }
 
-void TForm1::MenuGirderBreakLineLeftClick() { girderBreakLine(&TForm1::MenuTitleBreakLineLeftClick); }
-void TForm1::MenuGirderBreakLineRightClick() { girderBreakLine(&TForm1::MenuTitleBreakLineRightClick); }
-
-void TForm1::girderStep(int delta)
+void PlayerController::girderStep(int delta)
 {
     if (mPlayer.MovieLoaded && player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
-    EditSubtitleExit();
-    const int target = mDoc->CurrentLine + delta;
-    if (target >= 1 && target <= mDoc->LineCount)
-        ShowLine(target, ShowStep);
+    mCtx.panel.EditSubtitleExit();
+    const int target = mCtx.doc().CurrentLine + delta;
+    if (target >= 1 && target <= mCtx.doc().LineCount)
+        mCtx.panel.ShowLine(target, ShowStep);
 }
-
-void TForm1::MenuGirderCurrentLineIndexDecClick() { girderStep(-1); }
-void TForm1::MenuGirderCurrentLineIndexIncClick() { girderStep(1); }
 
 } // namespace cuefold

@@ -1,18 +1,19 @@
 // Loading and unloading the movie, and the subtitle-filter layer that shows
 // the saved subtitles over it.
-#include "editor/FMain.h"
+#include "player/PlayerController.h"
 
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
+#include "editor/EditorContext.h"
 #include "editor/FileDialogs.h"
+#include "editor/StatusPanels.h"
 #include "editor/MessageBox.h"
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
 #include "player/movie_lookup.h"
 #include "player/subtitle_file_lookup.h"
-#include "search/FTable.h"
 
 #include <QFileInfo>
 
@@ -24,16 +25,16 @@ QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
 
 } // namespace
 
-void TForm1::LoadMovie(const QString &path, bool exact)
+void PlayerController::LoadMovie(const QString &path, bool exact)
 {
     UnloadMovie();
     QString movie = exact ? path : FindMovieForSubtitles(path, Settings.DefaultPath.Open);
     if (!exact && movie.isEmpty()) {
-        movie = AskFileName(this, {false, u(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
+        movie = AskFileName(mCtx.window, {false, u(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
         if (!movie.isEmpty())
             mMovieFolder = QFileInfo(movie).absolutePath();
     }
-    mDoc->MovieFileName = movie;
+    mCtx.doc().MovieFileName = movie;
     if (!movie.isEmpty()) {
         FormWMP->setMovieCaption(movie);
         ShowPlayer(2);
@@ -44,72 +45,78 @@ void TForm1::LoadMovie(const QString &path, bool exact)
             mPlayer.MovieFromOpen = true;
         showMovieSubtitles();
     }
-    activateWindow();
+    mCtx.window->activateWindow();
 }
 
-void TForm1::UnloadMovie()
+void PlayerController::UnloadMovie()
 {
     if (mPlayer.MovieLoaded) {
         player()->Stop();
         player()->SetFileName(QString());
         mPlayer.MovieLoaded = false;
         mPlayer.follow.lastFrameShown = -1;
-        SetStatusText(1, QString());
+        mCtx.status.setText(StatusPanels::Frame, QString());
     }
     SetPlayerSeeking(true);
     FormWMP->setMovieCaption(QString());
 }
 
-void TForm1::SetPlayerSeeking(bool flag)
+void PlayerController::forgetDocument()
+{
+    mPlayer.MovieFromOpen = false;
+    mPlayer.ReloadFailureShown = false;
+}
+
+void PlayerController::SetPlayerSeeking(bool flag)
 {
     mPlayer.PlayerSeeking = flag;
     if (flag)
         mPlayer.follow.insideShown = mPlayer.follow.outsideShown = false;
-    FormTable->setSeekingLook(flag);
+    emit seekingChanged(flag);
 }
 
-void TForm1::movieLoaded()
+void PlayerController::movieLoaded()
 {
     if (!mAdoptMovieFps)
         return;
     mAdoptMovieFps = false;
-    if (!IsValidFPS(mDoc->FPS) && IsValidFPS(player()->frameRate())) {
-        mDoc->FPS = player()->frameRate();
-        ShowFPS();
+    if (!IsValidFPS(mCtx.doc().FPS) && IsValidFPS(player()->frameRate())) {
+        mCtx.doc().FPS = player()->frameRate();
+        mCtx.status.showFps(mCtx.doc().FPS);
     }
 }
 
 // The filter draws the file it finds for the movie; the player is given a
 // copy without lock marks, which it would show as text. 0, or the I/O error
 // code of writing the copy.
-int TForm1::showMovieSubtitles()
+int PlayerController::showMovieSubtitles()
 {
     if (!mFilter.FilterPresent || !mPlayer.MovieLoaded)
         return 0;
-    const QString source = FindFilterSubtitleFile(mDoc->MovieFileName, Settings.SubtitleFilter.SubPath);
+    const QString source = FindFilterSubtitleFile(mCtx.doc().MovieFileName, Settings.SubtitleFilter.SubPath);
     if (source.isEmpty())
         return 0;
-    const QString copy = FormWMP->previewCopyPath(mDoc->MovieFileName);
+    const QString copy = FormWMP->previewCopyPath(mCtx.doc().MovieFileName);
     const int code = WritePreviewCopy(source, copy);
     if (code == 0)
         player()->showSubtitleFile(copy);
     return code;
 }
 
-bool TForm1::ReloadMovie(bool allow)
+bool PlayerController::ReloadMovie(bool allow)
 {
     if (mPlayer.MovieLoaded && allow && mFilter.FilterPresent && mFilter.FilterReload) {
         const int code = showMovieSubtitles();
         if (code == 0 || mPlayer.ReloadFailureShown)
             return mPlayer.MovieLoaded;
-        ShowMessage(this,
+        ShowMessage(mCtx.window,
                     CodePage::toUnicode("Reload se nepovedl, zkus\xEDme OPEN (") + QStringLiteral("0/%1)").arg(code),
                     u(Texts.Error), MsgIcon::Exclamation);
-        LoadMovie(mDoc->MovieFileName, true);
+        LoadMovie(mCtx.doc().MovieFileName, true);
         mPlayer.ReloadFailureShown = true;
         return mPlayer.MovieLoaded;
     }
-    LoadMovie(mDoc->MovieFileName, true);
+    LoadMovie(mCtx.doc().MovieFileName, true);
     return mPlayer.MovieLoaded;
 }
 

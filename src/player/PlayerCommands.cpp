@@ -1,16 +1,19 @@
 // The Player menu: showing the preview, zoom, transport, steps, seeking the
 // player to the current subtitle and opening a movie by hand.
-#include "editor/FMain.h"
+#include "player/PlayerController.h"
 
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
 #include "editor/FileDialogs.h"
 #include "editor/MessageBox.h"
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
 #include "player/resume_position.h"
+#include "search/SearchCommands.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -28,101 +31,102 @@ const SubMenu ZoomMenu{"MenuPlayerZoom", &LanguageTexts::MenuZoom};
 
 } // namespace
 
-const MenuTable &PlayerMenuTable()
+std::vector<MenuTable> PlayerController::menuTables()
 {
-    using T = TForm1;
+    return {playerTable(), girderTable()};
+}
+
+MenuTable PlayerController::playerTable()
+{
     using L = LanguageTexts;
-    static const MenuTable table{
+    using C = CommandId;
+    auto run = [this](void (PlayerController::*m)()) { return Bind(this, m); };
+    auto zoom = [this](int index) { return [this, index] { zoomTo(index); }; };
+    return {
         "MenuPlayer", &L::MenuPlayer, ToolBarPlayerId,
         {
-            {.item = "MenuPlayerShow", .caption = &L::MenuShowPlayer, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_P),
-             .toolButton = "ToolButPlayerShow", .icon = QStyle::SP_DesktopIcon, .handler = &T::MenuPlayerShowClick,
+            {.id = C::MenuPlayerShow, .caption = &L::MenuShowPlayer, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_P),
+             .toolButton = "ToolButPlayerShow", .icon = QStyle::SP_DesktopIcon, .handler = [this] { ShowPlayer(3); },
              .kind = CommandKind::Check, .checked = true},
-            {.item = "MenuPlayerClose", .caption = &L::MenuClose, .handler = &T::MenuPlayerCloseClick},
-            {.item = "MenuZoom050procent", .shortcut = QKeySequence(Qt::ALT | Qt::Key_1),
-             .handler = &T::MenuZoom050procentClick, .fixedCaption = "50%", .kind = CommandKind::Radio,
+            {.id = C::MenuPlayerClose, .caption = &L::MenuClose, .handler = [this] { FormWMP->close(); },
+             .enabled = [this] { return mPlayer.PlayerShown; }},
+            {.id = C::MenuZoom050procent, .shortcut = QKeySequence(Qt::ALT | Qt::Key_1),
+             .handler = zoom(0), .fixedCaption = "50%", .kind = CommandKind::Radio,
              .submenu = &ZoomMenu},
-            {.item = "MenuZoom100procent", .shortcut = QKeySequence(Qt::ALT | Qt::Key_2),
-             .handler = &T::MenuZoom100procentClick, .fixedCaption = "100%", .kind = CommandKind::Radio,
+            {.id = C::MenuZoom100procent, .shortcut = QKeySequence(Qt::ALT | Qt::Key_2),
+             .handler = zoom(1), .fixedCaption = "100%", .kind = CommandKind::Radio,
              .checked = true, .submenu = &ZoomMenu},
-            {.item = "MenuZoom200procent", .shortcut = QKeySequence(Qt::ALT | Qt::Key_3),
-             .handler = &T::MenuZoom200procentClick, .fixedCaption = "200%", .kind = CommandKind::Radio,
+            {.id = C::MenuZoom200procent, .shortcut = QKeySequence(Qt::ALT | Qt::Key_3),
+             .handler = zoom(2), .fixedCaption = "200%", .kind = CommandKind::Radio,
              .submenu = &ZoomMenu},
-            {.item = "MenuPlayerSync", .caption = &L::MenuSync, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_K),
-             .toolButton = "ToolButPlayerSync", .icon = QStyle::SP_BrowserReload, .handler = &T::MenuPlayerSyncClick,
+            {.id = C::MenuPlayerSync, .caption = &L::MenuSync, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_K),
+             .toolButton = "ToolButPlayerSync", .icon = QStyle::SP_BrowserReload, .handler = run(&PlayerController::SyncToggled),
              .separatorBefore = true, .kind = CommandKind::Check, .checked = true},
-            {.item = "MenuPlayerPlayPause", .caption = &L::MenuPlayPause, .shortcut = QKeySequence(Qt::Key_F12),
-             .handler = &T::MenuPlayerPlayPauseClick},
-            {.item = "MenuPlayerPlay", .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Space),
-             .toolButton = "ToolButPlayerPlay", .icon = QStyle::SP_MediaPlay, .handler = &T::MenuPlayerPlayClick,
+            {.id = C::MenuPlayerPlayPause, .caption = &L::MenuPlayPause, .shortcut = QKeySequence(Qt::Key_F12),
+             .handler = run(&PlayerController::playPause)},
+            {.id = C::MenuPlayerPlay, .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Space),
+             .toolButton = "ToolButPlayerPlay", .icon = QStyle::SP_MediaPlay, .handler = run(&PlayerController::play),
              .hidden = true, .fixedCaption = "Play", .hint = &L::HintPlay,
-             .buttonHandler = &T::MenuPlayerPlayPauseClick},
-            {.item = "MenuPlayerPause", .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Period),
-             .toolButton = "ToolButPlayerPause", .icon = QStyle::SP_MediaPause, .handler = &T::MenuPlayerPauseClick,
+             .buttonHandler = run(&PlayerController::playPause)},
+            {.id = C::MenuPlayerPause, .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Period),
+             .toolButton = "ToolButPlayerPause", .icon = QStyle::SP_MediaPause, .handler = run(&PlayerController::pause),
              .hidden = true, .fixedCaption = "Pause", .hint = &L::HintPause,
-             .buttonHandler = &T::MenuPlayerPlayPauseClick},
-            {.item = "MenuPlayerStop", .caption = &L::MenuStop, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_R),
-             .toolButton = "ToolButPlayerStop", .icon = QStyle::SP_MediaStop, .handler = &T::MenuPlayerStopClick},
-            {.item = "MenuPlayerStepBack", .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F5),
+             .buttonHandler = run(&PlayerController::playPause)},
+            {.id = C::MenuPlayerStop, .caption = &L::MenuStop, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_R),
+             .toolButton = "ToolButPlayerStop", .icon = QStyle::SP_MediaStop, .handler = run(&PlayerController::stop)},
+            {.id = C::MenuPlayerStepBack, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F5),
              .toolButton = "ToolButPlayerStepBack", .icon = QStyle::SP_MediaSeekBackward,
-             .handler = &T::MenuPlayerStepBackClick},
-            {.item = "MenuPlayerStepForward", .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F6),
+             .handler = run(&PlayerController::MenuPlayerStepBackClick)},
+            {.id = C::MenuPlayerStepForward, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F6),
              .toolButton = "ToolButPlayerStepForward", .icon = QStyle::SP_MediaSeekForward,
-             .handler = &T::MenuPlayerStepForwardClick},
-            {.item = "MenuPlayerStep1Back", .caption = &L::MenuStep1Back, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F7),
+             .handler = run(&PlayerController::MenuPlayerStepForwardClick)},
+            {.id = C::MenuPlayerStep1Back, .caption = &L::MenuStep1Back, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F7),
              .toolButton = "ToolButPlayerStep1Back", .icon = QStyle::SP_MediaSkipBackward,
-             .handler = &T::MenuPlayerStep1BackClick},
-            {.item = "MenuPlayerStep1Forward", .caption = &L::MenuStep1Forward,
+             .handler = [this] { stepPlayer(-1, true); }},
+            {.id = C::MenuPlayerStep1Forward, .caption = &L::MenuStep1Forward,
              .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F8), .toolButton = "ToolButPlayerStep1Forward",
-             .icon = QStyle::SP_MediaSkipForward, .handler = &T::MenuPlayerStep1ForwardClick},
-            {.item = "MenuPlayerLocateSubtitle", .caption = &L::MenuLocateSubtitle,
+             .icon = QStyle::SP_MediaSkipForward, .handler = [this] { stepPlayer(1, true); }},
+            {.id = C::MenuPlayerLocateSubtitle, .caption = &L::MenuLocateSubtitle,
              .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F9), .toolButton = "ToolButPlayerLocateSubtitle",
-             .icon = QStyle::SP_FileDialogContentsView, .handler = &T::MenuPlayerLocateSubtitleClick,
+             .icon = QStyle::SP_FileDialogContentsView, .handler = run(&PlayerController::locateSubtitle),
              .separatorBefore = true, .hint = &L::HintLocateSubtitle},
-            {.item = "MenuPlayerSeekPlayer", .caption = &L::MenuSeekPlayer,
+            {.id = C::MenuPlayerSeekPlayer, .caption = &L::MenuSeekPlayer,
              .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F10), .toolButton = "ToolButPlayerSeekPlayer",
-             .icon = QStyle::SP_ArrowLeft, .handler = &T::MenuPlayerSeekPlayerClick, .hint = &L::HintSeekPlayer},
-            {.item = "MenuPlayerSeekPlayerToLast", .caption = &L::MenuSeekPlayerToEOT,
+             .icon = QStyle::SP_ArrowLeft, .handler = run(&PlayerController::MenuPlayerSeekPlayerClick), .hint = &L::HintSeekPlayer},
+            {.id = C::MenuPlayerSeekPlayerToLast, .caption = &L::MenuSeekPlayerToEOT,
              .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F11), .toolButton = "ToolButPlayerSeekPlayerToLast",
-             .icon = QStyle::SP_ArrowRight, .handler = &T::MenuPlayerSeekPlayerToLastClick,
+             .icon = QStyle::SP_ArrowRight, .handler = [this] { seekToCurrent(true); },
              .hint = &L::HintSeekPlayerToEOT},
-            {.item = "MenuPlayerCopyFrame", .caption = &L::MenuCopyFrame,
+            {.id = C::MenuPlayerCopyFrame, .caption = &L::MenuCopyFrame,
              .shortcut = QKeySequence(Qt::ALT | Qt::Key_Insert), .toolButton = "ToolButPlayerCopyFrame",
-             .icon = QStyle::SP_FileLinkIcon, .handler = &T::MenuPlayerCopyFrameClick},
-            {.item = "MenuPlayerCaptureFrame", .caption = &L::MenuCaptureFrameNumber,
+             .icon = QStyle::SP_FileLinkIcon, .handler = run(&PlayerController::copyFrame)},
+            {.id = C::MenuPlayerCaptureFrame, .caption = &L::MenuCaptureFrameNumber,
              .shortcut = QKeySequence(Qt::Key_F9), .toolButton = "ToolButPlayerCaptureFrame",
-             .icon = QStyle::SP_DialogApplyButton, .handler = &T::MenuPlayerCaptureFrameClick},
-            {.item = "MenuPlayerAutomate", .caption = &L::MenuPlayerAutomate, .shortcut = QKeySequence(Qt::Key_F8),
-             .handler = &T::MenuPlayerAutomateClick},
-            {.item = "MenuPlayerOpenMovie", .caption = &L::MenuOpenVideoFile, .handler = &T::MenuPlayerOpenMovieClick,
+             .icon = QStyle::SP_DialogApplyButton, .handler = run(&PlayerController::MenuPlayerCaptureFrameClick)},
+            {.id = C::MenuPlayerAutomate, .caption = &L::MenuPlayerAutomate, .shortcut = QKeySequence(Qt::Key_F8),
+             .handler = run(&PlayerController::MenuPlayerAutomateClick)},
+            {.id = C::MenuPlayerOpenMovie, .caption = &L::MenuOpenVideoFile, .handler = run(&PlayerController::openMovie),
              .separatorBefore = true},
         }};
-    return table;
 }
 
-bool TForm1::syncChecked() const
+bool PlayerController::syncChecked() const
 {
-    return mCommands.action("MenuPlayerSync")->isChecked();
+    return mCtx.commands.action(CommandId::MenuPlayerSync)->isChecked();
 }
 
-void TForm1::MenuPlayerShowClick() { ShowPlayer(3); }
-void TForm1::MenuPlayerCloseClick() { FormWMP->close(); }
-void TForm1::MenuZoom050procentClick() { zoomTo(0); }
-void TForm1::MenuZoom100procentClick() { zoomTo(1); }
-void TForm1::MenuZoom200procentClick() { zoomTo(2); }
-void TForm1::MenuPlayerSyncClick() { SyncToggled(); }
 
-void TForm1::SyncToggled()
+void PlayerController::SyncToggled()
 {
     const bool on = syncChecked();
-    if (QToolButton *button = mCommands.toolButton("ToolButPlayerSync")) {
+    if (QToolButton *button = mCtx.commands.toolButton(CommandId::MenuPlayerSync)) {
         button->setChecked(on);
-        button->setIcon(style()->standardIcon(on ? QStyle::SP_BrowserReload : QStyle::SP_BrowserStop));
+        button->setIcon(button->style()->standardIcon(on ? QStyle::SP_BrowserReload : QStyle::SP_BrowserStop));
     }
     resetPreviewColour();
 }
 
-void TForm1::MenuPlayerPlayPauseClick()
+void PlayerController::playPause()
 {
     if (!mPlayer.MovieLoaded)
         return;
@@ -133,7 +137,7 @@ void TForm1::MenuPlayerPlayPauseClick()
     mPlayer.follow.lastPlayState = -1; // a clicked button has toggled itself
 }
 
-void TForm1::MenuPlayerPlayClick()
+void PlayerController::play()
 {
     if (!mPlayer.MovieLoaded)
         return;
@@ -141,7 +145,7 @@ void TForm1::MenuPlayerPlayClick()
     mPlayer.follow.lastPlayState = -1;
 }
 
-void TForm1::MenuPlayerPauseClick()
+void PlayerController::pause()
 {
     if (!mPlayer.MovieLoaded)
         return;
@@ -150,7 +154,7 @@ void TForm1::MenuPlayerPauseClick()
     mPlayer.follow.lastPlayState = -1;
 }
 
-void TForm1::MenuPlayerStopClick()
+void PlayerController::stop()
 {
     if (!mPlayer.MovieLoaded)
         return;
@@ -159,13 +163,13 @@ void TForm1::MenuPlayerStopClick()
     mPlayer.follow.lastPlayState = -1;
 }
 
-double TForm1::playerFps() const
+double PlayerController::playerFps() const
 {
     // Without a frame rate of its own the document is timed by the movie's.
-    return IsValidFPS(mDoc->FPS) ? mDoc->FPS : player()->frameRate();
+    return IsValidFPS(mCtx.doc().FPS) ? mCtx.doc().FPS : player()->frameRate();
 }
 
-void TForm1::stepPlayer(double frames, bool onlyWhenNotPlaying)
+void PlayerController::stepPlayer(double frames, bool onlyWhenNotPlaying)
 {
     if (!mPlayer.MovieLoaded)
         return;
@@ -174,57 +178,54 @@ void TForm1::stepPlayer(double frames, bool onlyWhenNotPlaying)
     player()->SetCurrentPosition(StepPosition(player()->CurrentPosition(), frames, player()->Duration()));
 }
 
-void TForm1::MenuPlayerStepBackClick() { stepPlayer(-Settings.Player.PlayerStep * playerFps(), false); }
-void TForm1::MenuPlayerStepForwardClick() { stepPlayer(Settings.Player.PlayerStep * playerFps(), false); }
-void TForm1::MenuPlayerStep1BackClick() { stepPlayer(-1, true); }
-void TForm1::MenuPlayerStep1ForwardClick() { stepPlayer(1, true); }
+void PlayerController::MenuPlayerStepBackClick() { stepPlayer(-Settings.Player.PlayerStep * playerFps(), false); }
+void PlayerController::MenuPlayerStepForwardClick() { stepPlayer(Settings.Player.PlayerStep * playerFps(), false); }
 
-void TForm1::MenuPlayerLocateSubtitleClick()
+void PlayerController::locateSubtitle()
 {
     if (!mPlayer.MovieLoaded)
         return;
-    CommitEdits();
+    mCtx.panel.CommitEdits();
     mPlayer.follow.locateRequest = true;
 }
 
-void TForm1::seekToCurrent(bool toLast)
+void PlayerController::seekToCurrent(bool toLast)
 {
-    if (!mPlayer.MovieLoaded || !mDoc->validIndex(mDoc->CurrentLine))
+    if (!mPlayer.MovieLoaded || !mCtx.doc().validIndex(mCtx.doc().CurrentLine))
         return;
-    const TSubLine &l = mDoc->line(mDoc->CurrentLine);
+    const TSubLine &l = mCtx.doc().line(mCtx.doc().CurrentLine);
     player()->SetCurrentPosition(toLast ? l.Last : l.From);
     resetPreviewColour();
 }
 
-void TForm1::MenuPlayerSeekPlayerClick() { seekToCurrent(false); }
-void TForm1::MenuPlayerSeekPlayerToLastClick() { seekToCurrent(true); }
+void PlayerController::MenuPlayerSeekPlayerClick() { seekToCurrent(false); }
 
-void TForm1::MenuPlayerCopyFrameClick()
+void PlayerController::copyFrame()
 {
     if (mPlayer.MovieLoaded)
         QGuiApplication::clipboard()->setText(QString::fromLatin1(FrameText(player()->CurrentPosition())));
 }
 
-void TForm1::MenuPlayerOpenMovieClick()
+void PlayerController::openMovie()
 {
     const QByteArray &warning = mFilter.FilterFolderFound ? Texts.OpenDivXG400Warning : Texts.OpenMovieWarning;
-    ShowMessage(this, u(warning), u(Texts.Warning), MsgIcon::Exclamation);
+    ShowMessage(mCtx.window, u(warning), u(Texts.Warning), MsgIcon::Exclamation);
     const QString movie =
-        AskFileName(this, {false, u(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
+        AskFileName(mCtx.window, {false, u(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
     if (movie.isEmpty())
         return;
     mMovieFolder = QFileInfo(movie).absolutePath();
     LoadMovie(movie, true);
     if (!mPlayer.MovieLoaded) {
-        ShowMessage(this, u(Texts.FileNotOpen), QString(), MsgIcon::Stop);
+        ShowMessage(mCtx.window, u(Texts.FileNotOpen), QString(), MsgIcon::Stop);
         return;
     }
     mPlayer.MovieFromOpen = false;
     // The movie's own frame rate is known once it has loaded.
-    if (!IsValidFPS(mDoc->FPS))
+    if (!IsValidFPS(mCtx.doc().FPS))
         mAdoptMovieFps = true;
-    RefreshProperties();
-    showProperties(false);
+    mCtx.search->RefreshProperties();
+    mCtx.search->showProperties(false);
 }
 
 } // namespace cuefold

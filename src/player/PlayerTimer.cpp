@@ -1,9 +1,12 @@
 // Timer1: the frame display, the editor following the playing movie, the
 // transport buttons by play state, and playback resuming after a save.
-#include "editor/FMain.h"
+#include "player/PlayerController.h"
 
 #include "config/settings.h"
 #include "document/frame_text.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "editor/StatusPanels.h"
 #include "player/MediaPlayer.h"
 #include "player/follow_search.h"
 #include "player/resume_position.h"
@@ -16,15 +19,14 @@ namespace cuefold {
 
 namespace {
 
-const char *const FrameButtons[] = {"ToolButPlayerCaptureFrame", "ToolButPlayerLocateSubtitle",
-                                    "ToolButPlayerSeekPlayer", "ToolButPlayerSeekPlayerToLast",
-                                    "ToolButPlayerCopyFrame"};
-const char *const FrameItems[] = {"MenuPlayerCaptureFrame", "MenuPlayerLocateSubtitle", "MenuPlayerSeekPlayer",
-                                  "MenuPlayerSeekPlayerToLast", "MenuPlayerCopyFrame", "MenuPlayerAutomate"};
+// The commands that need a position; all but automation have a tool button.
+constexpr CommandId FrameCommands[] = {CommandId::MenuPlayerCaptureFrame, CommandId::MenuPlayerLocateSubtitle,
+                                       CommandId::MenuPlayerSeekPlayer, CommandId::MenuPlayerSeekPlayerToLast,
+                                       CommandId::MenuPlayerCopyFrame, CommandId::MenuPlayerAutomate};
 
 } // namespace
 
-void TForm1::Timer1Timer()
+void PlayerController::Timer1Timer()
 {
     ResumeState &r = mPlayer.resume;
     if (r.countdown >= 0 && --r.countdown == 0 && !mClosing) {
@@ -40,7 +42,7 @@ void TForm1::Timer1Timer()
     }
     const double position = player()->CurrentPosition();
     if (position != f.lastFrameShown && position > -1) {
-        SetStatusText(1, QString::fromLatin1(FrameText(position)));
+        mCtx.status.setText(StatusPanels::Frame, QString::fromLatin1(FrameText(position)));
         f.lastFrameShown = position;
     }
     // While a question is open the current subtitle must stay the one it is
@@ -55,66 +57,67 @@ void TForm1::Timer1Timer()
     f.lastPlayState = state;
 }
 
-void TForm1::followPlayer(double position)
+void PlayerController::followPlayer(double position)
 {
     FollowState &f = mPlayer.follow;
-    const int i = FindFollowLine(*mDoc, f.locateRequest ? 1 : f.searchStart, position);
-    if (IsInsideSubtitle(*mDoc, i, position)) {
+    const int i = FindFollowLine(mCtx.doc(), f.locateRequest ? 1 : f.searchStart, position);
+    if (IsInsideSubtitle(mCtx.doc(), i, position)) {
         if (!f.insideShown) {
-            setPreviewColour(Settings.PreviewFontColor);
+            mCtx.panel.setPreviewColour(Settings.PreviewFontColor);
             f.insideShown = true;
             f.outsideShown = false;
         }
     } else if (!f.outsideShown) {
-        setPreviewColour(DimmedColour(Settings.PreviewFontColor));
+        mCtx.panel.setPreviewColour(DimmedColour(Settings.PreviewFontColor));
         f.outsideShown = true;
         f.insideShown = false;
     }
     if ((player()->PlayState() == MediaPlayer::Playing && i != f.lastFollowed) || f.locateRequest) {
-        ShowLine(i, ShowNoSeek);
+        mCtx.panel.ShowLine(i, ShowNoSeek);
         f.lastFollowed = i;
     }
     f.searchStart = i;
     f.locateRequest = false;
 }
 
-void TForm1::applyTransportLook(int playState)
+void PlayerController::applyTransportLook(int playState)
 {
     const TransportLook look = TransportLookFor(playState);
-    auto button = [this](const char *name, bool down, bool enabled) {
-        QToolButton *b = mCommands.toolButton(name);
+    auto button = [this](CommandId id, bool down, bool enabled) {
+        QToolButton *b = mCtx.commands.toolButton(id);
         b->setCheckable(true);
         b->setChecked(down);
         b->setEnabled(enabled);
     };
-    button("ToolButPlayerPlay", look.playDown, look.buttonsEnabled);
-    button("ToolButPlayerPause", look.pauseDown, look.pauseButtonEnabled);
-    button("ToolButPlayerStop", look.stopDown, look.buttonsEnabled);
-    button("ToolButPlayerStepBack", false, look.buttonsEnabled);
-    button("ToolButPlayerStepForward", false, look.buttonsEnabled);
-    button("ToolButPlayerStep1Back", false, look.step1ButtonsEnabled);
-    button("ToolButPlayerStep1Forward", false, look.step1ButtonsEnabled);
-    for (const char *item : {"MenuPlayerPlayPause", "MenuPlayerStepBack", "MenuPlayerStepForward"})
-        mCommands.action(item)->setEnabled(look.itemsEnabled);
-    mCommands.action("MenuPlayerStop")->setEnabled(look.stopItemEnabled);
-    mCommands.action("MenuPlayerStep1Back")->setEnabled(look.step1ItemsEnabled);
-    mCommands.action("MenuPlayerStep1Forward")->setEnabled(look.step1ItemsEnabled);
+    button(CommandId::MenuPlayerPlay, look.playDown, look.buttonsEnabled);
+    button(CommandId::MenuPlayerPause, look.pauseDown, look.pauseButtonEnabled);
+    button(CommandId::MenuPlayerStop, look.stopDown, look.buttonsEnabled);
+    button(CommandId::MenuPlayerStepBack, false, look.buttonsEnabled);
+    button(CommandId::MenuPlayerStepForward, false, look.buttonsEnabled);
+    button(CommandId::MenuPlayerStep1Back, false, look.step1ButtonsEnabled);
+    button(CommandId::MenuPlayerStep1Forward, false, look.step1ButtonsEnabled);
+    for (CommandId id : {CommandId::MenuPlayerPlayPause, CommandId::MenuPlayerStepBack, CommandId::MenuPlayerStepForward})
+        mCtx.commands.action(id)->setEnabled(look.itemsEnabled);
+    mCtx.commands.action(CommandId::MenuPlayerStop)->setEnabled(look.stopItemEnabled);
+    mCtx.commands.action(CommandId::MenuPlayerStep1Back)->setEnabled(look.step1ItemsEnabled);
+    mCtx.commands.action(CommandId::MenuPlayerStep1Forward)->setEnabled(look.step1ItemsEnabled);
 }
 
-void TForm1::enableFrameCommands(bool enable)
+void PlayerController::enableFrameCommands(bool enable)
 {
     FollowState &f = mPlayer.follow;
     if (enable ? f.frameCommandsEnabled : f.frameCommandsDisabled)
         return;
-    for (const char *name : FrameButtons)
-        mCommands.toolButton(name)->setEnabled(enable);
-    for (const char *item : FrameItems)
-        mCommands.action(item)->setEnabled(enable);
+    for (CommandId id : FrameCommands) {
+        mCtx.commands.action(id)->setEnabled(enable);
+        if (QToolButton *button = mCtx.commands.toolButton(id))
+            button->setEnabled(enable);
+    }
     f.frameCommandsEnabled = enable;
     f.frameCommandsDisabled = !enable;
 }
 
-void TForm1::applyNoMovieLook()
+void PlayerController::applyNoMovieLook()
 {
     applyTransportLook(-1);
     enableFrameCommands(false);
@@ -123,7 +126,7 @@ void TForm1::applyNoMovieLook()
 
 // A backward jump restarts the follow search; any jump lets the next playing
 // tick move the editor again.
-void TForm1::playerPositionChange(double, double newFrame)
+void PlayerController::playerPositionChange(double, double newFrame)
 {
     FollowState &f = mPlayer.follow;
     if (newFrame < f.lastFrameShown)
@@ -131,18 +134,18 @@ void TForm1::playerPositionChange(double, double newFrame)
     f.lastFollowed = -1;
 }
 
-void TForm1::playerBeforeSave()
+void PlayerController::beforeSave()
 {
     if (!mPlayer.MovieLoaded)
         return;
     if (player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
-    const double from = mDoc->validIndex(mDoc->CurrentLine) ? mDoc->line(mDoc->CurrentLine).From : 1;
+    const double from = mCtx.doc().validIndex(mCtx.doc().CurrentLine) ? mCtx.doc().line(mCtx.doc().CurrentLine).From : 1;
     mPlayer.resume.ResumePos = ResumePosition(player()->CurrentPosition(), playerFps(),
                                               Settings.Player.RewindAfterSave, mPlayer.resume.GirderSave, from);
 }
 
-void TForm1::playerAfterSave()
+void PlayerController::afterSave()
 {
     ResumeState &r = mPlayer.resume;
     if (!mPlayer.MovieLoaded || !(Settings.Player.AutoPlayAfterSave || r.GirderSave))

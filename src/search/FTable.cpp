@@ -6,7 +6,9 @@
 #include "config/settings.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
-#include "editor/FMain.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "editor/StatusPanels.h"
 #include "editor/WindowCycle.h"
 #include "search/table_model.h"
 
@@ -23,9 +25,9 @@ namespace {
 constexpr int StartWidths[TableModel::ColumnCount] = {30, 41, 41, 160, 38, 38, 38, 60, 60};
 } // namespace
 
-TFormTable::TFormTable(TForm1 *main)
-    : QWidget(main, Qt::Window)
-    , mMain(main)
+TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , mCtx(ctx)
     , mModel(new TableModel(this))
 {
     setObjectName(QStringLiteral("FormTable"));
@@ -66,18 +68,42 @@ TFormTable::TFormTable(TForm1 *main)
             this, &TFormTable::StringGridTableColumnMoved);
     connect(CheckBoxColumnsAutoWidth, &QCheckBox::clicked, this, &TFormTable::CheckBoxColumnsAutoWidthClick);
     StringGridTable->setTabKeyNavigation(false);
-    InstallWindowCycleKeys(this, main, 2);
+    InstallWindowCycleKeys(this, ctx.focusNextWindow, 2);
+
+    const DocumentModel &model = ctx.model;
+    connect(&model, &DocumentModel::rowsChanged, this, [this](int first, int last) {
+        for (int row = first; row <= last; ++row)
+            ShowTableRow(row);
+    });
+    connect(&model, &DocumentModel::rowsInserted, this, &TFormTable::FillTable);
+    connect(&model, &DocumentModel::rowsRemoved, this, &TFormTable::FillTable);
+    connect(&model, &DocumentModel::documentReset, this, &TFormTable::documentReset);
+    connect(&model, &DocumentModel::currentChanged, this, [this](int index, int mode) {
+        if (mode != ShowKeepTable)
+            selectRow(index);
+    });
+}
+
+void TFormTable::documentReset()
+{
+    if (!mCtx.doc().isLoaded()) {
+        ClearTable();
+        return;
+    }
+    FillTable();
+    if (CheckBoxColumnsAutoWidth->isChecked())
+        AutoSizeColumns();
 }
 
 void TFormTable::FillTable()
 {
-    mModel->fill(mMain->doc());
-    mMain->SetStatusText(2, QString::number(mMain->doc().LineCount));
+    mModel->fill(mCtx.doc());
+    mCtx.status.setText(StatusPanels::LineCount, QString::number(mCtx.doc().LineCount));
 }
 
 void TFormTable::ShowTableRow(int line)
 {
-    mModel->showRow(mMain->doc(), line);
+    mModel->showRow(mCtx.doc(), line);
 }
 
 void TFormTable::ClearTable()
@@ -127,10 +153,10 @@ void TFormTable::retranslate()
 void TFormTable::StringGridTableClick(const QModelIndex &index)
 {
     const int line = index.row() + 1;
-    if (line < 1 || line > mMain->doc().LineCount)
+    if (line < 1 || line > mCtx.doc().LineCount)
         return;
-    mMain->CommitEdits();
-    mMain->ShowLine(line, ShowKeepTable);
+    mCtx.panel.CommitEdits();
+    mCtx.panel.ShowLine(line, ShowKeepTable);
 }
 
 void TFormTable::StringGridTableColumnMoved(int, int oldVisual, int newVisual)

@@ -9,7 +9,7 @@ namespace cuefold {
 
 class Document;
 class TableModel;
-class TForm1;
+struct EditorContext;
 
 // The overview window: every subtitle in a grid whose columns the user can
 // move and resize; the current subtitle's row is always selected.
@@ -17,7 +17,9 @@ class TFormTable : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TFormTable(TForm1 *main);
+    // Follows the document model: touched rows are rewritten, inserted or
+    // removed ones refill the grid, the current subtitle's row is selected.
+    explicit TFormTable(EditorContext &ctx, QWidget *parent);
 
     void FillTable();
     void ShowTableRow(int line);
@@ -47,7 +49,9 @@ private:
     void StringGridTableColumnMoved(int logical, int oldVisual, int newVisual);
     void CheckBoxColumnsAutoWidthClick(bool checked);
 
-    TForm1 *mMain;
+    void documentReset();
+
+    EditorContext &mCtx;
     TableModel *mModel;
     QTableView *StringGridTable;
     QCheckBox *CheckBoxColumnsAutoWidth;

@@ -1,50 +1,88 @@
-// The Search menu: the overview window's show/hide command.
-#include "editor/FMain.h"
+// The Search menu: the overview window's show/hide command, and the file
+// properties with the statistics refresh.
+#include "search/SearchCommands.h"
 
 #include "config/language_table.h"
 #include "document/code_page.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "operations/overlap_repair.h"
+#include "player/PlayerController.h"
+#include "search/FProperties.h"
 #include "search/FTable.h"
 
 #include <QAction>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace cuefold {
 
-const MenuTable &SearchMenuTable()
+SearchCommands::SearchCommands(EditorContext &ctx)
+    : mCtx(ctx)
+    , FormTable(new TFormTable(ctx, ctx.window))
+    , FormFileProperties(new TFormFileProperties(ctx.window))
 {
-    static const MenuTable table{
-        "MenuSearch", &LanguageTexts::MenuSearch, ToolBarSearchId,
-        {
-            {"MenuShowTable", &LanguageTexts::MenuShowTable, QKeySequence(Qt::CTRL | Qt::Key_T), "ToolButShowTable",
-             QStyle::SP_FileDialogDetailedView, &TForm1::MenuShowTableClick},
-        }};
-    return table;
+    connect(FormTable, &TFormTable::closedByUser, this, &SearchCommands::MenuShowTableClick);
 }
 
-void TForm1::MenuShowTableClick()
+MenuTable SearchCommands::menuTable()
+{
+    return {"MenuSearch", &LanguageTexts::MenuSearch, ToolBarSearchId,
+            {
+                {.id = CommandId::MenuShowTable, .caption = &LanguageTexts::MenuShowTable,
+                 .shortcut = QKeySequence(Qt::CTRL | Qt::Key_T), .toolButton = "ToolButShowTable",
+                 .icon = QStyle::SP_FileDialogDetailedView, .handler = Bind(this, &SearchCommands::MenuShowTableClick)},
+            }};
+}
+
+void SearchCommands::MenuShowTableClick()
 {
     mTableShown = !mTableShown;
     updateShowTableCommand();
     FormTable->setVisible(mTableShown);
     if (mTableShown) {
         FormTable->raise();
-        FormTable->selectRow(mDoc->CurrentLine);
+        FormTable->selectRow(mCtx.doc().CurrentLine);
     }
 }
 
-void TForm1::updateShowTableCommand()
+void SearchCommands::updateShowTableCommand()
 {
-    QAction *action = mCommands.action("MenuShowTable");
+    QAction *action = mCtx.commands.action(CommandId::MenuShowTable);
     const QByteArray caption = mTableShown ? Texts.MenuHideTable : Texts.MenuShowTable;
     action->setCheckable(true);
     action->setChecked(mTableShown);
     action->setText(CodePage::toUnicode(caption));
-    if (auto *button = findChild<QToolButton *>(QStringLiteral("ToolButShowTable"))) {
+    if (QToolButton *button = mCtx.commands.toolButton(CommandId::MenuShowTable)) {
         button->setCheckable(true);
         button->setChecked(mTableShown);
         button->setToolTip(CodePage::toUnicode(StripHotKeys(caption)));
     }
+}
+
+void SearchCommands::RefreshProperties()
+{
+    if (RepairOverlapPairs(mCtx.doc(), [this](int row) { mCtx.model.touchRow(row); })) {
+        // Redraw the panel with the repaired frames, without moving the player.
+        mCtx.panel.redraw(ShowNoSeek);
+    }
+    mCtx.model.checkModified();
+    FormFileProperties->fill(mCtx.doc(), mCtx.model.shortName());
+    const PlayerController &player = *mCtx.player;
+    FormFileProperties->fillPlayer(player.filterState(), player.movieFromOpenLoaded() ? mCtx.doc().MovieFileName : QString());
+}
+
+void SearchCommands::showProperties(bool afterOpen)
+{
+    // The Play button belongs to a movie opened with the file.
+    FormFileProperties->arrangeButtons(afterOpen && !mCtx.doc().MovieFileName.isEmpty());
+    FormFileProperties->exec();
+}
+
+void SearchCommands::retranslate()
+{
+    updateShowTableCommand();
+    FormTable->retranslate();
+    FormFileProperties->retranslate();
 }
 
 } // namespace cuefold

@@ -1,10 +1,18 @@
 #pragma once
 
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
 #include "editor/FMain.h"
+#include "editor/FileCommands.h"
+#include "editor/StatusPanels.h"
+#include "editor/TitleCommands.h"
+#include "player/PlayerController.h"
+#include "search/SearchCommands.h"
 #include "editor/FileDialogs.h"
 #include "editor/MessageBox.h"
 #include "search/FProperties.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -120,6 +128,17 @@ protected:
     }
 
     Document &doc() { return form->doc(); }
+    CurrentSubtitlePanel &panel() { return form->context().panel; }
+    // A control of the main window by the object name the program gives it.
+    template<typename W>
+    W *ctl(const char *name) const
+    {
+        W *w = form->findChild<W *>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    // Runs a command as its menu item or shortcut would.
+    void trigger(CommandId id) { form->commands().action(id)->trigger(); }
 
     // Types into a panel field after giving it the focus, then leaves it.
     void typeInto(QLineEdit *edit, const QString &text, bool leave = true)

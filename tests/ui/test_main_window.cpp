@@ -30,12 +30,12 @@ TEST_F(MainWindowTest, StartsWithAnEmptyUntitledDocument)
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - Nepojmenovan\u00FD"));
     EXPECT_EQ(doc().LineCount, 1);
     EXPECT_EQ(doc().line(1).From, 1);
-    EXPECT_EQ(form->statusText(2), QStringLiteral("1"));
-    EXPECT_EQ(form->statusText(3), QStringLiteral("? fps"));
-    EXPECT_EQ(form->statusText(0), QStringLiteral("Aktu\u00E1ln\u00ED sn\u00EDmek:"));
+    EXPECT_EQ(form->context().status.text(2), QStringLiteral("1"));
+    EXPECT_EQ(form->context().status.text(3), QStringLiteral("? fps"));
+    EXPECT_EQ(form->context().status.text(0), QStringLiteral("Aktu\u00E1ln\u00ED sn\u00EDmek:"));
     // Every built command has its caption and its tool button its hint.
-    EXPECT_EQ(form->commands().action("MenuFileSave")->text(), QStringLiteral("&Ulo\u017Eit"));
-    EXPECT_EQ(form->commands().action("MenuFileSave")->shortcut(), QKeySequence(Qt::Key_F2));
+    EXPECT_EQ(form->commands().action(CommandId::MenuFileSave)->text(), QStringLiteral("&Ulo\u017Eit"));
+    EXPECT_EQ(form->commands().action(CommandId::MenuFileSave)->shortcut(), QKeySequence(Qt::Key_F2));
     auto *saveButton = form->findChild<QToolButton *>(QStringLiteral("ToolButFileSave"));
     ASSERT_NE(saveButton, nullptr);
     EXPECT_EQ(saveButton->toolTip(), QStringLiteral("Ulo\u017Eit"));
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, OpensTheCommandLineFileAndShowsItsProperties)
     ASSERT_EQ(propertiesShown.size(), 1u);
     EXPECT_EQ(propertiesShown[0], QStringLiteral("Po\u010Det titulk\u016F: 4"));
     EXPECT_EQ(doc().FPS, 25);
-    EXPECT_EQ(form->statusText(3), QStringLiteral("25 fps"));
+    EXPECT_EQ(form->context().status.text(3), QStringLiteral("25 fps"));
     EXPECT_EQ(doc().CurrentLine, 1);
 }
 
@@ -117,11 +117,11 @@ TEST_F(MainWindowTest, FileWithoutSubtitlesFallsBackToANewDocument)
 TEST_F(MainWindowTest, UnreadableFileOffersRetryAndKeepsTheDocument)
 {
     start();
-    form->ShowLine(1, ShowFull);
-    form->SetText("rozepsano", ShowFull);
+    panel().ShowLine(1, ShowFull);
+    panel().SetText("rozepsano", ShowFull);
     answers = {MsgResult::Yes, MsgResult::Retry, MsgResult::Cancel};
     fileAnswers = {path("missing.sub")};
-    form->MenuFileOpenClick();
+    form->context().file->MenuFileOpenClick();
     ASSERT_EQ(messages.size(), 3u);
     EXPECT_EQ(messages[1].buttons, MsgButtons::RetryCancel);
     EXPECT_EQ(messages[1].defaultButton, MsgResult::Cancel);
@@ -132,23 +132,23 @@ TEST_F(MainWindowTest, UnreadableFileOffersRetryAndKeepsTheDocument)
 TEST_F(MainWindowTest, SaveWritesLockMarksAndKeepsNumberedBackups)
 {
     startWith(Sample);
-    form->ShowLine(4, ShowFull);
-    form->SetText("Zm\xECna", ShowFull);
+    panel().ShowLine(4, ShowFull);
+    panel().SetText("Zm\xECna", ShowFull);
     QTest::keyClick(form.get(), Qt::Key_F2);
     EXPECT_EQ(ReadAll(path("film.sub")),
               QByteArray("{1}{1}25\r\n{100}{150}Ahoj|sv\xECte\r\n{160}{200}}Zam\xE8" "eno\r\n{210}{250}Zm\xECna\r\n"));
     EXPECT_EQ(ReadAll(path("film.BAK.0")), Sample);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
-    form->MenuFileSaveClick();
+    form->context().file->MenuFileSaveClick();
     EXPECT_TRUE(QFileInfo::exists(path("film.BAK.1")));
 }
 
 TEST_F(MainWindowTest, SaveOfANewDocumentAsksForANameAndCompletesIt)
 {
     start();
-    form->SetText("Nov\xFD", ShowFull);
+    panel().SetText("Nov\xFD", ShowFull);
     fileAnswers = {path("novy")};
-    form->MenuFileSaveClick();
+    form->context().file->MenuFileSaveClick();
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_TRUE(dialogs[0].save);
     EXPECT_EQ(dialogs[0].title, QStringLiteral("Ulo\u017Eit titulky"));
@@ -159,11 +159,11 @@ TEST_F(MainWindowTest, SaveOfANewDocumentAsksForANameAndCompletesIt)
 TEST_F(MainWindowTest, ExportWritesNoLockMarksAndKeepsTheFileName)
 {
     startWith(Sample);
-    form->SetText("25", ShowFull);
-    form->ShowLine(3, ShowFull);
-    form->SetText("Jinak", ShowFull);
+    panel().SetText("25", ShowFull);
+    panel().ShowLine(3, ShowFull);
+    panel().SetText("Jinak", ShowFull);
     fileAnswers = {path("export.sub")};
-    form->MenuFileExportToClick();
+    form->context().file->MenuFileExportToClick();
     EXPECT_EQ(ReadAll(path("export.sub")),
               QByteArray("{1}{1}25\r\n{100}{150}Ahoj|sv\xECte\r\n{160}{200}Jinak\r\n{210}{250}Konec\r\n"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
@@ -172,11 +172,11 @@ TEST_F(MainWindowTest, ExportWritesNoLockMarksAndKeepsTheFileName)
 TEST_F(MainWindowTest, SaveToAReadOnlyPlaceReportsAndFallsBackToSaveAs)
 {
     startWith(Sample);
-    form->SetText("x", ShowFull);
+    panel().SetText("x", ShowFull);
     doc().SubFileName = path("no-such-folder/film.sub");
     dialogs.clear();
     answers = {MsgResult::Ok, MsgResult::No};
-    form->MenuFileSaveClick();
+    form->context().file->MenuFileSaveClick();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, QStringLiteral("Vstupn\u011B/V\u00FDstupn\u00ED chyba 3: Cesta nebyla nalezena"));
     EXPECT_EQ(messages[0].icon, MsgIcon::Stop);
@@ -191,11 +191,11 @@ TEST_F(MainWindowTest, SaveToAReadOnlyPlaceReportsAndFallsBackToSaveAs)
 TEST_F(MainWindowTest, FailedSaveCanGoToTheFilterFolder)
 {
     startWith(Sample);
-    form->SetText("x", ShowFull);
+    panel().SetText("x", ShowFull);
     doc().SubFileName = path("no-such-folder/film.sub");
     dialogs.clear();
     answers = {MsgResult::Ok, MsgResult::Yes};
-    form->MenuFileSaveClick();
+    form->context().file->MenuFileSaveClick();
     EXPECT_TRUE(dialogs.empty());
     EXPECT_EQ(doc().SubFileName, filterFolder() + QStringLiteral("/film.sub"));
     EXPECT_TRUE(ReadAll(filterFolder() + QStringLiteral("/film.sub")).startsWith("{1}{1}x\r\n{100}{150}Ahoj"));
@@ -209,7 +209,7 @@ TEST_F(MainWindowTest, OverwriteIsConfirmedOnlyWithoutBackups)
     Settings.Main.CreateBAKfiles = false;
     fileAnswers = {path("old.sub")};
     answers = {MsgResult::No};
-    form->MenuFileSaveAsClick();
+    form->context().file->MenuFileSaveAsClick();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QStringLiteral("Opravdu p\u0159epsat st\u00E1vaj\u00EDc\u00ED soubor?"));
     EXPECT_EQ(messages[0].defaultButton, MsgResult::No);
@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, DiscardGuardNamesTheMarkedCount)
         doc().markSaved();
         messages.clear();
         answers = {MsgResult::No};
-        EXPECT_FALSE(form->ConfirmDiscard());
+        EXPECT_FALSE(form->context().file->ConfirmDiscard());
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].text, QString::number(c.marked) + QLatin1Char(' ') + CodePage::toUnicode(Texts.*c.key));
         EXPECT_EQ(messages[0].defaultButton, MsgResult::No);
@@ -238,27 +238,27 @@ TEST_F(MainWindowTest, DiscardGuardNamesTheMarkedCount)
     doc().line(1).Text = "zmena";
     messages.clear();
     answers = {MsgResult::Yes};
-    EXPECT_TRUE(form->ConfirmDiscard());
+    EXPECT_TRUE(form->context().file->ConfirmDiscard());
     EXPECT_EQ(messages[0].text, QStringLiteral("Zahodit zm\u011Bny?"));
 }
 
 TEST_F(MainWindowTest, NewOnAModifiedDocumentAsksAndNoKeepsIt)
 {
     start();
-    form->SetText("rozepsano", ShowFull);
+    panel().SetText("rozepsano", ShowFull);
     answers = {MsgResult::No};
     QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(doc().line(1).Text, QByteArray("rozepsano"));
     answers = {MsgResult::Yes};
-    form->MenuFileNewClick();
+    form->context().file->MenuFileNewClick();
     EXPECT_TRUE(doc().line(1).Text.isEmpty());
 }
 
 TEST_F(MainWindowTest, PropertiesOfANewDocument)
 {
     start();
-    form->RefreshProperties();
-    auto *props = form->formFileProperties();
+    form->context().search->RefreshProperties();
+    auto *props = form->context().search->properties();
     EXPECT_EQ(props->label("LabelFileSize")->text(), QStringLiteral("Velikost souboru: ? bajt\u016F"));
     EXPECT_EQ(props->label("LabelLines")->text(), QStringLiteral("Po\u010Det titulk\u016F: 1"));
     EXPECT_EQ(props->label("LabelEmptyLines")->text(), QStringLiteral("Po\u010Det pr\u00E1zdn\u00FDch titulk\u016F: 1"));
@@ -267,13 +267,13 @@ TEST_F(MainWindowTest, PropertiesOfANewDocument)
 TEST_F(MainWindowTest, ShowTableCommandTogglesTheOverview)
 {
     start();
-    QAction *show = form->commands().action("MenuShowTable");
+    QAction *show = form->commands().action(CommandId::MenuShowTable);
     QTest::keyClick(form.get(), Qt::Key_T, Qt::ControlModifier);
-    EXPECT_TRUE(form->formTable()->isVisible());
+    EXPECT_TRUE(form->context().search->table()->isVisible());
     EXPECT_TRUE(show->isChecked());
     EXPECT_EQ(show->text(), QStringLiteral("Skr\u00FDt pře&hledov\u00E9 okno").replace(QStringLiteral("ře"), QStringLiteral("\u0159e")));
-    form->formTable()->close();
-    EXPECT_FALSE(form->formTable()->isVisible());
+    form->context().search->table()->close();
+    EXPECT_FALSE(form->context().search->table()->isVisible());
     EXPECT_FALSE(show->isChecked());
 }
 

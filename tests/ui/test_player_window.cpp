@@ -31,14 +31,14 @@ protected:
         ASSERT_TRUE(QFile::link(QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi"), path("ukazka.avi")));
         WriteAll(path("ukazka.sub"), subtitles);
         player()->SetAutoStart(false);
-        form->OpenDocument(path("ukazka.sub"));
-        ASSERT_TRUE(form->playerState().MovieLoaded);
+        form->context().file->OpenDocument(path("ukazka.sub"));
+        ASSERT_TRUE(form->context().player->state().MovieLoaded);
         ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded() && player()->pictureSize().isValid(); },
                                     WaitMs));
     }
 
-    MediaPlayer *player() const { return form->player(); }
-    QAction *action(const char *name) const { return form->commands().action(name); }
+    MediaPlayer *player() const { return form->context().player->player(); }
+    QAction *action(CommandId id) const { return form->commands().action(id); }
 
     void seekTo(double frame)
     {
@@ -46,7 +46,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([this] { return !player()->isSeeking(); }, WaitMs));
     }
 
-    bool previewColourIs(const char *name) const { return form->RTFpreview->styleSheet().contains(QLatin1String(name)); }
+    bool previewColourIs(const char *name) const { return ctl<QTextEdit>("RTFpreview")->styleSheet().contains(QLatin1String(name)); }
 };
 
 TEST_F(PlayerWindowTest, OpeningFindsTheMovieBesideAndShowsThePlayer)
@@ -54,8 +54,8 @@ TEST_F(PlayerWindowTest, OpeningFindsTheMovieBesideAndShowsThePlayer)
     openFilm();
     EXPECT_EQ(doc().MovieFileName, path("ukazka.avi"));
     EXPECT_EQ(player()->Duration(), 750);
-    EXPECT_TRUE(form->formWMP()->isVisible());
-    EXPECT_EQ(form->formWMP()->windowTitle(),
+    EXPECT_TRUE(form->context().player->window()->isVisible());
+    EXPECT_EQ(form->context().player->window()->windowTitle(),
               QStringLiteral("ukazka.avi n\u00E1hled ve Windows Media Player"));
     EXPECT_TRUE(dialogs.empty()); // no movie dialog
 }
@@ -63,13 +63,13 @@ TEST_F(PlayerWindowTest, OpeningFindsTheMovieBesideAndShowsThePlayer)
 TEST_F(PlayerWindowTest, ShowingASubtitleSeeksThePlayerWhileSyncIsOn)
 {
     openFilm();
-    form->ShowLine(3, ShowPlain);
+    panel().ShowLine(3, ShowPlain);
     EXPECT_EQ(player()->CurrentPosition(), 200);
-    action("MenuPlayerSync")->trigger(); // off
-    form->ShowLine(4, ShowPlain);
+    action(CommandId::MenuPlayerSync)->trigger(); // off
+    panel().ShowLine(4, ShowPlain);
     EXPECT_EQ(player()->CurrentPosition(), 200);
-    action("MenuPlayerSync")->trigger();
-    form->ShowLine(2, ShowNoSeek);
+    action(CommandId::MenuPlayerSync)->trigger();
+    panel().ShowLine(2, ShowNoSeek);
     EXPECT_EQ(player()->CurrentPosition(), 200);
 }
 
@@ -85,28 +85,28 @@ TEST_F(PlayerWindowTest, PlayingMakesTheSubtitleUnderThePositionCurrentAndDimsGa
     ASSERT_TRUE(QTest::qWaitFor([this] { return previewColourIs("#ffff00"); }, WaitMs));
     EXPECT_EQ(doc().CurrentLine, 3);
     player()->Pause();
-    EXPECT_FALSE(form->statusText(1).isEmpty());
+    EXPECT_FALSE(form->context().status.text(1).isEmpty());
 }
 
 TEST_F(PlayerWindowTest, StepsClampAndSingleFrameStepsWaitForAPause)
 {
     openFilm();
     seekTo(60);
-    form->MenuPlayerStepBackClick();
+    form->context().player->MenuPlayerStepBackClick();
     EXPECT_EQ(player()->CurrentPosition(), 0);
     seekTo(740);
-    form->MenuPlayerStepForwardClick();
+    form->context().player->MenuPlayerStepForwardClick();
     EXPECT_EQ(player()->CurrentPosition(), 750);
     seekTo(100);
-    form->MenuPlayerStep1BackClick();
+    trigger(CommandId::MenuPlayerStep1Back);
     EXPECT_EQ(player()->CurrentPosition(), 99);
     seekTo(0);
-    form->MenuPlayerStep1BackClick();
+    trigger(CommandId::MenuPlayerStep1Back);
     EXPECT_EQ(player()->CurrentPosition(), 0);
     player()->Play();
     QSignalSpy jumps(player(), &MediaPlayer::PositionChange);
-    form->MenuPlayerStep1ForwardClick();
-    form->MenuPlayerStep1BackClick();
+    trigger(CommandId::MenuPlayerStep1Forward);
+    trigger(CommandId::MenuPlayerStep1Back);
     EXPECT_EQ(jumps.count(), 0);
     player()->Pause();
 }
@@ -117,7 +117,7 @@ TEST_F(PlayerWindowTest, SaveResumesFiveSecondsBackAndNeverBeforeFrameOne)
     for (auto [at, resume] : {std::pair{600.0, 475.0}, std::pair{100.0, 1.0}}) {
         seekTo(at);
         QSignalSpy jumps(player(), &MediaPlayer::PositionChange);
-        form->MenuFileSaveClick();
+        form->context().file->MenuFileSaveClick();
         ASSERT_TRUE(QTest::qWaitFor([&] { return jumps.count() > 0; }, WaitMs)) << at;
         EXPECT_EQ(jumps.last().at(1).toDouble(), resume) << at;
         EXPECT_EQ(player()->PlayState(), MediaPlayer::Playing);
@@ -128,9 +128,9 @@ TEST_F(PlayerWindowTest, SaveResumesFiveSecondsBackAndNeverBeforeFrameOne)
 TEST_F(PlayerWindowTest, SavedTextIsWhatThePlayerShowsAndLockMarksStayHidden)
 {
     openFilm();
-    form->ShowLine(2, ShowPlain);
-    form->SetText("Upraveno", ShowFull);
-    form->MenuFileSaveClick();
+    panel().ShowLine(2, ShowPlain);
+    panel().SetText("Upraveno", ShowFull);
+    form->context().file->MenuFileSaveClick();
     ASSERT_TRUE(QTest::qWaitFor([this] { return player()->PlayState() == MediaPlayer::Playing; }, WaitMs));
     player()->Pause();
     seekTo(120);
@@ -145,36 +145,36 @@ TEST_F(PlayerWindowTest, AutomationStampsFromThePlayerWithTheGap)
 {
     openFilm();
     Settings.Player.AutoNoSave = true;
-    action("MenuPlayerSync")->trigger(); // off, so that seeking below stays put
-    form->ShowLine(2, ShowPlain);
+    action(CommandId::MenuPlayerSync)->trigger(); // off, so that seeking below stays put
+    panel().ShowLine(2, ShowPlain);
     seekTo(3);
-    form->MenuPlayerAutomateClick();
+    form->context().player->MenuPlayerAutomateClick();
     Settings.Player.AutoNoSave = false;
     EXPECT_EQ(doc().line(2).From, 5);
     EXPECT_GE(doc().line(2).Last, 5);
     EXPECT_EQ(doc().CurrentLine, 3);
-    EXPECT_TRUE(form->statusText(4).isEmpty());
+    EXPECT_TRUE(form->context().status.text(4).isEmpty());
 }
 
 TEST_F(PlayerWindowTest, TimingCommandsExplainThemselvesWithoutAMovie)
 {
     start();
-    form->MenuPlayerAutomateClick();
-    EXPECT_EQ(form->statusText(4), QStringLiteral("P\u0159ehr\u00E1va\u010D mus\u00ED b\u00FDt otev\u0159en, mus\u00ED "
+    form->context().player->MenuPlayerAutomateClick();
+    EXPECT_EQ(form->context().status.text(4), QStringLiteral("P\u0159ehr\u00E1va\u010D mus\u00ED b\u00FDt otev\u0159en, mus\u00ED "
                                                   "b\u00FDt zn\u00E1mo FPS a Sync (CTRL+K) mus\u00ED b\u00FDt vypnut "
                                                   "nebo mus\u00ED b\u00FDt PAUSE!"));
-    form->MenuPlayerCaptureFrameClick();
-    EXPECT_EQ(form->statusText(4), QStringLiteral("P\u0159ehr\u00E1va\u010D mus\u00ED b\u00FDt otev\u0159en a Sync "
+    form->context().player->MenuPlayerCaptureFrameClick();
+    EXPECT_EQ(form->context().status.text(4), QStringLiteral("P\u0159ehr\u00E1va\u010D mus\u00ED b\u00FDt otev\u0159en a Sync "
                                                   "(CTRL+K) mus\u00ED b\u00FDt zapnut!"));
 }
 
 TEST_F(PlayerWindowTest, CaptureStartsANewSubtitleAtTheFrame)
 {
     openFilm();
-    form->ShowLine(3, ShowPlain);
+    panel().ShowLine(3, ShowPlain);
     seekTo(180);
     answers = {MsgResult::Yes};
-    form->MenuPlayerCaptureFrameClick();
+    form->context().player->MenuPlayerCaptureFrameClick();
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().text, QStringLiteral("Zachyceno: 180?"));
     EXPECT_EQ(doc().LineCount, 5);
@@ -186,66 +186,67 @@ TEST_F(PlayerWindowTest, CaptureStartsANewSubtitleAtTheFrame)
 TEST_F(PlayerWindowTest, GirderModeTakesTheKeysAndGivesThemBack)
 {
     start();
-    action("MenuGirderInUse")->trigger();
-    EXPECT_EQ(action("MenuGirderBreakLineLeft")->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(action("MenuGirderBreakLineRight")->shortcut(), QKeySequence(Qt::Key_F6));
-    EXPECT_EQ(action("MenuGirderCurrentLineIndexDec")->shortcut(), QKeySequence(Qt::Key_Up));
-    EXPECT_EQ(action("MenuGirderCurrentLineIndexInc")->shortcut(), QKeySequence(Qt::Key_Down));
-    EXPECT_TRUE(action("MenuTitleBreakLineLeft")->shortcut().isEmpty());
-    EXPECT_TRUE(action("MenuGirderBreakLineLeft")->isEnabled());
-    form->setOptionsOpen(true);
-    EXPECT_FALSE(action("MenuGirderBreakLineLeft")->isEnabled());
-    EXPECT_EQ(action("MenuTitleBreakLineLeft")->shortcut(), QKeySequence(Qt::Key_F5));
-    form->setOptionsOpen(false);
-    EXPECT_TRUE(action("MenuGirderBreakLineLeft")->isEnabled());
-    action("MenuGirderInUse")->trigger();
-    EXPECT_FALSE(action("MenuGirderCurrentLineIndexInc")->isEnabled());
-    EXPECT_TRUE(action("MenuGirderCurrentLineIndexInc")->shortcut().isEmpty());
-    EXPECT_EQ(action("MenuTitleBreakLineLeft")->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(action("MenuTitleBreakLineRight")->shortcut(), QKeySequence(Qt::Key_F6));
+    action(CommandId::MenuGirderInUse)->trigger();
+    EXPECT_EQ(action(CommandId::MenuGirderBreakLineLeft)->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(action(CommandId::MenuGirderBreakLineRight)->shortcut(), QKeySequence(Qt::Key_F6));
+    EXPECT_EQ(action(CommandId::MenuGirderCurrentLineIndexDec)->shortcut(), QKeySequence(Qt::Key_Up));
+    EXPECT_EQ(action(CommandId::MenuGirderCurrentLineIndexInc)->shortcut(), QKeySequence(Qt::Key_Down));
+    EXPECT_TRUE(action(CommandId::MenuTitleBreakLineLeft)->shortcut().isEmpty());
+    EXPECT_TRUE(action(CommandId::MenuGirderBreakLineLeft)->isEnabled());
+    form->context().player->setOptionsOpen(true);
+    EXPECT_FALSE(action(CommandId::MenuGirderBreakLineLeft)->isEnabled());
+    EXPECT_EQ(action(CommandId::MenuTitleBreakLineLeft)->shortcut(), QKeySequence(Qt::Key_F5));
+    form->context().player->setOptionsOpen(false);
+    EXPECT_TRUE(action(CommandId::MenuGirderBreakLineLeft)->isEnabled());
+    action(CommandId::MenuGirderInUse)->trigger();
+    EXPECT_FALSE(action(CommandId::MenuGirderCurrentLineIndexInc)->isEnabled());
+    EXPECT_TRUE(action(CommandId::MenuGirderCurrentLineIndexInc)->shortcut().isEmpty());
+    EXPECT_EQ(action(CommandId::MenuTitleBreakLineLeft)->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(action(CommandId::MenuTitleBreakLineRight)->shortcut(), QKeySequence(Qt::Key_F6));
     Settings.Main.GirderInUse = false;
 }
 
 TEST_F(PlayerWindowTest, GirderStepsPauseAndStayInsideTheList)
 {
     openFilm();
+    trigger(CommandId::MenuGirderInUse); // the mode that gives the steps their keys
     player()->Play();
-    form->MenuGirderCurrentLineIndexIncClick();
+    trigger(CommandId::MenuGirderCurrentLineIndexInc);
     EXPECT_EQ(player()->PlayState(), MediaPlayer::Paused);
     EXPECT_EQ(doc().CurrentLine, 2);
-    form->ShowLine(4, ShowPlain);
-    form->MenuGirderCurrentLineIndexIncClick();
+    panel().ShowLine(4, ShowPlain);
+    trigger(CommandId::MenuGirderCurrentLineIndexInc);
     EXPECT_EQ(doc().CurrentLine, 4);
-    form->MenuGirderCurrentLineIndexDecClick();
+    trigger(CommandId::MenuGirderCurrentLineIndexDec);
     EXPECT_EQ(doc().CurrentLine, 3);
 }
 
 TEST_F(PlayerWindowTest, ClosingThePlayerUnloadsWhileShowHideKeepsTheMovie)
 {
     openFilm();
-    form->MenuPlayerShowClick();
-    EXPECT_FALSE(form->playerState().PlayerShown);
-    EXPECT_TRUE(form->playerState().MovieLoaded);
-    form->MenuPlayerShowClick();
-    EXPECT_TRUE(form->formWMP()->isVisible());
-    form->MenuPlayerCloseClick();
-    EXPECT_FALSE(form->formWMP()->isVisible());
-    EXPECT_FALSE(form->playerState().MovieLoaded);
+    form->context().player->ShowPlayer(3);
+    EXPECT_FALSE(form->context().player->state().PlayerShown);
+    EXPECT_TRUE(form->context().player->state().MovieLoaded);
+    form->context().player->ShowPlayer(3);
+    EXPECT_TRUE(form->context().player->window()->isVisible());
+    trigger(CommandId::MenuPlayerClose);
+    EXPECT_FALSE(form->context().player->window()->isVisible());
+    EXPECT_FALSE(form->context().player->state().MovieLoaded);
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(form->formWMP()->windowTitle(), QStringLiteral("Windows Media Player - N\u00E1hed"));
+    EXPECT_EQ(form->context().player->window()->windowTitle(), QStringLiteral("Windows Media Player - N\u00E1hed"));
 }
 
 TEST_F(PlayerWindowTest, ZoomFollowsFromMenuAndList)
 {
     start();
-    form->MenuZoom050procentClick();
+    trigger(CommandId::MenuZoom050procent);
     EXPECT_EQ(player()->DisplaySize(), MediaPlayer::HalfSize);
-    EXPECT_EQ(form->playerZoomList()->currentIndex(), 0);
-    EXPECT_TRUE(action("MenuZoom050procent")->isChecked());
-    form->MenuZoom200procentClick();
+    EXPECT_EQ(form->context().player->zoomList()->currentIndex(), 0);
+    EXPECT_TRUE(action(CommandId::MenuZoom050procent)->isChecked());
+    trigger(CommandId::MenuZoom200procent);
     EXPECT_EQ(player()->DisplaySize(), MediaPlayer::DoubleSize);
-    EXPECT_TRUE(action("MenuZoom200procent")->isChecked());
-    EXPECT_FALSE(action("MenuZoom050procent")->isChecked());
+    EXPECT_TRUE(action(CommandId::MenuZoom200procent)->isChecked());
+    EXPECT_FALSE(action(CommandId::MenuZoom050procent)->isChecked());
 }
 
 } // namespace

@@ -21,8 +21,8 @@ protected:
     {
         MainWindowFixture::SetUp();
         startWith("{1}{1}25\r\n{100}{150}Ahoj\r\n{abc}{200}}Chyba\r\n{210}{250}Konec\r\n");
-        form->MenuShowTableClick();
-        table = form->formTable();
+        form->context().search->MenuShowTableClick();
+        table = form->context().search->table();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(table));
     }
     QString cell(int line, int column) const { return CodePage::toUnicode(table->model()->cellText(line, column)); }
@@ -50,9 +50,9 @@ TEST_F(TableTest, ClickingARowMakesItCurrent)
     const QRect rect = grid->visualRect(table->model()->index(3, 3));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_EQ(doc().CurrentLine, 4);
-    EXPECT_EQ(form->EditSubtitle->text(), QStringLiteral("Konec"));
+    EXPECT_EQ(ctl<QLineEdit>("EditSubtitle")->text(), QStringLiteral("Konec"));
     // The panel's own moves select the row in the grid.
-    form->ShowLine(2, ShowFull);
+    panel().ShowLine(2, ShowFull);
     EXPECT_EQ(grid->selectionModel()->currentIndex().row(), 1);
 }
 
@@ -108,8 +108,8 @@ namespace {
 TEST_F(TableTest, CtrlTabCyclesThroughTheShownWindows)
 {
     QApplication::setActiveWindow(form.get());
-    form->EditSubtitle->setFocus();
-    QTest::keyClick(form->EditSubtitle, Qt::Key_Tab, Qt::ControlModifier);
+    ctl<QLineEdit>("EditSubtitle")->setFocus();
+    QTest::keyClick(ctl<QLineEdit>("EditSubtitle"), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == table; }, 2000));
     QTest::keyClick(table->grid(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }, 2000));
@@ -124,7 +124,7 @@ TEST_F(TableTest, KeyboardMovesInTheGridPickTheRow)
     QApplication::setActiveWindow(table);
     table->grid()->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([this] { return table->grid()->hasFocus(); }, 2000));
-    form->ShowLine(1, ShowFull);
+    panel().ShowLine(1, ShowFull);
     QTest::keyClick(table->grid(), Qt::Key_Down);
     EXPECT_EQ(doc().CurrentLine, 2);
     QTest::keyClick(table->grid(), Qt::Key_End, Qt::ControlModifier);

@@ -28,18 +28,18 @@ protected:
     }
     QString cell(int line, int column) const
     {
-        return CodePage::toUnicode(form->formTable()->model()->cellText(line, column));
+        return CodePage::toUnicode(form->context().search->table()->model()->cellText(line, column));
     }
 };
 
 TEST_F(TitleCommandsTest, BreakKeysReflowAndTheGridFollows)
 {
     open("{1}{1}25\r\n{100}{150}Hello, world|how are you\r\n");
-    form->ShowLine(2, ShowFull);
-    form->EditSubtitle->setFocus();
+    panel().ShowLine(2, ShowFull);
+    ctl<QLineEdit>("EditSubtitle")->setFocus();
     key(Qt::Key_F5);
     EXPECT_EQ(doc().line(2).Text, QByteArray("Hello,|world how are you"));
-    EXPECT_EQ(form->EditSubtitle->text(), QStringLiteral("Hello,|world how are you"));
+    EXPECT_EQ(ctl<QLineEdit>("EditSubtitle")->text(), QStringLiteral("Hello,|world how are you"));
     EXPECT_EQ(cell(2, 3), QStringLiteral("Hello,|world how are you"));
     key(Qt::Key_F6);
     key(Qt::Key_F6);
@@ -52,8 +52,8 @@ TEST_F(TitleCommandsTest, BreakKeysReflowAndTheGridFollows)
 TEST_F(TitleCommandsTest, TypedTextIsCommittedBeforeABreakMove)
 {
     open("{1}{1}25\r\n{100}{150}x\r\n");
-    form->ShowLine(2, ShowFull);
-    typeInto(form->EditSubtitle, QStringLiteral("one two three four"), false);
+    panel().ShowLine(2, ShowFull);
+    typeInto(ctl<QLineEdit>("EditSubtitle"), QStringLiteral("one two three four"), false);
     key(Qt::Key_F5);
     EXPECT_EQ(doc().line(2).Text, QByteArray("one two|three four"));
 }
@@ -61,7 +61,7 @@ TEST_F(TitleCommandsTest, TypedTextIsCommittedBeforeABreakMove)
 TEST_F(TitleCommandsTest, SplitSharesTheFramesByCharacters)
 {
     open("{1}{1}25\r\n{100}{199}Hello|World!\r\n");
-    form->ShowLine(2, ShowFull);
+    panel().ShowLine(2, ShowFull);
     key(Qt::Key_D, Qt::ControlModifier);
     ASSERT_EQ(doc().LineCount, 3);
     EXPECT_EQ(doc().line(2).From, 100);
@@ -70,22 +70,22 @@ TEST_F(TitleCommandsTest, SplitSharesTheFramesByCharacters)
     EXPECT_EQ(doc().line(3).From, 146);
     EXPECT_EQ(doc().line(3).Last, 199);
     EXPECT_EQ(doc().line(3).Text, QByteArray("World!"));
-    EXPECT_EQ(form->formTable()->model()->rowCount(), 3);
-    EXPECT_EQ(form->statusText(2), QStringLiteral("3"));
+    EXPECT_EQ(form->context().search->table()->model()->rowCount(), 3);
+    EXPECT_EQ(form->context().status.text(2), QStringLiteral("3"));
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" *")));
 }
 
 TEST_F(TitleCommandsTest, InsertAndAddTakeTheirFramesFromTheNeighbours)
 {
     open("{1}{1}25\r\n{50}{100}A\r\n{200}{300}B\r\n{400}{500}C\r\n");
-    form->ShowLine(3, ShowFull);
+    panel().ShowLine(3, ShowFull);
     key(Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(doc().CurrentLine, 3);
     EXPECT_EQ(doc().line(3).From, 102);
     EXPECT_EQ(doc().line(3).Last, 198);
     EXPECT_EQ(doc().line(4).Text, QByteArray("B"));
 
-    form->ShowLine(doc().LineCount, ShowFull);
+    panel().ShowLine(doc().LineCount, ShowFull);
     key(Qt::Key_I, Qt::ControlModifier | Qt::ShiftModifier);
     const int last = doc().LineCount;
     EXPECT_EQ(doc().CurrentLine, last);
@@ -96,7 +96,7 @@ TEST_F(TitleCommandsTest, InsertAndAddTakeTheirFramesFromTheNeighbours)
 TEST_F(TitleCommandsTest, JoinKeepsTheLastFrameWhenTheNextEndWasMissing)
 {
     open("{1}{1}25\r\n{100}{150}Prvn\xED\r\n{160}{}Druh\xFD\r\n{300}{350}T\xF8" "et\xED\r\n");
-    form->ShowLine(2, ShowFull);
+    panel().ShowLine(2, ShowFull);
     answers = {MsgResult::Yes};
     key(Qt::Key_J, Qt::ControlModifier);
     ASSERT_EQ(messages.size(), 1u);
@@ -104,25 +104,25 @@ TEST_F(TitleCommandsTest, JoinKeepsTheLastFrameWhenTheNextEndWasMissing)
     EXPECT_EQ(doc().LineCount, 3);
     EXPECT_EQ(doc().line(2).Last, 150);
     EXPECT_EQ(doc().line(2).Text, QByteArray("Prvn\xED|Druh\xFD"));
-    EXPECT_EQ(form->statusText(4), QStringLiteral("LAST not accepted due frame number mischmatch: {}"));
+    EXPECT_EQ(form->context().status.text(4), QStringLiteral("LAST not accepted due frame number mischmatch: {}"));
 }
 
 TEST_F(TitleCommandsTest, DeleteAsksWithNoAsTheDefault)
 {
     open("{1}{1}25\r\n{100}{150}A\r\n{160}{200}B\r\n");
-    form->ShowLine(2, ShowFull);
+    panel().ShowLine(2, ShowFull);
     answers = {MsgResult::No};
     key(Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].defaultButton, MsgResult::No);
     EXPECT_EQ(messages[0].text, QStringLiteral("Opravdu smazat titulek? (Nelze \"Zp\u011Bt\")"));
     EXPECT_EQ(doc().LineCount, 3);
-    EXPECT_EQ(form->statusText(4), QStringLiteral("\u017D\u00E1dn\u00FD titulek nebyl smaz\u00E1n"));
+    EXPECT_EQ(form->context().status.text(4), QStringLiteral("\u017D\u00E1dn\u00FD titulek nebyl smaz\u00E1n"));
     answers = {MsgResult::Yes};
-    form->MenuTitleDeleteLineClick();
+    form->context().title->MenuTitleDeleteLineClick();
     EXPECT_EQ(doc().LineCount, 2);
     EXPECT_EQ(doc().line(2).Text, QByteArray("B"));
-    EXPECT_EQ(form->statusText(4), QStringLiteral("Titulek byl smaz\u00E1n"));
+    EXPECT_EQ(form->context().status.text(4), QStringLiteral("Titulek byl smaz\u00E1n"));
 }
 
 TEST_F(TitleCommandsTest, AFullDocumentRefusesNewSubtitles)
@@ -132,11 +132,11 @@ TEST_F(TitleCommandsTest, AFullDocumentRefusesNewSubtitles)
         big += "{" + QByteArray::number(i * 10) + "}{" + QByteArray::number(i * 10 + 5) + "}x\r\n";
     open(big);
     ASSERT_EQ(doc().LineCount, Document::Capacity);
-    form->ShowLine(10, ShowFull);
-    for (auto command : {&TForm1::MenuTitleInsertEmptyLineClick, &TForm1::MenuTitleAddEmptyLineClick,
-                         &TForm1::MenuTitleSplit2LineClick}) {
+    panel().ShowLine(10, ShowFull);
+    for (CommandId command : {CommandId::MenuTitleInsertEmptyLine, CommandId::MenuTitleAddEmptyLine,
+                              CommandId::MenuTitleSplit2Line}) {
         messages.clear();
-        (form.get()->*command)();
+        trigger(command);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].text, QStringLiteral("Dal\u0161\u00ED titulky ji\u017E nelze p\u0159idat"));
         EXPECT_EQ(doc().LineCount, Document::Capacity);
@@ -146,11 +146,11 @@ TEST_F(TitleCommandsTest, AFullDocumentRefusesNewSubtitles)
 TEST_F(TitleCommandsTest, UndoWholeLineRestoresTheSavedRecord)
 {
     open("{1}{1}25\r\n{100}{150}P\xF9vodn\xED\r\n");
-    form->ShowLine(2, ShowFull);
-    QAction *undo = form->commands().action("MenuEditUndoWholeLine");
+    panel().ShowLine(2, ShowFull);
+    QAction *undo = form->commands().action(CommandId::MenuEditUndoWholeLine);
     EXPECT_FALSE(undo->isEnabled());
-    typeInto(form->EditSubtitle, QStringLiteral("Nov\u00FD text"));
-    typeInto(form->EditFrameLast, QStringLiteral("170"));
+    typeInto(ctl<QLineEdit>("EditSubtitle"), QStringLiteral("Nov\u00FD text"));
+    typeInto(ctl<QLineEdit>("EditFrameLast"), QStringLiteral("170"));
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" *")));
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -163,24 +163,24 @@ TEST_F(TitleCommandsTest, UndoWholeLineRestoresTheSavedRecord)
 TEST_F(TitleCommandsTest, DialogueDashesNeedARowBreak)
 {
     open("{1}{1}25\r\n{100}{150}Kde jsi byl\r\n");
-    form->ShowLine(2, ShowFull);
+    panel().ShowLine(2, ShowFull);
     key(Qt::Key_F4, Qt::ShiftModifier);
-    EXPECT_EQ(form->statusText(4), QStringLiteral("Text titulku mus\u00ED b\u00FDt alespo\u0148 1x zalomen!"));
+    EXPECT_EQ(form->context().status.text(4), QStringLiteral("Text titulku mus\u00ED b\u00FDt alespo\u0148 1x zalomen!"));
     EXPECT_EQ(doc().line(2).Text, QByteArray("Kde jsi byl"));
 }
 
 TEST_F(TitleCommandsTest, FocusAndFlagCommands)
 {
     open("{1}{1}25\r\n{100}{150}A\r\n");
-    form->ShowLine(2, ShowFull);
+    panel().ShowLine(2, ShowFull);
     key(Qt::Key_B, Qt::ControlModifier);
-    EXPECT_TRUE(form->EditFrameFrom->hasFocus());
+    EXPECT_TRUE(ctl<QLineEdit>("EditFrameFrom")->hasFocus());
     key(Qt::Key_E, Qt::ControlModifier);
-    EXPECT_TRUE(form->EditFrameLast->hasFocus());
+    EXPECT_TRUE(ctl<QLineEdit>("EditFrameLast")->hasFocus());
     key(Qt::Key_F4);
-    EXPECT_TRUE(form->EditSubtitle->hasFocus());
+    EXPECT_TRUE(ctl<QLineEdit>("EditSubtitle")->hasFocus());
     key(Qt::Key_G, Qt::ControlModifier);
-    EXPECT_TRUE(form->EditCurrentLineIndex->hasFocus());
+    EXPECT_TRUE(ctl<QLineEdit>("EditCurrentLineIndex")->hasFocus());
     key(Qt::Key_L, Qt::ControlModifier);
     EXPECT_EQ(doc().line(2).Lock, 1);
     key(Qt::Key_F11);
@@ -191,23 +191,23 @@ TEST_F(TitleCommandsTest, FocusAndFlagCommands)
 TEST_F(TitleCommandsTest, PasteReachesOnlyTheListedFields)
 {
     open("{1}{1}25\r\n{100}{150}A\r\n");
-    form->ShowLine(2, ShowFull);
+    panel().ShowLine(2, ShowFull);
     QApplication::clipboard()->setText(QStringLiteral("vlo\u017Eeno"));
-    form->MenuShowTableClick();
-    QApplication::setActiveWindow(form->formTable());
-    form->formTable()->grid()->setFocus();
-    QTest::keyClick(form->formTable()->grid(), Qt::Key_V, Qt::ControlModifier);
-    form->MenuEditPasteClick();
-    EXPECT_EQ(form->EditSubtitle->text(), QStringLiteral("A"));
+    form->context().search->MenuShowTableClick();
+    QApplication::setActiveWindow(form->context().search->table());
+    form->context().search->table()->grid()->setFocus();
+    QTest::keyClick(form->context().search->table()->grid(), Qt::Key_V, Qt::ControlModifier);
+    trigger(CommandId::MenuEditPaste);
+    EXPECT_EQ(ctl<QLineEdit>("EditSubtitle")->text(), QStringLiteral("A"));
     EXPECT_EQ(doc().line(2).Text, QByteArray("A"));
 
     QApplication::setActiveWindow(form.get());
-    form->EditSubtitle->setFocus();
-    QTest::keyClick(form->EditSubtitle, Qt::Key_End);
-    QTest::keyClick(form->EditSubtitle, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(form->EditSubtitle->text(), QStringLiteral("Avlo\u017Eeno"));
-    QTest::keyClick(form->EditSubtitle, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->EditSubtitle->text(), QStringLiteral("A"));
+    ctl<QLineEdit>("EditSubtitle")->setFocus();
+    QTest::keyClick(ctl<QLineEdit>("EditSubtitle"), Qt::Key_End);
+    QTest::keyClick(ctl<QLineEdit>("EditSubtitle"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ctl<QLineEdit>("EditSubtitle")->text(), QStringLiteral("Avlo\u017Eeno"));
+    QTest::keyClick(ctl<QLineEdit>("EditSubtitle"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ctl<QLineEdit>("EditSubtitle")->text(), QStringLiteral("A"));
 }
 
 } // namespace

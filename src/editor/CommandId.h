@@ -1,0 +1,40 @@
+#pragma once
+
+namespace cuefold {
+
+// Every command of the menus, by the stable name of its menu item. The
+// enumeration and the item names both come from this one list, so a command
+// is always reached by a typed id and never looked up by a string.
+#define CUEFOLD_COMMANDS(X)                                                                                  \
+    X(MenuFileNew) X(MenuFileOpen) X(MenuFileSave) X(MenuFileSaveHidden) X(MenuFileSaveAs)                   \
+    X(MenuFileExportTo) X(MenuFileProperties) X(MenuFileExit)                                                \
+    X(MenuEditUndo) X(MenuEditCut) X(MenuEditCopy) X(MenuEditPaste) X(MenuEditSelectAll)                     \
+    X(MenuEditUndoWholeLine)                                                                                 \
+    X(MenuShowTable)                                                                                         \
+    X(MenuTitleGoToLine) X(MenuTitleFrameStart) X(MenuTitleFrameLast) X(MenuTitleTextEdit)                   \
+    X(MenuTitleLineLock) X(MenuTitleLineMark) X(MenuTitleBreakLineLeft) X(MenuTitleBreakLineRight)           \
+    X(MenuTitleSecondBreakLineLeft) X(MenuTitleSecondBreakLineRight) X(MenuTitleBreakLineRemove)             \
+    X(MenuTitleDirectSpeech) X(MenuTitleDirectSpeechRemove) X(MenuTitleInsertEmptyLine)                      \
+    X(MenuTitleAddEmptyLine) X(MenuTitleSplit2Line) X(MenuTitleSplit1Line) X(MenuTitleJoinLines)             \
+    X(MenuTitleDeleteLine)                                                                                   \
+    X(MenuPlayerShow) X(MenuPlayerClose) X(MenuZoom050procent) X(MenuZoom100procent) X(MenuZoom200procent)   \
+    X(MenuPlayerSync) X(MenuPlayerPlayPause) X(MenuPlayerPlay) X(MenuPlayerPause) X(MenuPlayerStop)          \
+    X(MenuPlayerStepBack) X(MenuPlayerStepForward) X(MenuPlayerStep1Back) X(MenuPlayerStep1Forward)          \
+    X(MenuPlayerLocateSubtitle) X(MenuPlayerSeekPlayer) X(MenuPlayerSeekPlayerToLast) X(MenuPlayerCopyFrame) \
+    X(MenuPlayerCaptureFrame) X(MenuPlayerAutomate) X(MenuPlayerOpenMovie)                                   \
+    X(MenuGirderInUse) X(MenuGirderBreakLineLeft) X(MenuGirderBreakLineRight)                                \
+    X(MenuGirderCurrentLineIndexDec) X(MenuGirderCurrentLineIndexInc)
+
+enum class CommandId {
+#define CUEFOLD_COMMAND_ID(name) name,
+    CUEFOLD_COMMANDS(CUEFOLD_COMMAND_ID)
+#undef CUEFOLD_COMMAND_ID
+    Count
+};
+
+constexpr int CommandCount = static_cast<int>(CommandId::Count);
+
+// The menu item's object name of a command ("MenuFileSave").
+const char *CommandName(CommandId id);
+
+} // namespace cuefold

@@ -1,0 +1,282 @@
+// The current-subtitle panel: its controls, their captions and the preview's
+// font and colour.
+#include "editor/CurrentSubtitlePanel.h"
+
+#include "config/language_table.h"
+#include "config/settings.h"
+#include "document/code_page.h"
+#include "document/document_model.h"
+#include "editor/NamedWidget.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace cuefold {
+
+namespace {
+
+QToolButton *stepButton(QWidget *parent, const char *name, Qt::ArrowType arrow)
+{
+    auto *b = named<QToolButton>(parent, name);
+    b->setArrowType(arrow);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoRepeat(true);
+    b->setFixedSize(16, 11);
+    return b;
+}
+
+QFrame *fieldPanel(QWidget *parent, const char *name, QLineEdit *&edit, const char *editName)
+{
+    auto *panel = named<QFrame>(parent, name);
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto *row = new QHBoxLayout(panel);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(1);
+    edit = named<QLineEdit>(panel, editName);
+    row->addWidget(edit);
+    return panel;
+}
+
+QCheckBox *flagBox(QWidget *parent, const char *name, bool enabled)
+{
+    auto *c = named<QCheckBox>(parent, name);
+    c->setEnabled(enabled);
+    return c;
+}
+
+void addSteps(QFrame *panel, QToolButton *up, QToolButton *down)
+{
+    auto *steps = new QVBoxLayout;
+    steps->setSpacing(0);
+    steps->addWidget(up);
+    steps->addWidget(down);
+    static_cast<QHBoxLayout *>(panel->layout())->addLayout(steps);
+}
+
+} // namespace
+
+CurrentSubtitlePanel::CurrentSubtitlePanel(DocumentModel &model, QWidget *parent)
+    : QFrame(parent)
+    , mModel(model)
+{
+    setObjectName(QStringLiteral("Panel1"));
+    build();
+    connectControls();
+    // After a save nothing differs from the saved state any more.
+    connect(&mModel, &DocumentModel::saved, this, [this] {
+        clearChangedLook();
+        if (mModel.doc().validIndex(mModel.doc().CurrentLine))
+            refreshUndoState(mModel.doc().CurrentLine);
+    });
+}
+
+void CurrentSubtitlePanel::setShortcutOwner(std::function<bool(const QKeySequence &)> ownsShortcut)
+{
+    mOwnsShortcut = std::move(ownsShortcut);
+}
+
+void CurrentSubtitlePanel::build()
+{
+    auto *grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+
+    LabelHeadLine = named<QLabel>(this, "LabelHeadLine");
+    LabelHeadFrom = named<QLabel>(this, "LabelHeadFrom");
+    LabelHeadLast = named<QLabel>(this, "LabelHeadLast");
+    LabelHeadText = named<QLabel>(this, "LabelHeadText");
+    ImageLock = named<QLabel>(this, "ImageLock");
+    ImageMark = named<QLabel>(this, "ImageMark");
+    ImageLock->setPixmap(style()->standardIcon(QStyle::SP_DialogNoButton).pixmap(14, 14));
+    ImageMark->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(14, 14));
+    for (QLabel *l : {LabelHeadLine, LabelHeadFrom, LabelHeadLast, LabelHeadText}) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Highlight));
+        l->setPalette(p);
+    }
+    grid->addWidget(LabelHeadLine, 0, 0, Qt::AlignHCenter);
+    grid->addWidget(LabelHeadFrom, 0, 1);
+    grid->addWidget(LabelHeadLast, 0, 2);
+    grid->addWidget(LabelHeadText, 0, 3);
+    grid->addWidget(ImageLock, 0, 4, Qt::AlignHCenter);
+    grid->addWidget(ImageMark, 0, 5, Qt::AlignHCenter);
+
+    // The read-only rows of the previous and the next subtitle.
+    static const char *const names[2][5] = {
+        {"LabelFRFP", "LabelFRLP", "LabelTXTP", "CheckBoxLOLP", "CheckBoxMALP"},
+        {"LabelFRFN", "LabelFRLN", "LabelTXTN", "CheckBoxLOLN", "CheckBoxMALN"},
+    };
+    for (int n = 0; n < 2; ++n) {
+        NeighbourRow &r = mNeighbours[n];
+        r.from = named<QLabel>(this, names[n][0]);
+        r.last = named<QLabel>(this, names[n][1]);
+        r.text = named<QLabel>(this, names[n][2]);
+        r.text->setTextFormat(Qt::PlainText);
+        r.lock = flagBox(this, names[n][3], false);
+        r.mark = flagBox(this, names[n][4], false);
+        const int row = n == 0 ? 1 : 3;
+        grid->addWidget(r.from, row, 1);
+        grid->addWidget(r.last, row, 2);
+        grid->addWidget(r.text, row, 3);
+        grid->addWidget(r.lock, row, 4, Qt::AlignHCenter);
+        grid->addWidget(r.mark, row, 5, Qt::AlignHCenter);
+    }
+
+    grid->addWidget(buildIndexBox(), 2, 0);
+    PanelFrameFrom = fieldPanel(this, "PanelFrameFrom", EditFrameFrom, "EditFrameFrom");
+    ButtonFrameFromInc = stepButton(PanelFrameFrom, "ButtonFrameFromInc", Qt::UpArrow);
+    ButtonFrameFromDec = stepButton(PanelFrameFrom, "ButtonFrameFromDec", Qt::DownArrow);
+    addSteps(PanelFrameFrom, ButtonFrameFromInc, ButtonFrameFromDec);
+    PanelFrameLast = fieldPanel(this, "PanelFrameLast", EditFrameLast, "EditFrameLast");
+    ButtonFrameLastInc = stepButton(PanelFrameLast, "ButtonFrameLastInc", Qt::UpArrow);
+    ButtonFrameLastDec = stepButton(PanelFrameLast, "ButtonFrameLastDec", Qt::DownArrow);
+    addSteps(PanelFrameLast, ButtonFrameLastInc, ButtonFrameLastDec);
+    for (QLineEdit *e : {EditFrameFrom, EditFrameLast}) {
+        e->setMaxLength(7);
+        e->setFixedWidth(64);
+        e->setAlignment(Qt::AlignRight);
+    }
+    PanelSubtitle = fieldPanel(this, "PanelSubtitle", EditSubtitle, "EditSubtitle");
+    BitBtnSubtitleUndo = named<QToolButton>(PanelSubtitle, "BitBtnSubtitleUndo");
+    BitBtnSubtitleUndo->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    BitBtnSubtitleUndo->setFocusPolicy(Qt::NoFocus);
+    BitBtnSubtitleUndo->hide();
+    PanelSubtitle->layout()->addWidget(BitBtnSubtitleUndo);
+    CheckBoxLock = flagBox(this, "CheckBoxLock", true);
+    CheckBoxMark = flagBox(this, "CheckBoxMark", true);
+    grid->addWidget(PanelFrameFrom, 2, 1);
+    grid->addWidget(PanelFrameLast, 2, 2);
+    grid->addWidget(PanelSubtitle, 2, 3);
+    grid->addWidget(CheckBoxLock, 2, 4, Qt::AlignHCenter);
+    grid->addWidget(CheckBoxMark, 2, 5, Qt::AlignHCenter);
+
+    RTFpreview = named<QTextEdit>(this, "RTFpreview");
+    RTFpreview->setReadOnly(true);
+    RTFpreview->setFocusPolicy(Qt::ClickFocus);
+    RTFpreview->setMinimumHeight(70);
+    grid->addWidget(RTFpreview, 4, 0, 1, 6);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(4, 1);
+
+    setTabOrder(EditCurrentLineIndex, EditFrameFrom);
+    setTabOrder(EditFrameFrom, EditFrameLast);
+    setTabOrder(EditFrameLast, EditSubtitle);
+    setTabOrder(EditSubtitle, CheckBoxLock);
+    setTabOrder(CheckBoxLock, CheckBoxMark);
+}
+
+QWidget *CurrentSubtitlePanel::buildIndexBox()
+{
+    auto *box = new QWidget(this);
+    auto *row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(1);
+    BitBtnCurrentLineIndexDec = named<QToolButton>(box, "BitBtnCurrentLineIndexDec");
+    BitBtnCurrentLineIndexDec->setArrowType(Qt::LeftArrow);
+    BitBtnCurrentLineIndexDec->setFocusPolicy(Qt::NoFocus);
+    EditCurrentLineIndex = named<QLineEdit>(box, "EditCurrentLineIndex");
+    EditCurrentLineIndex->setMaxLength(4);
+    EditCurrentLineIndex->setFixedWidth(48);
+    EditCurrentLineIndex->setAlignment(Qt::AlignRight);
+    BitBtnCurrentLineIndexInc = named<QToolButton>(box, "BitBtnCurrentLineIndexInc");
+    BitBtnCurrentLineIndexInc->setArrowType(Qt::RightArrow);
+    BitBtnCurrentLineIndexInc->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(BitBtnCurrentLineIndexDec);
+    row->addWidget(EditCurrentLineIndex);
+    row->addWidget(BitBtnCurrentLineIndexInc);
+    return box;
+}
+
+void CurrentSubtitlePanel::connectControls()
+{
+    for (QWidget *w : {static_cast<QWidget *>(EditCurrentLineIndex), static_cast<QWidget *>(EditFrameFrom),
+                       static_cast<QWidget *>(EditFrameLast), static_cast<QWidget *>(EditSubtitle),
+                       static_cast<QWidget *>(RTFpreview)})
+        w->installEventFilter(this);
+
+    // The buttons take no focus, so typing in a field is stored first.
+    connect(BitBtnCurrentLineIndexDec, &QToolButton::clicked, this, [this] { stepLine(-1); });
+    connect(BitBtnCurrentLineIndexInc, &QToolButton::clicked, this, [this] { stepLine(1); });
+    // A value typed into a step button's field is stored first, so the step
+    // starts from it.
+    auto step = [this](bool first, bool up) {
+        storeFrameField(first);
+        stepFrame(first, up);
+    };
+    connect(ButtonFrameFromInc, &QToolButton::clicked, this, [step] { step(true, true); });
+    connect(ButtonFrameFromDec, &QToolButton::clicked, this, [step] { step(true, false); });
+    connect(ButtonFrameLastInc, &QToolButton::clicked, this, [step] { step(false, true); });
+    connect(ButtonFrameLastDec, &QToolButton::clicked, this, [step] { step(false, false); });
+    connect(CheckBoxLock, &QCheckBox::toggled, this, [this] { storeFlag(true); });
+    connect(CheckBoxMark, &QCheckBox::toggled, this, [this] { storeFlag(false); });
+    connect(BitBtnSubtitleUndo, &QToolButton::clicked, this, &CurrentSubtitlePanel::undoWholeLineRequested);
+}
+
+void CurrentSubtitlePanel::retranslate()
+{
+    auto u = [](const QByteArray &b) { return CodePage::toUnicode(b); };
+    LabelHeadLine->setText(u(Texts.HeadLine));
+    LabelHeadFrom->setText(u(Texts.TableFirst));
+    LabelHeadLast->setText(u(Texts.TableLast));
+    LabelHeadText->setText(u(Texts.TableTitle));
+    ImageLock->setToolTip(u(Texts.TableLock));
+    ImageMark->setToolTip(u(Texts.TableMark));
+    BitBtnCurrentLineIndexDec->setToolTip(u(Texts.HintIndexDec));
+    BitBtnCurrentLineIndexInc->setToolTip(u(Texts.HintIndexInc));
+    EditCurrentLineIndex->setToolTip(u(Texts.EditCurrentLineIndex));
+    EditFrameFrom->setToolTip(u(Texts.EditFirstFrame));
+    EditFrameLast->setToolTip(u(Texts.EditLastFrame));
+    EditSubtitle->setToolTip(u(Texts.EditSubtitle));
+    BitBtnSubtitleUndo->setToolTip(u(Texts.HintUndoWholeLine));
+}
+
+void CurrentSubtitlePanel::applyPreviewFont()
+{
+    const TFontOptions &f = Settings.Font;
+    QFont font(CodePage::toUnicode(f.Name), f.Size);
+    font.setBold(f.Style & FontBold);
+    font.setItalic(f.Style & FontItalic);
+    font.setUnderline(f.Style & FontUnderline);
+    font.setStrikeOut(f.Style & FontStrikeOut);
+    RTFpreview->setFont(font);
+    setPreviewColour(Settings.PreviewFontColor);
+    ShowPreview();
+}
+
+void CurrentSubtitlePanel::setPreviewColour(quint32 colour)
+{
+    const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    RTFpreview->setStyleSheet(QStringLiteral("QTextEdit { background: black; color: %1; }").arg(c.name()));
+}
+
+void CurrentSubtitlePanel::focusField(Field field)
+{
+    switch (field) {
+    case Field::Index: EditCurrentLineIndex->setFocus(); break;
+    case Field::From: EditFrameFrom->setFocus(); break;
+    case Field::Last: EditFrameLast->setFocus(); break;
+    case Field::Text: EditSubtitle->setFocus(); break;
+    }
+}
+
+void CurrentSubtitlePanel::toggleLock()
+{
+    if (mModel.doc().validIndex(mModel.doc().CurrentLine))
+        CheckBoxLock->setChecked(!mModel.doc().line(mModel.doc().CurrentLine).Lock);
+}
+
+void CurrentSubtitlePanel::toggleMark()
+{
+    if (mModel.doc().validIndex(mModel.doc().CurrentLine))
+        CheckBoxMark->setChecked(!mModel.doc().line(mModel.doc().CurrentLine).Mark);
+}
+
+} // namespace cuefold

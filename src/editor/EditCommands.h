@@ -1,0 +1,27 @@
+#pragma once
+
+#include "editor/CommandTable.h"
+
+#include <QObject>
+
+namespace cuefold {
+
+struct EditorContext;
+
+// The Edit menu: clipboard commands routed to the focused text field, and
+// undo of the whole current subtitle.
+class EditCommands : public QObject {
+public:
+    explicit EditCommands(EditorContext &ctx);
+    MenuTable menuTable();
+    // Follows the panel: undo is there while the subtitle differs from its
+    // saved record.
+    void setUndoAvailable(bool available);
+
+    void MenuEditUndoWholeLineClick();
+
+private:
+    EditorContext &mCtx;
+};
+
+} // namespace cuefold

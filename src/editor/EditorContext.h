@@ -1,0 +1,43 @@
+#pragma once
+
+#include "document/document_model.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace cuefold {
+
+class CommandBar;
+class CurrentSubtitlePanel;
+class StatusPanels;
+class FileCommands;
+class EditCommands;
+class TitleCommands;
+class SearchCommands;
+class PlayerController;
+class TFormOperations;
+
+// What a command needs of the editor: the document model, the panel, the
+// status bar, the registered commands, the window message boxes belong to,
+// and the controllers of the other subsystems it may hand over to.
+struct EditorContext {
+    DocumentModel &model;
+    CurrentSubtitlePanel &panel;
+    StatusPanels &status;
+    CommandBar &commands;
+    QWidget *window; // parent of message boxes and dialogs
+    // Ctrl+Tab cycling: from the window numbered `from`, forward or back.
+    std::function<void(int from, bool forward)> focusNextWindow{};
+
+    FileCommands *file = nullptr;
+    EditCommands *edit = nullptr;
+    TitleCommands *title = nullptr;
+    SearchCommands *search = nullptr;
+    PlayerController *player = nullptr;
+    TFormOperations *operations = nullptr; // the number dialog of the bulk commands
+
+    Document &doc() const { return model.doc(); }
+};
+
+} // namespace cuefold

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "editor/CommandTable.h"
+
+#include <QObject>
+
+namespace cuefold {
+
+struct EditorContext;
+
+// The File menu and the document's life: new, open, save, save as, export,
+// properties, exit, and the discard guard.
+class FileCommands : public QObject {
+public:
+    explicit FileCommands(EditorContext &ctx);
+    MenuTable menuTable();
+    // The dialogs' start folders from the settings.
+    void loadSettings();
+
+    void ResetDocument();
+    void NewDocument();
+    void OpenDocument(const QString &path);
+    // Yes/No before a modified or marked document is dropped.
+    bool ConfirmDiscard();
+
+    void MenuFileNewClick();
+    void MenuFileOpenClick();
+    void MenuFileSaveClick();
+    void MenuFileSaveAsClick();
+    void MenuFileExportToClick();
+    void MenuFilePropertiesClick();
+
+private:
+    bool writeDocument(const QString &path, bool exportOnly);
+    bool saveAs(bool exportOnly);
+    bool saveToFilterFolder();
+    bool askFrameRate();
+    void setDocumentName(const QString &shortName);
+
+    EditorContext &mCtx;
+    QString mOpenFolder, mSaveFolder, mExportFolder;
+};
+
+} // namespace cuefold

@@ -1,0 +1,254 @@
+// What the panel shows: the current subtitle, its neighbours, the preview,
+// and the changed look of fields that differ from the saved file.
+#include "editor/CurrentSubtitlePanel.h"
+
+#include "document/code_page.h"
+#include "document/document_model.h"
+#include "document/frame_text.h"
+#include "editor/preview_format.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace cuefold {
+
+namespace {
+
+QString frameField(double v) { return QString::fromLatin1(PanelFrameText(v)); }
+
+} // namespace
+
+void CurrentSubtitlePanel::ShowLine(int index, int mode)
+{
+    Document &d = mModel.doc();
+    // The stored texts are renewed only when the panel is redrawn: a field
+    // emptied while the same subtitle is shown again must still differ from
+    // them, or the typing would be lost.
+    if (index < 1 || index > d.LineCount) {
+        mFromTexts.stored.clear();
+        mLastTexts.stored.clear();
+        mTextTexts.stored.clear();
+        EditCurrentLineIndex->setText(QStringLiteral("?"));
+        EditFrameFrom->clear();
+        EditFrameLast->clear();
+        EditSubtitle->clear();
+    } else if (index != mShownLine || mode == ShowFull) {
+        refreshUndoState(index);
+        mShownLine = d.CurrentLine = index;
+        if (mode != ShowKeepTyped)
+            EditCurrentLineIndex->setText(QString::number(index));
+        const TSubLine &l = d.line(index);
+        SetFrom(ShowFull, l.From);
+        SetLast(ShowFull, l.Last);
+        SetText(l.Text, ShowFull);
+        {
+            const QSignalBlocker b1(CheckBoxLock), b2(CheckBoxMark);
+            CheckBoxLock->setChecked(l.Lock);
+            CheckBoxMark->setChecked(l.Mark);
+        }
+        const bool lockChanged = l.Lock != d.SavedLines[index].Lock;
+        setFieldChanged(CheckBoxLock, lockChanged);
+        if (lockChanged)
+            mModel.markModified();
+        mModel.setCurrent(index, mode);
+        showNeighbour(0, index - 1);
+        showNeighbour(1, index + 1);
+    }
+    renewEntryTexts(index);
+}
+
+void CurrentSubtitlePanel::redraw(int mode)
+{
+    mShownLine = -1;
+    ShowLine(mModel.doc().CurrentLine, mode);
+}
+
+// The texts Esc returns to.
+void CurrentSubtitlePanel::renewEntryTexts(int index)
+{
+    if (index >= 1 && index <= Document::Capacity) {
+        const TSubLine &l = mModel.doc().line(index);
+        mFromTexts.entry = frameField(l.From);
+        mLastTexts.entry = frameField(l.Last);
+        mTextTexts.entry = CodePage::toUnicode(l.Text);
+    } else {
+        mFromTexts.entry.clear();
+        mLastTexts.entry.clear();
+        mTextTexts.entry.clear();
+    }
+}
+
+void CurrentSubtitlePanel::showNeighbour(int row, int index)
+{
+    const NeighbourRow &r = mNeighbours[row];
+    const Document &d = mModel.doc();
+    if (!d.validIndex(index)) {
+        for (QLabel *l : {r.from, r.last, r.text})
+            l->setText(QStringLiteral("-"));
+        r.lock->setChecked(false);
+        r.mark->setChecked(false);
+        return;
+    }
+    const TSubLine &l = d.line(index);
+    r.from->setText(QString::fromLatin1(CellFrameText(l.From)));
+    r.last->setText(QString::fromLatin1(CellFrameText(l.Last)));
+    r.text->setText(CodePage::toUnicode(l.Text));
+    r.lock->setChecked(l.Lock);
+    r.mark->setChecked(l.Mark);
+}
+
+void CurrentSubtitlePanel::clearFields()
+{
+    EditCurrentLineIndex->clear();
+    EditFrameFrom->clear();
+    EditFrameLast->clear();
+    EditSubtitle->clear();
+    for (const NeighbourRow &r : mNeighbours)
+        for (QLabel *l : {r.from, r.last, r.text})
+            l->setText(QStringLiteral("-"));
+    RTFpreview->clear();
+    mShownLine = -1;
+    mFromTexts = mLastTexts = mTextTexts = FieldTexts();
+    clearChangedLook();
+}
+
+void CurrentSubtitlePanel::refreshUndoState(int index)
+{
+    setUndoAvailable(!mModel.doc().fieldsEqualSaved(index));
+}
+
+void CurrentSubtitlePanel::setUndoAvailable(bool available)
+{
+    BitBtnSubtitleUndo->setVisible(available);
+    emit undoAvailableChanged(available);
+}
+
+void CurrentSubtitlePanel::setFieldChanged(QWidget *w, bool changed)
+{
+    QPalette p = w->palette();
+    const QColor colour = changed ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::Button);
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Button, colour);
+    w->setAutoFillBackground(true);
+    w->setPalette(p);
+    w->setProperty("changed", changed);
+}
+
+void CurrentSubtitlePanel::clearChangedLook()
+{
+    for (QWidget *w : {static_cast<QWidget *>(PanelFrameFrom), static_cast<QWidget *>(PanelFrameLast),
+                       static_cast<QWidget *>(PanelSubtitle), static_cast<QWidget *>(CheckBoxLock)})
+        setFieldChanged(w, false);
+}
+
+void CurrentSubtitlePanel::setFrameField(bool first, int mode, double value)
+{
+    Document &d = mModel.doc();
+    const int i = d.CurrentLine;
+    if (!d.validIndex(i))
+        return;
+    TSubLine &l = d.line(i);
+    const QString text = frameField(value);
+    (first ? l.From : l.Last) = value;
+    QByteArray &raw = first ? l.FErr : l.LErr;
+    const QByteArray &other = first ? l.LErr : l.FErr;
+    bool rowDirty = false;
+    if (l.Find == 1 && !raw.isEmpty() && value > 0) {
+        raw.clear();
+        if (other.isEmpty())
+            l.Find = 0;
+        rowDirty = true;
+        --d.SyntaxErrorCount;
+    }
+    QLineEdit *edit = first ? EditFrameFrom : EditFrameLast;
+    if (mode != ShowKeepTyped)
+        edit->setText(text);
+    if ((mode != ShowFull && mode != ShowKeepTable) || rowDirty)
+        mModel.touchRow(i);
+    const TSubLine &saved = d.SavedLines[i];
+    const bool same = text == frameField(first ? saved.From : saved.Last);
+    setFieldChanged(first ? PanelFrameFrom : PanelFrameLast, !same);
+    if (same) {
+        refreshUndoState(i);
+    } else {
+        setUndoAvailable(true);
+        mModel.markModified();
+    }
+    (first ? mFromTexts : mLastTexts).stored = text;
+}
+
+void CurrentSubtitlePanel::SetFrom(int mode, double value) { setFrameField(true, mode, value); }
+void CurrentSubtitlePanel::SetLast(int mode, double value) { setFrameField(false, mode, value); }
+
+void CurrentSubtitlePanel::SetText(const QByteArray &text, int mode)
+{
+    Document &d = mModel.doc();
+    const int i = d.CurrentLine;
+    if (!d.validIndex(i))
+        return;
+    const QString shown = CodePage::toUnicode(text);
+    if (mode != ShowKeepTyped)
+        EditSubtitle->setText(shown);
+    d.line(i).Text = text;
+    if (mode != ShowFull && mode != ShowKeepTable)
+        mModel.touchRow(i);
+    const bool same = text == d.SavedLines[i].Text;
+    setFieldChanged(PanelSubtitle, !same);
+    if (same) {
+        refreshUndoState(i);
+    } else {
+        setUndoAvailable(true);
+        mModel.markModified();
+    }
+    mTextTexts.stored = shown;
+    ShowPreview();
+}
+
+void CurrentSubtitlePanel::ShowPreview()
+{
+    RTFpreview->clear();
+    const Document &d = mModel.doc();
+    if (!d.validIndex(d.CurrentLine))
+        return;
+    QTextCursor cursor(RTFpreview->document());
+    bool firstRow = true;
+    for (const PreviewRow &row : FormatPreview(d.line(d.CurrentLine).Text)) {
+        if (!firstRow)
+            cursor.insertBlock();
+        firstRow = false;
+        for (const PreviewRun &run : row) {
+            QTextCharFormat f;
+            f.setFontWeight(run.style & StyleBold ? QFont::Bold : QFont::Normal);
+            f.setFontItalic(run.style & StyleItalic);
+            f.setFontStrikeOut(run.style & StyleStrikeOut);
+            f.setFontUnderline(run.style & StyleUnderline);
+            cursor.insertText(CodePage::toUnicode(run.text), f);
+        }
+    }
+}
+
+void CurrentSubtitlePanel::storeFlag(bool lock)
+{
+    Document &d = mModel.doc();
+    const int i = d.CurrentLine;
+    if (!d.validIndex(i))
+        return;
+    if (!lock) {
+        d.line(i).Mark = CheckBoxMark->isChecked();
+        mModel.touchRow(i);
+        return;
+    }
+    d.line(i).Lock = CheckBoxLock->isChecked();
+    mModel.touchRow(i);
+    const bool changed = d.line(i).Lock != d.SavedLines[i].Lock;
+    setFieldChanged(CheckBoxLock, changed);
+    if (changed)
+        mModel.markModified();
+}
+
+} // namespace cuefold

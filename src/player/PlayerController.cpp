@@ -1,0 +1,235 @@
+// The player controller's window side: building the preview window with the
+// Player tool bar's zoom list, showing and hiding, zoom, its close and the
+// player settings.
+#include "player/PlayerController.h"
+
+#include "config/language_table.h"
+#include "config/settings.h"
+#include "config/settings_io.h"
+#include "document/code_page.h"
+#include "document/frame_text.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "editor/MessageBox.h"
+#include "editor/WindowCycle.h"
+#include "player/FMovieProperties.h"
+#include "player/FPlayer.h"
+#include "player/MediaPlayer.h"
+#include "search/FProperties.h"
+#include "search/SearchCommands.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextEdit>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace cuefold {
+
+namespace {
+
+QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
+
+// Zoom list index -> the player's display size, and back.
+constexpr int ZoomDisplaySize[3] = {MediaPlayer::HalfSize, MediaPlayer::NormalSize, MediaPlayer::DoubleSize};
+constexpr CommandId ZoomItems[3] = {CommandId::MenuZoom050procent, CommandId::MenuZoom100procent,
+                                    CommandId::MenuZoom200procent};
+
+QSize DesktopSize()
+{
+    QRect r;
+    for (QScreen *s : QGuiApplication::screens())
+        r = r.united(s->geometry());
+    return r.isEmpty() ? QSize(1024, 768) : r.size();
+}
+
+} // namespace
+
+PlayerController::PlayerController(EditorContext &ctx)
+    : mCtx(ctx)
+    , FormWMP(new TFormWMP(ctx.window))
+    , FormMovieProperties(new TFormMovieProperties(player(), ctx.window))
+    , Timer1(new QTimer(this))
+    , mShowCommandTimer(new QTimer(this))
+    , ComboBoxPlayerZoom(new QComboBox(ctx.window))
+{
+    connect(FormWMP, &TFormWMP::closing, this, &PlayerController::FormWMPClose);
+    connect(FormWMP, &TFormWMP::resized, this, &PlayerController::FormWMPResize);
+    InstallWindowCycleKeys(FormWMP, ctx.focusNextWindow, 3);
+    connect(player(), &MediaPlayer::PositionChange, this, &PlayerController::playerPositionChange);
+    connect(player(), &MediaPlayer::fileLoaded, this, &PlayerController::movieLoaded);
+    // Picture follows subtitles: a subtitle made current seeks the player.
+    connect(&ctx.model, &DocumentModel::currentChanged, this, [this](int, int mode) {
+        if (mPlayer.PlayerSeeking && mode != ShowNoSeek && syncChecked())
+            MenuPlayerSeekPlayerClick();
+    });
+
+    ComboBoxPlayerZoom->setObjectName(QStringLiteral("ComboBoxPlayerZoom"));
+    ComboBoxPlayerZoom->addItems({QStringLiteral("50%"), QStringLiteral("100%"), QStringLiteral("200%")});
+    ComboBoxPlayerZoom->setCurrentIndex(1);
+    ComboBoxPlayerZoom->setFocusPolicy(Qt::NoFocus);
+    connect(ComboBoxPlayerZoom, &QComboBox::activated, this,
+            [this](int index) { mCtx.commands.action(ZoomItems[index])->trigger(); });
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &PlayerController::Timer1Timer);
+    mShowCommandTimer->setInterval(50);
+    mShowCommandTimer->setSingleShot(true);
+    connect(mShowCommandTimer, &QTimer::timeout, this, &PlayerController::updateShowPlayerCommand);
+}
+
+PlayerController::~PlayerController() = default;
+
+MediaPlayer *PlayerController::player() const
+{
+    return FormWMP->WMediaPlayer1();
+}
+
+void PlayerController::attach()
+{
+    mCtx.commands.toolBar(ToolBarPlayerId)->addWidget(ComboBoxPlayerZoom);
+    QObject::connect(mCtx.search->properties(), &TFormFileProperties::playRequested, this,
+                     &PlayerController::play);
+    QObject::connect(mCtx.search->properties(), &TFormFileProperties::moviePropertiesRequested, this,
+                     &PlayerController::showMovieProperties);
+    Timer1->start();
+}
+
+void PlayerController::showMovieProperties()
+{
+    FormMovieProperties->showFor(mCtx.doc().MovieFileName);
+}
+
+void PlayerController::loadSettings()
+{
+    mFilter = DetectFilter(Settings.SubtitleFilter);
+    const PlayerSettings &p = Settings.Player;
+    mCtx.commands.action(CommandId::MenuPlayerSync)->setChecked(p.PlayerFollowsCurrentTitle);
+    SyncToggled();
+    QPoint at(0, 0);
+    if (p.SaveWindowPosition) {
+        if (p.Zoom >= 0 && p.Zoom <= 2)
+            zoomTo(p.Zoom);
+        at = ClampPlayerPosition(p.WindowTop, p.WindowLeft, DesktopSize());
+    }
+    mPlayer.PlayerLeft = at.x();
+    mPlayer.PlayerTop = at.y();
+    FormWMP->move(at);
+    mPlayer.PlayerShown = false;
+    mCtx.commands.action(CommandId::MenuPlayerShow)->setChecked(false);
+    mMovieFolder = Settings.DefaultPath.Open;
+    mCtx.commands.action(CommandId::MenuGirderInUse)->setChecked(Settings.Main.GirderInUse);
+    MenuGirderInUseClick();
+}
+
+void PlayerController::saveSettings()
+{
+    PlayerSettings &p = Settings.Player;
+    p.PlayerFollowsCurrentTitle = syncChecked();
+    p.Zoom = ComboBoxPlayerZoom->currentIndex();
+    p.WindowTop = FormWMP->y();
+    p.WindowLeft = FormWMP->x();
+}
+
+void PlayerController::ConfigureWMP()
+{
+    if (!mPlayer.PlayerShownOnce)
+        FormWMP->setStayOnTop(Settings.Player.AlwaysOnTop);
+    player()->SetAutoRewind(Settings.Player.AutoRewind);
+}
+
+void PlayerController::ConfigureSeconds()
+{
+    const QByteArray step = TrimZeros(QByteArray::number(Settings.Player.PlayerStep, 'f', 3));
+    const QByteArray back = Texts.MenuStepBackB + ' ' + step + ' ' + Texts.MenuStepBackE;
+    const QByteArray forward = Texts.MenuStepForwardB + ' ' + step + ' ' + Texts.MenuStepForwardE;
+    for (const auto &[id, caption] : {std::pair{CommandId::MenuPlayerStepBack, back},
+                                      std::pair{CommandId::MenuPlayerStepForward, forward}}) {
+        mCtx.commands.action(id)->setText(u(caption));
+        mCtx.commands.toolButton(id)->setToolTip(u(StripHotKeys(caption)));
+    }
+}
+
+void PlayerController::ShowPlayer(int mode)
+{
+    if (mode == 3)
+        mode = mPlayer.PlayerShown ? 1 : 2;
+    if (mode == 2 || (mode == 0 && mPlayer.PlayerShown)) {
+        if (mode == 2) {
+            if (!mPlayer.PlayerShownOnce)
+                FormWMP->move(mPlayer.PlayerLeft, mPlayer.PlayerTop);
+            FormWMP->show();
+        }
+        mPlayer.PlayerShownOnce = mPlayer.PlayerShown = true;
+    } else {
+        if (mode == 1)
+            FormWMP->hide();
+        mPlayer.PlayerShown = false;
+    }
+    mCtx.commands.refreshEnabled(); // the close command follows PlayerShown
+    mShowCommandTimer->start();
+}
+
+void PlayerController::updateShowPlayerCommand()
+{
+    mCtx.search->properties()->setPlayTexts(mCtx.commands.action(CommandId::MenuPlayerPlay)->text(), u(Texts.HintPlay));
+    const bool shown = mPlayer.PlayerShown;
+    const QByteArray caption = shown ? Texts.MenuHidePlayer : Texts.MenuShowPlayer;
+    QAction *action = mCtx.commands.action(CommandId::MenuPlayerShow);
+    action->setChecked(shown);
+    action->setText(u(caption));
+    QToolButton *button = mCtx.commands.toolButton(CommandId::MenuPlayerShow);
+    button->setChecked(shown);
+    button->setToolTip(u(StripHotKeys(caption)));
+}
+
+void PlayerController::zoomTo(int index)
+{
+    player()->SetDisplaySize(ZoomDisplaySize[index]);
+    mCtx.commands.action(ZoomItems[index])->setChecked(true);
+    ComboBoxPlayerZoom->setCurrentIndex(index);
+}
+
+// The player may change its size by itself; the zoom list follows.
+void PlayerController::FormWMPResize()
+{
+    for (int index = 0; index < 3; ++index)
+        if (player()->DisplaySize() == ZoomDisplaySize[index]) {
+            mCtx.commands.action(ZoomItems[index])->setChecked(true);
+            ComboBoxPlayerZoom->setCurrentIndex(index);
+        }
+}
+
+void PlayerController::FormWMPClose()
+{
+    UnloadMovie();
+    if (!mPlayer.PlayerShown)
+        ShowMessage(mCtx.window, CodePage::toUnicode("Sem se program nikdy nesm\xED dostat!"), u(Texts.Error),
+                    MsgIcon::Exclamation);
+    ShowPlayer(1);
+}
+
+void PlayerController::resetPreviewColour()
+{
+    mCtx.panel.setPreviewColour(Settings.PreviewFontColor);
+    mPlayer.follow.insideShown = mPlayer.follow.outsideShown = false;
+}
+
+void PlayerController::retranslate()
+{
+    updateShowPlayerCommand();
+    ConfigureSeconds();
+    FormWMP->retranslate();
+}
+
+void PlayerController::setOptionsOpen(bool open)
+{
+    mOptionsOpenCount += open ? 1 : -1;
+    MenuGirderInUseClick();
+}
+
+} // namespace cuefold

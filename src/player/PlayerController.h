@@ -1,0 +1,120 @@
+#pragma once
+
+#include "editor/CommandTable.h"
+#include "player/player_state.h"
+#include "player/subtitle_filter.h"
+
+#include <QObject>
+
+class QComboBox;
+class QTimer;
+
+namespace cuefold {
+
+struct EditorContext;
+class MediaPlayer;
+class TFormWMP;
+class TFormMovieProperties;
+
+// The player subsystem as the editor sees it: the movie, the preview window,
+// the Player and Girder menus, the timer that follows the movie, the save
+// hooks, automation and frame capture, and the subtitle-filter layer.
+class PlayerController : public QObject {
+    Q_OBJECT
+
+public:
+    explicit PlayerController(EditorContext &ctx);
+    ~PlayerController() override;
+    std::vector<MenuTable> menuTables();
+    // Puts the zoom list on the Player tool bar and starts the timer, once
+    // the menus are built.
+    void attach();
+
+    MediaPlayer *player() const;
+    TFormWMP *window() const { return FormWMP; }
+    const PlayerState &state() const { return mPlayer; }
+    const FilterState &filterState() const { return mFilter; }
+    QComboBox *zoomList() const { return ComboBoxPlayerZoom; }
+    // The movie that came with the opened subtitle file is loaded.
+    bool movieFromOpenLoaded() const { return mPlayer.MovieLoaded && mPlayer.MovieFromOpen; }
+
+    void loadSettings();
+    void saveSettings();
+    void ConfigureWMP();
+    void ConfigureSeconds();
+    void retranslate();
+    void resetPreviewColour();
+    // The settings and help windows keep the remote-control keys off while open.
+    void setOptionsOpen(bool open);
+    // The program is closing: no resume may start any more.
+    void setClosing() { mClosing = true; }
+
+    void LoadMovie(const QString &path, bool exact);
+    void UnloadMovie();
+    // A new document: its movie and reload report are forgotten.
+    void forgetDocument();
+    void ShowPlayer(int mode);
+    void SetPlayerSeeking(bool flag);
+    bool ReloadMovie(bool allow);
+    void showMovieProperties();
+    // Around every save of the document's own file.
+    void beforeSave();
+    void afterSave();
+
+    void MenuPlayerStepBackClick();
+    void MenuPlayerStepForwardClick();
+    void MenuPlayerSeekPlayerClick();
+    void MenuPlayerCaptureFrameClick();
+    void MenuPlayerAutomateClick();
+    void MenuGirderInUseClick();
+
+signals:
+    // False while a timing test owns the player.
+    void seekingChanged(bool seeking);
+
+private:
+    MenuTable playerTable();
+    MenuTable girderTable();
+    void Timer1Timer();
+    void followPlayer(double position);
+    void applyTransportLook(int playState);
+    void enableFrameCommands(bool enable);
+    void applyNoMovieLook();
+    int showMovieSubtitles();
+    void playerPositionChange(double oldFrame, double newFrame);
+    void movieLoaded();
+    void FormWMPClose();
+    void FormWMPResize();
+    void SyncToggled();
+    void zoomTo(int index);
+    void stepPlayer(double frames, bool onlyWhenNotPlaying);
+    void seekToCurrent(bool toLast);
+    void playPause();
+    void play();
+    void pause();
+    void stop();
+    void locateSubtitle();
+    void copyFrame();
+    void openMovie();
+    void girderBreakLine(bool left);
+    void girderStep(int delta);
+    bool syncChecked() const;
+    double playerFps() const;
+    void updateShowPlayerCommand();
+    void statusMessage(const QString &text);
+
+    EditorContext &mCtx;
+    TFormWMP *FormWMP;
+    TFormMovieProperties *FormMovieProperties;
+    QTimer *Timer1;
+    QTimer *mShowCommandTimer; // refreshes the show/hide command after the window settles
+    QComboBox *ComboBoxPlayerZoom;
+    PlayerState mPlayer;
+    FilterState mFilter;
+    int mOptionsOpenCount = 0;
+    bool mAdoptMovieFps = false; // take the movie's frame rate once it has loaded
+    bool mClosing = false;
+    QString mMovieFolder;        // initial folder of the movie dialog
+};
+
+} // namespace cuefold
