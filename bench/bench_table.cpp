@@ -57,7 +57,7 @@ public:
         const auto *startTick = mForm->findChild<QTimer *>(QStringLiteral("Timer2"));
         while (startTick->isActive())
             QApplication::processEvents(QEventLoop::AllEvents, 10);
-        mForm->doc() = *bench::GenerateDocument();
+        mForm->context().doc() = *bench::GenerateDocument();
         LoadDefaultTexts();
         mForm->context().search->table()->show();
         QApplication::processEvents();

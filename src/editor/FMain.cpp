@@ -12,6 +12,7 @@
 #include "editor/MessageBox.h"
 #include "editor/StatusPanels.h"
 #include "editor/TitleCommands.h"
+#include "editor/VirtualDesktop.h"
 #include "editor/WindowCycle.h"
 #include "operations/FOperations.h"
 #include "player/FPlayer.h"
@@ -23,7 +24,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -58,8 +58,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     mCtx->title = mTitle.get();
     mCtx->search = mSearch.get();
     mCtx->player = mPlayer.get();
-    registerCommands();
-    connectListeners();
+    wireControllers();
     InstallWindowCycleKeys(this, mCtx->focusNextWindow, 1);
 
     // Settings, language and the first document are handled on the first
@@ -79,9 +78,10 @@ TForm1::~TForm1()
     qDeleteAll(findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly));
 }
 
-void TForm1::registerCommands()
+// The controllers' menus in menu-bar order, and the listeners of the
+// document model and the panel.
+void TForm1::wireControllers()
 {
-    // Menu-bar order.
     mCommands.add(this, mFile->menuTable());
     mCommands.add(this, mEdit->menuTable());
     mCommands.add(this, mSearch->menuTable());
@@ -90,10 +90,7 @@ void TForm1::registerCommands()
         mCommands.add(this, std::move(table));
     mPlayer->attach();
     mPanel->setShortcutOwner([this](const QKeySequence &keys) { return mCommands.ownsShortcut(keys); });
-}
 
-void TForm1::connectListeners()
-{
     auto caption = [this] { setWindowTitle(mModel.caption()); };
     connect(&mModel, &DocumentModel::modifiedChanged, this, caption);
     connect(&mModel, &DocumentModel::captionChanged, this, caption);
@@ -182,14 +179,6 @@ void TForm1::ApplySettings()
     mPlayer->resetPreviewColour();
 }
 
-QRect TForm1::VirtualDesktop()
-{
-    QRect r;
-    for (QScreen *s : QGuiApplication::screens())
-        r = r.united(s->geometry());
-    return r.isEmpty() ? QRect(0, 0, 1024, 768) : r;
-}
-
 void TForm1::retranslate()
 {
     mCommands.retranslate();
@@ -197,7 +186,7 @@ void TForm1::retranslate()
     mSearch->retranslate();
     mPlayer->retranslate();
     mStatus->setText(StatusPanels::Label, CodePage::toUnicode(Texts.StatusBarPanel0));
-    mStatus->showFps(doc().FPS);
+    mStatus->showFps(mModel.doc().FPS);
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -33,23 +33,18 @@ public:
     ~TForm1() override;
 
     EditorContext &context() { return *mCtx; }
-    DocumentModel &model() { return mModel; }
-    Document &doc() { return mModel.doc(); }
     CommandBar &commands() { return mCommands; }
 
     // Ctrl+Tab cycling through the shown windows; `from` is the caller's number.
     void FocusNextWindow(int from, bool forward);
     // Applies the language texts to every control.
     void retranslate();
-    // The bounding box of all monitors.
-    static QRect VirtualDesktop();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void registerCommands();
-    void connectListeners();
+    void wireControllers();
     void Timer2Timer();
     void LoadSettings();
     void SaveSettings();

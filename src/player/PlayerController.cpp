@@ -11,6 +11,7 @@
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
+#include "editor/VirtualDesktop.h"
 #include "editor/WindowCycle.h"
 #include "player/FMovieProperties.h"
 #include "player/FPlayer.h"
@@ -20,8 +21,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -37,14 +36,6 @@ QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
 constexpr int ZoomDisplaySize[3] = {MediaPlayer::HalfSize, MediaPlayer::NormalSize, MediaPlayer::DoubleSize};
 constexpr CommandId ZoomItems[3] = {CommandId::MenuZoom050procent, CommandId::MenuZoom100procent,
                                     CommandId::MenuZoom200procent};
-
-QSize DesktopSize()
-{
-    QRect r;
-    for (QScreen *s : QGuiApplication::screens())
-        r = r.united(s->geometry());
-    return r.isEmpty() ? QSize(1024, 768) : r.size();
-}
 
 } // namespace
 
@@ -114,7 +105,7 @@ void PlayerController::loadSettings()
     if (p.SaveWindowPosition) {
         if (p.Zoom >= 0 && p.Zoom <= 2)
             zoomTo(p.Zoom);
-        at = ClampPlayerPosition(p.WindowTop, p.WindowLeft, DesktopSize());
+        at = ClampPlayerPosition(p.WindowTop, p.WindowLeft, VirtualDesktop().size());
     }
     mPlayer.PlayerLeft = at.x();
     mPlayer.PlayerTop = at.y();

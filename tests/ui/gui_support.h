@@ -90,8 +90,8 @@ protected:
     void TearDown() override
     {
         if (form) {
-            form->doc().DocSaved = true; // leave without questions
-            form->doc().MarkedCount = 0;
+            form->context().doc().DocSaved = true; // leave without questions
+            form->context().doc().MarkedCount = 0;
             answers = {MsgResult::Yes, MsgResult::Yes};
             form->close();
             form.reset();
@@ -111,7 +111,7 @@ protected:
         form = std::make_unique<TForm1>(mIni, file);
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return form->doc().isLoaded(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->context().doc().isLoaded(); }, 5000));
         if (!file.isEmpty()) {
             ASSERT_TRUE(QTest::qWaitFor([this] { return !propertiesShown.empty() || !messages.empty(); }, 5000));
         }
@@ -127,7 +127,7 @@ protected:
         start(path(name));
     }
 
-    Document &doc() { return form->doc(); }
+    Document &doc() { return form->context().doc(); }
     CurrentSubtitlePanel &panel() { return form->context().panel; }
     // A control of the main window by the object name the program gives it.
     template<typename W>

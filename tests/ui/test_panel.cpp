@@ -148,12 +148,12 @@ TEST_F(PanelTest, TypingASavedValueBackClearsTheModifiedMark)
     typeInto(ctl<QLineEdit>("EditFrameFrom"), QStringLiteral("120"));
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" *")));
     typeInto(ctl<QLineEdit>("EditFrameFrom"), QStringLiteral("100"));
-    form->model().checkModified();
+    form->context().model.checkModified();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
     // A fraction shows as the same whole number but is still a change.
     panel().SetFrom(ShowFull, 100.4);
     EXPECT_FALSE(ctl<QFrame>("PanelFrameFrom")->property("changed").toBool());
-    form->model().checkModified();
+    form->context().model.checkModified();
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" *")));
 }
 
