@@ -402,4 +402,7 @@
     X(ErrorInFormattedInput, "Chyba form\xE1tovan\xE9ho vstupu", Breaks) \
     X(FileAlreadyOpen, "Soubor je ji\x9E otev\xF8" "en", Breaks) \
     X(NoValidFile, "Neplatn\xFD form\xE1t souboru titulk\xF9", Breaks) \
+    X(FrameOutOfRange, "\xC8\xEDslo sn\xEDmku je mimo rozsah (nejv\xFD\x9A" "e 9999999), pole z\xF9stalo beze zm\xECny", Plain) \
+    X(TooManySubtitles, "Soubor obsahuje %1 titulk\xF9, na\xE8teno bylo jen prvn\xED" "ch %2.\\NPo ulo\x9E" "en\xED do tohoto souboru by zbyl\xE9 titulky chyb\xECly.", Breaks) \
+    X(SaveDropsSubtitles, "Soubor obsahuje %1 titulk\xF9, kter\xE9 program nena\xE8" "etl.\\NUlo\x9E" "en\xEDm do n\xECj se ztrat\xED. P\xF8" "esto ulo\x9Eit?", Breaks) \
 

@@ -18,6 +18,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace cuefold {
 
@@ -145,6 +146,8 @@ void CurrentSubtitlePanel::build()
         e->setAlignment(Qt::AlignRight);
     }
     PanelSubtitle = fieldPanel(this, "PanelSubtitle", EditSubtitle, "EditSubtitle");
+    // A field shorter than the text would cut it when the panel is stored.
+    EditSubtitle->setMaxLength(std::numeric_limits<int>::max());
     BitBtnSubtitleUndo = named<QToolButton>(PanelSubtitle, "BitBtnSubtitleUndo");
     BitBtnSubtitleUndo->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     BitBtnSubtitleUndo->setFocusPolicy(Qt::NoFocus);

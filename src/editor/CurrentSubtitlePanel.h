@@ -59,6 +59,8 @@ signals:
     // Whether the current subtitle differs from its saved record.
     void undoAvailableChanged(bool available);
     void undoWholeLineRequested();
+    // A short notice for the status bar's message panel.
+    void notice(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -96,6 +96,8 @@ void TForm1::wireControllers()
     connect(&mModel, &DocumentModel::captionChanged, this, caption);
     connect(&mModel, &DocumentModel::saved, this, caption);
     connect(mPanel, &CurrentSubtitlePanel::undoAvailableChanged, mEdit.get(), &EditCommands::setUndoAvailable);
+    connect(mPanel, &CurrentSubtitlePanel::notice, this,
+            [this](const QString &text) { mStatus->setText(StatusPanels::Message, text); });
     connect(mPanel, &CurrentSubtitlePanel::undoWholeLineRequested, mEdit.get(),
             &EditCommands::MenuEditUndoWholeLineClick);
     connect(mPlayer.get(), &PlayerController::seekingChanged, mSearch->table(), &TFormTable::setSeekingLook);
@@ -131,8 +133,12 @@ void TForm1::openCommandLineFile()
         mFile->OpenDocument(QFileInfo(p).absoluteFilePath());
         return;
     }
-    ShowMessage(this,
-                QStringLiteral("First command line parameter\r%1\ris not existing subtitle file!").arg(p),
+    // Qt reads file names as UTF-8: a name in another encoding arrives with
+    // replacement characters and cannot be opened by it.
+    const QString reason = p.contains(QChar::ReplacementCharacter)
+                               ? QStringLiteral("has a name that is not UTF-8; rename the file to open it!")
+                               : QStringLiteral("is not existing subtitle file!");
+    ShowMessage(this, QStringLiteral("First command line parameter\r%1\r%2").arg(p, reason),
                 QStringLiteral("Command line syntax error"), MsgIcon::Stop);
 }
 

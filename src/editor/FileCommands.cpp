@@ -9,6 +9,7 @@
 #include "document/display_time.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
+#include "document/line_count.h"
 #include "document/reader.h"
 #include "document/writer.h"
 #include "editor/CurrentSubtitlePanel.h"
@@ -91,6 +92,7 @@ void FileCommands::ResetDocument()
     mCtx.status.setText(StatusPanels::Frame, QString());
     mCtx.player->UnloadMovie();
     mCtx.player->forgetDocument();
+    mUnloadedLines = 0;
 }
 
 void FileCommands::NewDocument()
@@ -143,6 +145,8 @@ void FileCommands::OpenDocument(const QString &path)
     mCtx.status.showFps(mCtx.doc().FPS);
     if (!valid)
         ShowMessage(mCtx.window, u(Texts.NoValidFile), u(Texts.Error), MsgIcon::Exclamation);
+    else
+        noteUnloadedLines(file);
     file.close();
     mCtx.status.setText(StatusPanels::LineCount, QString::number(mCtx.doc().LineCount));
     if (!valid) {
@@ -227,10 +231,35 @@ bool FileCommands::writeDocument(const QString &path, bool exportOnly)
     }
     if (!exportOnly) {
         mCtx.doc().SubFileName = path;
+        mUnloadedLines = 0; // the file now holds exactly the document
         setDocumentName(QFileInfo(path).fileName());
         mCtx.player->afterSave();
     }
     return true;
+}
+
+// A document holds fewer subtitles than a file may: what it could not load
+// is counted and named, so that a save over that file never drops it unasked.
+void FileCommands::noteUnloadedLines(QFile &file)
+{
+    const Document &d = mCtx.doc();
+    if (!d.isFull() || !file.seek(0))
+        return;
+    const qint64 total = CountSubtitleLines(file);
+    if (total <= d.LineCount)
+        return;
+    mUnloadedLines = total - d.LineCount;
+    ShowMessage(mCtx.window, u(Texts.TooManySubtitles).arg(total).arg(d.LineCount), u(Texts.Warning),
+                MsgIcon::Exclamation);
+}
+
+bool FileCommands::confirmDroppingUnloaded(const QString &path)
+{
+    if (mUnloadedLines == 0 || QFileInfo(path) != QFileInfo(mCtx.doc().SubFileName))
+        return true;
+    return ShowMessage(mCtx.window, u(Texts.SaveDropsSubtitles).arg(mUnloadedLines), u(Texts.Warning),
+                       MsgIcon::Exclamation, MsgButtons::YesNo, MsgResult::No)
+           == MsgResult::Yes;
 }
 
 void FileCommands::MenuFileSaveClick()
@@ -241,6 +270,10 @@ void FileCommands::MenuFileSaveClick()
     }
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
+    if (!confirmDroppingUnloaded(mCtx.doc().SubFileName)) {
+        MenuFileSaveAsClick();
+        return;
+    }
     if (writeDocument(mCtx.doc().SubFileName, false) || saveToFilterFolder())
         mCtx.model.markSaved();
     else
@@ -272,13 +305,17 @@ bool FileCommands::saveAs(bool exportOnly)
         return false;
     folder = QFileInfo(chosen).absolutePath();
     const QString name = CompleteSaveName(chosen, QStringLiteral(".TXT"));
+    if (!exportOnly && !confirmDroppingUnloaded(name))
+        return false;
     if (!Settings.Main.CreateBAKfiles && QFileInfo::exists(name)
         && ShowMessage(mCtx.window, u(Texts.AreYouSureToOverwrite), u(Texts.Warning), MsgIcon::Exclamation,
                        MsgButtons::YesNo, MsgResult::No) != MsgResult::Yes)
         return false;
     if (!writeDocument(name, exportOnly))
         return false;
-    mCtx.model.markSaved();
+    // An export writes another file: the document's own file still differs.
+    if (!exportOnly)
+        mCtx.model.markSaved();
     return true;
 }
 

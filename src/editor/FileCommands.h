@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+class QFile;
+
 namespace cuefold {
 
 struct EditorContext;
@@ -35,10 +37,14 @@ private:
     bool saveAs(bool exportOnly);
     bool saveToFilterFolder();
     bool askFrameRate();
+    void noteUnloadedLines(QFile &file);
+    // Yes/No before a save over the document's file drops what it did not load.
+    bool confirmDroppingUnloaded(const QString &path);
     void setDocumentName(const QString &shortName);
 
     EditorContext &mCtx;
     QString mOpenFolder, mSaveFolder, mExportFolder;
+    qint64 mUnloadedLines = 0; // subtitle lines of the document's file beyond what it holds
 };
 
 } // namespace cuefold

@@ -62,7 +62,11 @@ MsgResult ShowMessage(QWidget *parent, const MessageRequest &r)
 {
     if (handler())
         return handler()(r);
-    QMessageBox box(toQt(r.icon), r.caption, r.text, QMessageBox::NoButton, parent);
+    // Language texts break their lines with carriage returns, which a Qt
+    // label does not show as breaks.
+    QString text = r.text;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(toQt(r.icon), r.caption, text, QMessageBox::NoButton, parent);
     switch (r.buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;

@@ -21,6 +21,15 @@ namespace {
 
 QString frameField(double v) { return QString::fromLatin1(PanelFrameText(v)); }
 
+// The preview and the neighbour rows show a subtitle's beginning only: laying
+// out a text of megabytes would block the window, and no screen shows more.
+constexpr qsizetype ShownTextLimit = 2000;
+
+QByteArray shownPart(const QByteArray &text)
+{
+    return text.size() > ShownTextLimit ? text.left(ShownTextLimit) + "..." : text;
+}
+
 } // namespace
 
 void CurrentSubtitlePanel::ShowLine(int index, int mode)
@@ -97,7 +106,7 @@ void CurrentSubtitlePanel::showNeighbour(int row, int index)
     const TSubLine &l = d.line(index);
     r.from->setText(QString::fromLatin1(CellFrameText(l.From)));
     r.last->setText(QString::fromLatin1(CellFrameText(l.Last)));
-    r.text->setText(CodePage::toUnicode(l.Text));
+    r.text->setText(CodePage::toUnicode(shownPart(l.Text)));
     r.lock->setChecked(l.Lock);
     r.mark->setChecked(l.Mark);
 }
@@ -217,7 +226,7 @@ void CurrentSubtitlePanel::ShowPreview()
         return;
     QTextCursor cursor(RTFpreview->document());
     bool firstRow = true;
-    for (const PreviewRow &row : FormatPreview(d.line(d.CurrentLine).Text)) {
+    for (const PreviewRow &row : FormatPreview(shownPart(d.line(d.CurrentLine).Text))) {
         if (!firstRow)
             cursor.insertBlock();
         firstRow = false;

@@ -2,6 +2,7 @@
 // navigation and editing keys, Esc's swap with the entry text.
 #include "editor/CurrentSubtitlePanel.h"
 
+#include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/document_model.h"
 #include "document/frame_text.h"
@@ -109,6 +110,12 @@ void CurrentSubtitlePanel::storeFrameField(bool first)
     else
         fallback = i < d.LineCount ? d.line(i + 1).From : d.line(i).Last;
     const FrameInput in = ParseFrameInput(edit->text().toLatin1(), FullPrecision(fallback));
+    if (!IsTypedFrameInRange(in.value)) {
+        // Never store a frame the file cannot hold: the old value stays.
+        edit->setText(texts.stored);
+        emit notice(CodePage::toUnicode(Texts.FrameOutOfRange));
+        return;
+    }
     setFrameField(first, in.asTyped ? ShowKeepTyped : ShowFieldEdit, in.value);
 }
 

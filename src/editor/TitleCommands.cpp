@@ -166,6 +166,10 @@ bool TitleCommands::MenuTitleAddEmptyLineClick()
 {
     // Typed text is stored first, so it stays with the subtitle it was typed for.
     mCtx.panel.CommitEdits();
+    // Inside the list this is the insert command in full, which starts by
+    // clearing the message panel.
+    if (mCtx.doc().CurrentLine < mCtx.doc().LineCount)
+        mCtx.status.clearMessage();
     return runListEdit([this] { return !refuseWhenFull(); },
                        [this] { return AddEmptyLine(mCtx.doc(), DisplayTimeRuleFromSettings()); });
 }

@@ -95,4 +95,9 @@ QByteArray FullPrecision(double frame)
     return QByteArray::number(frame, 'g', 17);
 }
 
+bool IsTypedFrameInRange(double value)
+{
+    return std::isfinite(value) && std::fabs(value) <= MaxTypedFrame;
+}
+
 } // namespace cuefold

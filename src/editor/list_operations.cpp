@@ -2,6 +2,7 @@
 
 #include "document/display_time.h"
 #include "document/document.h"
+#include "document/frame_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -114,6 +115,9 @@ ListEdit InsertEmptyLine(Document &doc, const DisplayTimeRule &rule)
 {
     if (const ListOutcome guard = CheckRoomForLine(doc); guard != ListOutcome::Done)
         return refused(guard);
+    // The frame-rate line must stay first: a subtitle "before" it goes after it.
+    if (double fps; doc.CurrentLine == 1 && ReadFPSLine(doc, fps))
+        return AddEmptyLine(doc, rule);
     const int c = doc.CurrentLine;
     const int gap = rule.DelayFrames;
     openGap(doc, c);
@@ -129,6 +133,10 @@ ListEdit InsertEmptyLine(Document &doc, const DisplayTimeRule &rule)
         line.From = doc.SubLines[c - 1].Last;
     if (line.Last < line.From)
         line.Last = line.From;
+    // Before a subtitle at the very start there is no room: the new one
+    // starts at frame 0 rather than at a frame no file can hold.
+    line.From = qMax(line.From, 0.0);
+    line.Last = qMax(line.Last, line.From);
     doc.SubLines[c] = line;
     doc.SavedLines[c] = line;
     return structuralChange(doc, c);
@@ -157,6 +165,9 @@ ListEdit SplitLine(Document &doc, SplitMode mode, const DisplayTimeRule &rule)
 {
     if (const ListOutcome guard = CheckRoomForLine(doc); guard != ListOutcome::Done)
         return refused(guard);
+    // The frame-rate line must stay first: a subtitle "before" it goes after it.
+    if (double fps; doc.CurrentLine == 1 && ReadFPSLine(doc, fps))
+        return AddEmptyLine(doc, rule);
     const int c = doc.CurrentLine;
     const int gap = rule.DelayFrames;
     openGap(doc, c);

@@ -112,8 +112,11 @@ void TFormOperations::done(int result)
 bool TFormOperations::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == EditFrames) {
+        // Once the dialog is closing, the field losing focus must not turn
+        // a cancel into the number it holds.
         if (event->type() == QEvent::FocusOut) {
-            readNumber();
+            if (mPending)
+                readNumber();
         } else if (event->type() == QEvent::KeyPress) {
             auto *k = static_cast<QKeyEvent *>(event);
             const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
