@@ -43,6 +43,19 @@ int ValueOf(const QByteArray &text, AnalysisKind kind, const RowWidth &width)
 
 } // namespace
 
+RowWidth SummedCharacterWidths(const std::function<int(char c)> &widthOf)
+{
+    std::array<int, 256> widths{};
+    for (int b = 0; b < 256; ++b)
+        widths[b] = widthOf(char(b));
+    return [widths](const QByteArray &row) {
+        int sum = 0;
+        for (char c : row)
+            sum += widths[uchar(c)];
+        return sum;
+    };
+}
+
 std::vector<AnalysisEntry> BuildAnalysisList(const Document &doc, AnalysisKind kind, const RowWidth &width)
 {
     std::vector<AnalysisEntry> entries;

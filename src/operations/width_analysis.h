@@ -13,6 +13,12 @@ class Document;
 // measures; the analysis needs no font.
 using RowWidth = std::function<int(const QByteArray &row)>;
 
+// A row width as the sum of its characters' widths, each of the 256 byte
+// values measured once up front (a text-extent call without kerning measures
+// the same way). Shaping every row in the font instead takes some 20 ms over
+// a full file, too slow to rebuild after each insert or delete.
+RowWidth SummedCharacterWidths(const std::function<int(char c)> &widthOf);
+
 enum class AnalysisKind {
     Pixels,     // widest display row in pixels
     FullLength, // characters of the whole text, "|" included

@@ -41,6 +41,19 @@ TEST(WidthAnalysis, ListsNarrowestFirstInDocumentOrder)
         EXPECT_EQ(BuildAnalysisList(*doc, c.kind, Pixels), c.entries) << int(c.kind);
 }
 
+TEST(WidthAnalysis, WidthsSummedFromCharacters)
+{
+    int measured = 0;
+    const RowWidth width = SummedCharacterWidths([&measured](char c) {
+        ++measured;
+        return c == 'W' ? 10 : c == '\xC8' ? 8 : 3;
+    });
+    EXPECT_EQ(measured, 256);
+    EXPECT_EQ(width("WaW"), 23);
+    EXPECT_EQ(width("\xC8" "au"), 14);
+    EXPECT_EQ(width(""), 0);
+}
+
 TEST(WidthAnalysis, SteppingFromTheWidest)
 {
     const auto doc = Sample();
