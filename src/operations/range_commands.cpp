@@ -19,6 +19,8 @@ QByteArray RemoveAllBreaks(const QByteArray &text)
 
 LineRange ChosenRange(const Document &doc, const RangeChoice &choice)
 {
+    if ((choice.FromCurrent || choice.ToCurrent) && !doc.validIndex(doc.CurrentLine))
+        return {};
     const int first = choice.FromCurrent ? doc.CurrentLine : 1;
     const int last = choice.ToCurrent ? doc.CurrentLine : doc.LineCount;
     return {std::max(first, 1), std::min(last, doc.LineCount)};

@@ -32,7 +32,8 @@ struct RangeChoice {
     bool Except = false;      // spare dialogue subtitles
 };
 
-// First..last of the chosen range, kept inside the document.
+// First..last of the chosen range, kept inside the document; empty when an
+// end is the current subtitle and there is none.
 LineRange ChosenRange(const Document &doc, const RangeChoice &choice);
 
 // The three range commands. Each returns the number of subtitles it changed,

@@ -94,13 +94,14 @@ TEST(RangeCommands, LockAndUnlock)
     }
 }
 
-TEST(RangeCommands, RangesStayInTheDocument)
+TEST(RangeCommands, Ranges)
 {
     auto doc = DocumentOf({{}, {}, {}}, 2);
     EXPECT_EQ(ChosenRange(*doc, {}), (LineRange{1, 3}));
     EXPECT_EQ(ChosenRange(*doc, {.FromCurrent = true, .ToCurrent = true}), (LineRange{2, 2}));
     doc->CurrentLine = -1;
-    EXPECT_EQ(ChosenRange(*doc, {.FromCurrent = true}), (LineRange{1, 3}));
+    EXPECT_TRUE(ChosenRange(*doc, {.FromCurrent = true}).empty());
+    EXPECT_EQ(ChosenRange(*doc, {}), (LineRange{1, 3}));
     EXPECT_TRUE(ChosenRange(*doc, {.ToCurrent = true}).empty());
 }
 
