@@ -33,13 +33,10 @@ TEST(Find, PunctuationRules)
         {"Ahoj", "\xC8" "au", 6},          // capital by the code page
         {"Ahoj,", "2 dny", 6},             // a digit is not lower case
         {"Ahoj:", "J\xE1", 0},
-        {"Ahoj\"", "Ne", 0},
-        {"Ahoj-", "Ne", 0},
         {"Ahoj.", "Jak", 0},
         {"Ahoj.", "a pak", 6}, // the sentence goes on after a full stop
         {"Ahoj!", "\xE8" "au", 6},
         {"Ahoj,", "\xE8" "au", 0},
-        {"Ahoj", "a pak", 0},
         {"Ahoj", nullptr, 0}, // the last subtitle has no next one
         {"Ahoj", "", 0},      // nor does one before an empty subtitle
     };
@@ -70,15 +67,12 @@ TEST(Find, Categories)
         {FindWhat::MissingEnd, {}, 0, 2},
         {FindWhat::Empty, {}, 0, 2},
         {FindWhat::Locked, {}, 0, 3},
-        {FindWhat::Locked, {}, 3, 0},
         {FindWhat::Marked, {}, 0, 4},
         {FindWhat::Changed, {}, 0, 5},
         {FindWhat::Punctuation, {}, 0, 3}, // "Ahoj." before an empty one is no fault
-        {FindWhat::Punctuation, {}, 3, 0},
         {FindWhat::RowLimit, {.RowLimit = 2}, 0, 3},
         {FindWhat::RowLimit, {.RowLimit = 0}, 0, 1}, // every subtitle
         {FindWhat::RowLimit, {.RowLimit = 0}, 1, 2}, // an empty text is one row
-        {FindWhat::RowLimit, {.RowLimit = 3}, 0, 0},
         {FindWhat::Text, {.Text = "ahoj"}, 0, 1},
         {FindWhat::Text, {.Text = "ahoj"}, 1, 3},
         {FindWhat::Text, {.Text = "AHOJ", .CaseSensitive = true}, 0, 4},
