@@ -25,7 +25,7 @@ bool HasRepairNote(const TSubLine &line)
     return CarriesNote(line.FErr) || CarriesNote(line.LErr);
 }
 
-bool RepairOverlapPairs(Document &doc, const std::function<void(int)> &rowChanged)
+bool RepairOverlapPairs(Document &doc, const RowChanged &rowChanged)
 {
     doc.OverlapCount = 0;
     bool changed = false;
@@ -79,6 +79,33 @@ int FindNextRepair(const Document &doc, int after)
 bool CanAcceptRepair(const Document &doc)
 {
     return doc.validIndex(doc.CurrentLine) && HasRepairNote(doc.SubLines[doc.CurrentLine]);
+}
+
+int FirstRepair(const Document &doc)
+{
+    if (doc.validIndex(1) && HasRepairNote(doc.SubLines[1]))
+        return 1;
+    return FindNextRepair(doc, 1);
+}
+
+int AcceptRepair(Document &doc, int line, const RowChanged &changed)
+{
+    TSubLine &l = doc.line(line);
+    if (CarriesNote(l.FErr))
+        l.FErr.clear();
+    if (CarriesNote(l.LErr))
+        l.LErr.clear();
+    if (changed)
+        changed(line);
+    // Without notes from the last run the review ends here. Otherwise repair
+    // before looking on, so an overlap made since is walked to as well.
+    if (doc.OverlapCount < 1) {
+        const int next = FindNextRepair(doc, line);
+        doc.OverlapReviewActive = false;
+        return next;
+    }
+    RepairOverlapPairs(doc, changed);
+    return FindNextRepair(doc, line);
 }
 
 } // namespace cuefold

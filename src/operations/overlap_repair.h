@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "operations/row_changed.h"
 
 namespace cuefold {
 
@@ -20,7 +20,7 @@ bool HasRepairNote(const TSubLine &line);
 // pairs carrying a note and sets doc.OverlapReviewActive when there are any.
 // `rowChanged` is told every index whose frames changed. True when any frame
 // changed.
-bool RepairOverlapPairs(Document &doc, const std::function<void(int)> &rowChanged = {});
+bool RepairOverlapPairs(Document &doc, const RowChanged &rowChanged = {});
 
 // The first subtitle after `after` carrying a note while a review is active,
 // else 0.
@@ -28,5 +28,18 @@ int FindNextRepair(const Document &doc, int after);
 
 // The current subtitle carries a note: what enables accepting it.
 bool CanAcceptRepair(const Document &doc);
+
+// Where the review starts after a repair: subtitle 1 when it carries a
+// note, else the first one after it that does; 0 when none.
+int FirstRepair(const Document &doc);
+
+// Accepting the notes of subtitle `line` (while CanAcceptRepair holds for
+// it): they go, the repaired frames stay. When the last repair run left no
+// notes the review ends; otherwise the repair runs again, recounting and
+// catching overlaps made since. Returns the next subtitle after `line` with
+// a note, looked up after that run (0: none; Accept is disabled and the
+// unsuccessful-search message shown); the caller moves there. `changed` is
+// told `line` and every row the second run rewrote.
+int AcceptRepair(Document &doc, int line, const RowChanged &changed);
 
 } // namespace cuefold

@@ -1,32 +1,16 @@
 #include "document/document.h"
 #include "operations/overlap_repair.h"
+#include "sample_document.h"
 
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 using namespace cuefold;
 
 namespace {
 
-struct Span { double from, last; quint8 find = 0, lock = 0; };
-
-std::unique_ptr<Document> DocumentOf(const std::vector<Span> &spans)
-{
-    auto doc = std::make_unique<Document>();
-    doc->reset();
-    int i = 0;
-    for (const Span &s : spans) {
-        TSubLine &l = doc->SubLines[++i];
-        l.From = s.from;
-        l.Last = s.last;
-        l.Find = s.find;
-        l.Lock = s.lock;
-    }
-    doc->LineCount = i;
-    doc->CurrentLine = 1;
-    return doc;
-}
+using cuefold::testing::DocumentOf;
+using Span = cuefold::testing::SampleLine;
 
 TEST(OverlapRepair, Pairs)
 {
@@ -47,11 +31,11 @@ TEST(OverlapRepair, Pairs)
          {"", ""}, {"", ""}, false, 0, {}},
         {"touching", {{100, 200}, {200, 250}}, {{100, 200}, {200, 250}},
          {"", ""}, {"", ""}, false, 0, {}},
-        {"faulty a", {{100, 200, 1}, {150, 250}}, {{100, 200}, {150, 250}},
+        {"faulty a", {{.from = 100, .last = 200, .find = 1}, {150, 250}}, {{100, 200}, {150, 250}},
          {"", ""}, {"", ""}, false, 0, {}},
-        {"faulty b", {{100, 200}, {150, 250, 1}}, {{100, 200}, {150, 250}},
+        {"faulty b", {{100, 200}, {.from = 150, .last = 250, .find = 1}}, {{100, 200}, {150, 250}},
          {"", ""}, {"", ""}, false, 0, {}},
-        {"locks ignored", {{100, 200, 0, 1}, {150, 250, 0, 1}}, {{100, 200}, {200, 250}},
+        {"locks ignored", {{.from = 100, .last = 200, .lock = 1}, {.from = 150, .last = 250, .lock = 1}}, {{100, 200}, {200, 250}},
          {"", "!? 150"}, {"", ""}, true, 1, {2}},
         // Out of order: a's end follows b's start back before a's own start.
         {"b starts before a", {{100, 200}, {50, 150}}, {{100, 50}, {50, 150}},

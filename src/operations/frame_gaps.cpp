@@ -1,0 +1,58 @@
+#include "operations/frame_gaps.h"
+
+#include "document/display_time.h"
+#include "document/document.h"
+#include "document/frame_text.h"
+
+#include <algorithm>
+
+namespace cuefold {
+
+namespace {
+
+// Ends every subtitle that `tooShort` picks delayFrames before its successor.
+template <typename Pick>
+int SetGaps(Document &doc, int delayFrames, const RowChanged &changed, Pick tooShort)
+{
+    int count = 0;
+    for (int i = 1; i < doc.LineCount; ++i) {
+        TSubLine &l = doc.line(i);
+        const double nextFrom = doc.line(i + 1).From;
+        if (l.Lock || !tooShort(l.Last, nextFrom))
+            continue;
+        const double last = std::max(nextFrom - delayFrames - 1, l.From);
+        if (last == l.Last)
+            continue;
+        l.Last = last;
+        ++count;
+        if (changed)
+            changed(i);
+    }
+    return count;
+}
+
+} // namespace
+
+int CloseShortGaps(Document &doc, double limit, int delayFrames, const RowChanged &changed)
+{
+    return SetGaps(doc, delayFrames, changed,
+                   [limit](double last, double nextFrom) { return nextFrom - last - 1 <= limit; });
+}
+
+int InsertGaps(Document &doc, int delayFrames, const RowChanged &changed)
+{
+    return SetGaps(doc, delayFrames, changed,
+                   [delayFrames](double last, double nextFrom) { return last + delayFrames >= nextFrom; });
+}
+
+QByteArray GapLimitInitialText(double fps)
+{
+    return FrameText(RoundHalfEven(fps / 3));
+}
+
+bool GapLimitTooLow(double limit, int delayFrames)
+{
+    return delayFrames >= limit;
+}
+
+} // namespace cuefold

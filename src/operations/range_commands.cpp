@@ -1,0 +1,96 @@
+#include "operations/range_commands.h"
+
+#include "document/document.h"
+#include "editor/line_breaks.h"
+
+#include <algorithm>
+
+namespace cuefold {
+
+bool IsDialogue(const QByteArray &text)
+{
+    return text.contains("|-");
+}
+
+QByteArray RemoveAllBreaks(const QByteArray &text)
+{
+    return RemoveBreaks(text.endsWith('|') ? text.chopped(1) : text);
+}
+
+LineRange ChosenRange(const Document &doc, const RangeChoice &choice)
+{
+    if ((choice.FromCurrent || choice.ToCurrent) && !doc.validIndex(doc.CurrentLine))
+        return {};
+    const int first = choice.FromCurrent ? doc.CurrentLine : 1;
+    const int last = choice.ToCurrent ? doc.CurrentLine : doc.LineCount;
+    return {std::max(first, 1), std::min(last, doc.LineCount)};
+}
+
+namespace {
+
+bool InStint(const TSubLine &l, RangeStint stint)
+{
+    switch (stint) {
+    case RangeStint::RespectLock:
+        return !l.Lock;
+    case RangeStint::IgnoreLock:
+        return true;
+    case RangeStint::MarkedOnly:
+        break;
+    }
+    return l.Mark;
+}
+
+} // namespace
+
+int RemoveBreaksInRange(Document &doc, const RangeChoice &choice, const RowChanged &changed)
+{
+    const LineRange range = ChosenRange(doc, choice);
+    int count = 0;
+    for (int i = range.First; i <= range.Last; ++i) {
+        TSubLine &l = doc.line(i);
+        if (!InStint(l, choice.Stint) || (choice.Except && IsDialogue(l.Text)))
+            continue;
+        QByteArray text = RemoveAllBreaks(l.Text);
+        if (text == l.Text)
+            continue;
+        l.Text = std::move(text);
+        ++count;
+        if (changed)
+            changed(i);
+    }
+    return count;
+}
+
+int SetLockInRange(Document &doc, const RangeChoice &choice, bool lock, const RowChanged &changed)
+{
+    const LineRange range = ChosenRange(doc, choice);
+    int count = 0;
+    for (int i = range.First; i <= range.Last; ++i) {
+        TSubLine &l = doc.line(i);
+        if (bool(l.Lock) == lock || (choice.Except && IsDialogue(l.Text) != lock))
+            continue;
+        l.Lock = lock;
+        ++count;
+        if (changed)
+            changed(i);
+    }
+    return count;
+}
+
+int UnmarkAll(Document &doc, const RowChanged &changed)
+{
+    int count = 0;
+    for (int i = 1; i <= doc.LineCount; ++i) {
+        TSubLine &l = doc.line(i);
+        if (!l.Mark)
+            continue;
+        l.Mark = 0;
+        ++count;
+        if (changed)
+            changed(i);
+    }
+    return count;
+}
+
+} // namespace cuefold

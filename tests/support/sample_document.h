@@ -1,0 +1,41 @@
+#pragma once
+
+#include "document/document.h"
+
+#include <memory>
+#include <vector>
+
+namespace cuefold::testing {
+
+// One subtitle of a test document; unset fields stay empty or 0.
+struct SampleLine {
+    double from = 0;
+    double last = 0;
+    QByteArray text = {};
+    quint8 lock = 0;
+    quint8 mark = 0;
+    quint8 find = 0;
+};
+
+// A saved document of these subtitles with `current` as the current one.
+inline std::unique_ptr<Document> DocumentOf(const std::vector<SampleLine> &lines, int current = 1)
+{
+    auto doc = std::make_unique<Document>();
+    doc->reset();
+    int i = 0;
+    for (const SampleLine &s : lines) {
+        TSubLine &l = doc->SubLines[++i];
+        l.From = s.from;
+        l.Last = s.last;
+        l.Text = s.text;
+        l.Lock = s.lock;
+        l.Mark = s.mark;
+        l.Find = s.find;
+    }
+    doc->LineCount = i;
+    doc->CurrentLine = current;
+    doc->markSaved();
+    return doc;
+}
+
+} // namespace cuefold::testing
