@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, SaveOfANewDocumentAsksForANameAndCompletesIt)
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - novy.TXT"));
 }
 
-TEST_F(MainWindowTest, ExportWritesNoLockMarksAndKeepsTheFileName)
+TEST_F(MainWindowTest, ExportWritesNoLockMarksKeepsTheFileNameAndTheDocumentModified)
 {
     startWith(Sample);
     panel().SetText("25", ShowFull);
@@ -166,7 +166,9 @@ TEST_F(MainWindowTest, ExportWritesNoLockMarksAndKeepsTheFileName)
     form->context().file->MenuFileExportToClick();
     EXPECT_EQ(ReadAll(path("export.sub")),
               QByteArray("{1}{1}25\r\n{100}{150}Ahoj|sv\xECte\r\n{160}{200}Jinak\r\n{210}{250}Konec\r\n"));
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
+    // The document's own file was not written: closing must still ask.
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub *"));
+    EXPECT_FALSE(form->context().file->ConfirmDiscard());
 }
 
 TEST_F(MainWindowTest, SaveToAReadOnlyPlaceReportsAndFallsBackToSaveAs)
