@@ -86,7 +86,7 @@ TEST(InsertEmptyLine, AtTheTopStartsAtFrameOne)
     const struct {
         double firstFrom;
         double from, last;
-    } cases[] = {{100, 1, 98}, {2, 0, 0}, {1, -1, -1}};
+    } cases[] = {{100, 1, 98}, {2, 0, 0}, {1, 0, 0}}; // never a negative frame
     for (const auto &c : cases) {
         auto doc = MakeDocument({{c.firstFrom, 500, "x"}}, 1);
         ASSERT_TRUE(InsertEmptyLine(*doc, Gap2).applied());
