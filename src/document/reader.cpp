@@ -6,7 +6,11 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace cuefold {
 
@@ -159,9 +163,21 @@ FrameField ParseFrameField(const QByteArray &s)
 
 int OpenForReading(QFile &file)
 {
-    if (file.open(QIODevice::ReadOnly))
-        return NoIOError;
-    return IOErrorCodeOf(file, file.fileName());
+    // Opened by the system itself, so that a failure keeps its error number.
+    const QString path = file.fileName();
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return IOErrorCodeFromErrno(errno, path);
+    struct stat info;
+    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        close(fd);
+        return AccessDeniedCode;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(fd);
+        return FileNotOpenForInputCode;
+    }
+    return NoIOError;
 }
 
 bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule)

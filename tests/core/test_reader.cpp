@@ -1,3 +1,4 @@
+#include "child_process.h"
 #include "document/io_error.h"
 #include "document/reader.h"
 #include "io_test_support.h"
@@ -6,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace cuefold;
 using namespace cuefold::testing;
@@ -265,6 +268,19 @@ TEST(ReaderOpen, FailuresGiveTheirCodes)
     auto doc = std::make_unique<Document>();
     EXPECT_TRUE(ReadSubtitles(file, *doc, DefaultRule));
     EXPECT_EQ(doc->SubLines[1].Text, "a");
+
+    // As a user whom the bits keep out.
+    const QByteArray folder = QFile::encodeName(dir.path());
+    chmod(folder.constData(), 0755);
+    const auto openAsNobody = [&] {
+        return RunInChild([&] {
+            QFile other(QStringLiteral("film.sub"));
+            return BecomeNobodyIn(folder.constData()) ? OpenForReading(other) : ChildDied;
+        });
+    };
+    EXPECT_EQ(openAsNobody(), NoIOError);
+    chmod(QFile::encodeName(dir.filePath("film.sub")).constData(), 0600);
+    EXPECT_EQ(openAsNobody(), AccessDeniedCode);
 }
 
 } // namespace
