@@ -69,10 +69,13 @@ class LineSource {
 public:
     explicit LineSource(QIODevice &in) : in_(in) {}
 
-    // False once the input is exhausted.
-    bool next(QByteArray &line)
+    // False once the input is exhausted. A line longer than MaxLineLength
+    // gives its first MaxLineLength bytes and sets `cut`; the rest of it is
+    // read past in chunks, never held.
+    bool next(QByteArray &line, bool &cut)
     {
         line.clear();
+        cut = false;
         bool sawInput = false;
         for (;;) {
             if (pos_ >= buffer_.size() && !fill())
@@ -89,7 +92,9 @@ public:
             qsizetype end = pos_;
             while (end < buffer_.size() && data[end] != '\r' && data[end] != '\n')
                 ++end;
-            line.append(data + pos_, end - pos_);
+            const qsizetype room = MaxLineLength - line.size();
+            cut = cut || end - pos_ > room;
+            line.append(data + pos_, qMin(end - pos_, room));
             pos_ = end;
             if (end < buffer_.size()) {
                 afterCR_ = data[end] == '\r';
@@ -123,6 +128,7 @@ void ClearForReading(Document &doc)
     doc.FPS = -1;
     doc.SyntaxErrorCount = 0;
     doc.MissingEndCount = 0;
+    doc.CutTextCount = 0;
 }
 
 void FlagFault(Document &doc, TSubLine &line, QByteArray &raw, const QByteArray &text)
@@ -188,10 +194,12 @@ bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule)
     int n = 0;
     bool valid = false;
     bool prevOpen = false; // the previous subtitle left its end to be computed
-    while (n < Document::Capacity && lines.next(text)) {
+    bool cut = false;
+    while (n < Document::Capacity && lines.next(text, cut)) {
         if (text.isEmpty())
             continue;
         ++n;
+        doc.CutTextCount += cut;
         TSubLine &line = doc.SubLines[n];
 
         const FrameField first = ParseFrameField(text);
