@@ -203,6 +203,13 @@ TEST(WriterErrors, TextForEveryCode)
     }
 }
 
+TEST(WriterErrors, BackupFailureBreaksTheLineBeforeTheName)
+{
+    LoadDefaultTexts();
+    const BackupResult failed{BackupStatus::RenameFailed, QStringLiteral("/d/film.BAK.0")};
+    EXPECT_EQ(BackupErrorText(failed), "Nepoda\xF8ilo se vytvo\xF8it z\xE1lo\x9En\xED soubor:\r /d/film.BAK.0");
+}
+
 TEST(WriterErrors, SystemErrorsMapToCodes)
 {
     const QString inExistingFolder = QDir::tempPath() + "/film.sub";
