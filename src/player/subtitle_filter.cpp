@@ -15,6 +15,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,7 +38,7 @@ qint64 PreviewFolderOwner(const QString &name)
     const QStringList parts = name.mid(int(sizeof PreviewFolderPrefix - 1)).split(QLatin1Char('-'));
     bool ok = false;
     const qint64 pid = parts.size() == 2 ? parts[0].toLongLong(&ok) : 0;
-    return ok && pid > 0 ? pid : 0;
+    return ok && pid > 0 && pid <= std::numeric_limits<pid_t>::max() ? pid : 0;
 }
 
 bool ProcessIsAlive(qint64 pid)
@@ -71,7 +72,7 @@ int RemoveStalePreviewFolders(const QString &tempFolder)
 {
     int removed = 0;
     const QFileInfoList entries = QDir(tempFolder).entryInfoList(
-        {QLatin1String(PreviewFolderPrefix) + QLatin1Char('*')}, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+        {QLatin1String(PreviewFolderPrefix) + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
         const qint64 pid = PreviewFolderOwner(entry.fileName());
         struct stat info;

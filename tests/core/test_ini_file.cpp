@@ -1,15 +1,12 @@
-#include "child_process.h"
 #include "config/ini_file.h"
 #include "document/io_error.h"
 #include "raw_bytes.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace cuefold;
-using namespace cuefold::testing;
 
 namespace {
 
@@ -190,33 +187,4 @@ TEST(IniFile, ByteOrderMarkHidesNoSectionAndIsKept)
     EXPECT_EQ(ini.readInt("Main", "DelayFrames", 2), 5);
     ini.writeInt("Main", "DelayFrames", 6);
     EXPECT_EQ(ini.bytes(), "\xEF\xBB\xBF[Main]\r\nDelayFrames=6\r\n");
-}
-
-TEST(IniFile, SaveNeverReplacesAReadOnlyFileOrLeavesHalfAFile)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("x.INI");
-    const QByteArray old = "[Main]\r\nDelayFrames=3\r\n";
-    const IniFile bigger = fromBytes("[Main]\r\nLong=" + QByteArray(64 * 1024, 'x') + "\r\n");
-    const auto oldFileIsWhole = [&] {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) && f.readAll() == old
-               && QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() == 1;
-    };
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(old);
-    }
-    // A full disk, as a file-size limit gives it.
-    EXPECT_EQ(RunInChild([&] {
-        LimitFileSize(1024);
-        return bigger.save(path);
-    }), DiskFullCode);
-    EXPECT_TRUE(oldFileIsWhole());
-    // Read-only by its bits: refused, even though root could write it.
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
-    EXPECT_EQ(bigger.save(path), AccessDeniedCode);
-    EXPECT_TRUE(oldFileIsWhole());
 }
