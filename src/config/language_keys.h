@@ -368,7 +368,7 @@
     X(Sub1lrg, "titulek byl oproti p\xF9vodn\xEDmu prodlou\x9E" "en.", Breaks) \
     X(Sub2lrg, "titulky byly oproti p\xF9vodn\xEDmu prodlou\x9E" "eny.", Breaks) \
     X(Sub3lrg, "titulk\xF9 bylo oproti p\xF9vodn\xEDmu prodlou\x9E" "eno.", Breaks) \
-    X(BakNotCreated, "Nepoda\xF8ilo se vytvo\xF8it z\xE1lo\x9En\xED soubor:", Breaks) \
+    X(BakNotCreated, "Nepoda\xF8ilo se vytvo\xF8it z\xE1lo\x9En\xED soubor:\\N", Breaks) \
     X(FrameNumber, "\xC8\xEDslo sn\xEDmku", Breaks) \
     X(FrameCapture, "Zachyceno:", Breaks) \
     X(WindowsMediaPlayerCaptionInactive, "Windows Media Player - N\xE1hed", Plain) \

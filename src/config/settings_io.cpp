@@ -2,6 +2,7 @@
 
 #include "config/ini_file.h"
 #include "document/code_page.h"
+#include "document/io_error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -304,6 +305,20 @@ WindowBounds clampBounds(WindowBounds b, QSize desktop)
     return b;
 }
 
+// The settings file as this run read it: what goes back, updated with the
+// program's keys, so a file changed or removed meanwhile loses nothing of
+// what it held at start-up.
+struct SettingsStore {
+    QString path;
+    IniFile ini;
+};
+
+SettingsStore &StartupStore()
+{
+    static SettingsStore store;
+    return store;
+}
+
 } // namespace
 
 QString SettingsFilePath(const QString &executablePath)
@@ -388,20 +403,22 @@ bool ReadSettingsFile(const QString &path, ProgramSettings &settings, SettingsRe
     const SettingsReadResult read = ReadSettings(ini, settings);
     if (result)
         *result = read;
+    StartupStore() = {path, std::move(ini)};
     return true;
 }
 
-bool WriteSettingsFile(const QString &path, const ProgramSettings &settings, QString *errorText)
+int WriteSettingsFile(const QString &path, const ProgramSettings &settings)
 {
-    IniFile ini;
-    // A missing file is simply created; everything else in it is kept.
-    if (QFileInfo::exists(path) && !ini.load(path)) {
-        if (errorText)
-            *errorText = QStringLiteral("cannot read %1").arg(path);
-        return false;
+    SettingsStore &store = StartupStore();
+    if (store.path != path) {
+        // A file this run has not read: whatever it holds now is kept.
+        IniFile ini;
+        if (QFileInfo::exists(path) && !ini.load(path))
+            return FileNotOpenForInputCode;
+        store = {path, std::move(ini)};
     }
-    WriteSettings(ini, settings);
-    return ini.save(path, errorText);
+    WriteSettings(store.ini, settings);
+    return store.ini.save(path);
 }
 
 std::optional<WindowBounds> ClampMainWindow(const WindowBounds &stored, QSize desktop)

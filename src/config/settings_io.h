@@ -33,11 +33,12 @@ SettingsReadResult ReadSettings(const IniFile &ini, ProgramSettings &settings);
 void WriteSettings(IniFile &ini, const ProgramSettings &settings);
 
 // Reads the settings file into `settings`; false (settings untouched) when the
-// file cannot be read.
+// file cannot be read. The file as read is kept for WriteSettingsFile.
 bool ReadSettingsFile(const QString &path, ProgramSettings &settings, SettingsReadResult *result = nullptr);
-// Loads the file as it is now (so entries added by hand since start-up
-// survive), writes the settings into it and replaces it in one step.
-bool WriteSettingsFile(const QString &path, const ProgramSettings &settings, QString *errorText = nullptr);
+// Writes the settings into the file as ReadSettingsFile read it (a file not
+// read before is loaded as it is now) and replaces the file in one step; see
+// IniFile::save. 0, or an I/O error code for IOErrorText, the old file whole.
+int WriteSettingsFile(const QString &path, const ProgramSettings &settings);
 
 // Puts every column position outside 1..8 back to its own default; if the
 // eight then do not form a permutation of 1..8, resets all of them to 1..8
