@@ -70,16 +70,6 @@ QString BackupStem(const QString &path)
     return (dot < 0 ? path : path.left(dot)) + QStringLiteral(".BAK");
 }
 
-BackupResult CreateBackup(const QString &path, bool enabled)
-{
-    if (!enabled || !QFileInfo::exists(path))
-        return BackupResult();
-    BackupResult result = FreeBackupName(path);
-    if (result.ok() && !QFile::rename(path, result.BackupName))
-        result.Status = BackupStatus::RenameFailed;
-    return result;
-}
-
 SaveResult SaveSubtitleFile(const QString &path, const QByteArray &bytes, bool backups)
 {
     SaveResult result;

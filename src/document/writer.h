@@ -31,9 +31,6 @@ inline constexpr char TooManyBackupsText[] = "Too many BAK files, dude!";
 
 // film.sub -> film.BAK: the name the numbered backups of `path` start with.
 QString BackupStem(const QString &path);
-// Moves an existing `path` aside to the first free film.BAK.n, when enabled.
-// Writing may go on only when the result is ok.
-BackupResult CreateBackup(const QString &path, bool enabled);
 
 struct SaveResult {
     // Not ok: the old file could not be kept, and nothing was written.

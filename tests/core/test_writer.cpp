@@ -124,10 +124,9 @@ TEST_F(WriterTest, ThreeSavesLeaveThreeBackupsOldestFirst)
 TEST_F(WriterTest, BackupOnlyWhenEnabledAndPresent)
 {
     const QString target = path("film.sub");
-    EXPECT_TRUE(CreateBackup(target, true).ok());       // nothing to keep
-    WriteBytes(target, "old");
-    EXPECT_TRUE(CreateBackup(target, false).ok());
-    EXPECT_EQ(FileBytes(target), "old");
+    ASSERT_TRUE(SaveSubtitleFile(target, "first", true).ok()); // nothing to keep
+    ASSERT_TRUE(SaveSubtitleFile(target, "second", false).ok());
+    EXPECT_EQ(FileBytes(target), "second");
     EXPECT_FALSE(QFileInfo::exists(path("film.BAK.0")));
 }
 

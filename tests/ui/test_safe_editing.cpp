@@ -5,6 +5,7 @@
 
 #include "document/code_page.h"
 #include "document/frame_text.h"
+#include "document/reader.h"
 #include "operations/FOperations.h"
 
 #include <QDir>
@@ -49,6 +50,19 @@ TEST_F(SafeEditingTest, AFileLargerThanTheDocumentIsNamedAndNotCutByASave)
     EXPECT_TRUE(ReadAll(path("part.sub")).startsWith("{1}{1}25\r\n{10}{15}t1\r\n"));
 }
 
+TEST_F(SafeEditingTest, ATextCutAtReadingIsNamedAndNotWrittenOverTheFileUnasked)
+{
+    const QByteArray original = "{1}{1}25\r\n{100}{150}" + QByteArray(MaxLineLength + 10, 'y') + "\r\n";
+    startWith(original);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("1 titulk\u016F bylo del\u0161\u00EDch"))) << messages[0].text.toStdString();
+    messages.clear();
+    QTest::keyClick(form.get(), Qt::Key_F2);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].defaultButton, MsgResult::No);
+    EXPECT_EQ(ReadAll(path("film.sub")), original);
+}
+
 TEST_F(SafeEditingTest, ATextLongerThanAFieldSurvivesAPlainSave)
 {
     const QByteArray text(40000, 'a');
@@ -61,10 +75,10 @@ TEST_F(SafeEditingTest, ATextLongerThanAFieldSurvivesAPlainSave)
 
 TEST_F(SafeEditingTest, AHugeTextIsShownInPartOnly)
 {
-    startWith("{1}{1}25\r\n{100}{150}" + QByteArray(1 << 20, 'x') + "\r\n{160}{200}b\r\n");
+    startWith("{1}{1}25\r\n{100}{150}" + QByteArray(60000, 'x') + "\r\n{160}{200}b\r\n");
     panel().ShowLine(2, ShowFull);
     EXPECT_LT(ctl<QTextEdit>("RTFpreview")->toPlainText().size(), 3000);
-    EXPECT_EQ(ctl<QLineEdit>("EditSubtitle")->text().size(), 1 << 20);
+    EXPECT_EQ(ctl<QLineEdit>("EditSubtitle")->text().size(), 60000);
     panel().ShowLine(3, ShowFull);
     EXPECT_LT(ctl<QLabel>("LabelTXTP")->text().size(), 3000);
 }
