@@ -1,5 +1,7 @@
 #include "config/rtf_reader.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace cuefold;
@@ -92,4 +94,28 @@ TEST(RtfReader, FormatsOfRunsAndParagraphs)
     ASSERT_EQ(plain.runs.size(), 2);
     EXPECT_TRUE(plain.runs[0].format.bold);
     EXPECT_FALSE(plain.runs[1].format.bold);
+}
+
+// The manual and the history are read by this reader only: no RTF syntax may
+// be left over as text, and the Czech letters must come through.
+TEST(RtfReader, ReadsTheProgramsHelpDocuments)
+{
+    const QString resources = QFileInfo(QStringLiteral(CUEFOLD_DEFAULT_INI)).path();
+    for (const char *name : {"help/manual.rtf", "help/history.rtf"}) {
+        QFile f(resources + '/' + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = f.readAll();
+        EXPECT_TRUE(bytes.startsWith("{\\rtf1\\ansi\\ansicpg1250")) << name;
+        const RtfDocument doc = ReadRtf(bytes);
+        ASSERT_GT(doc.paragraphs.size(), 5) << name;
+        QString all;
+        for (const RtfParagraph &p : doc.paragraphs)
+            all += plainText(p) + '\n';
+        // The manual quotes braces of subtitle lines; a backslash or the font
+        // table's name would be syntax shown as text.
+        EXPECT_FALSE(all.contains('\\') || all.contains(QStringLiteral("Sans;"))) << name;
+        EXPECT_TRUE(all.contains(QStringLiteral("Cuefold"))) << name;
+        EXPECT_TRUE(all.contains(QStringLiteral("ř")) && all.contains(QStringLiteral("ě"))) << name;
+        EXPECT_FALSE(all.contains(QChar(0xFFFD))) << name;
+    }
 }
