@@ -9,6 +9,7 @@
 #include <QFileSystemModel>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 
 namespace cuefold {
 
@@ -38,6 +39,13 @@ TFormBrowseFolder::TFormBrowseFolder(QWidget *parent)
     for (int column = 1; column < mModel->columnCount(); ++column)
         view->hideColumn(column);
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, this, &TFormBrowseFolder::checkFolder);
+    // Folders are read and sorted in the background, which moves the rows:
+    // until the user works in the tree, the selection is kept in view.
+    connect(mModel, &QAbstractItemModel::rowsInserted, this, &TFormBrowseFolder::revealSelection);
+    connect(mModel, &QAbstractItemModel::layoutChanged, this, &TFormBrowseFolder::revealSelection);
+    connect(view, &QTreeView::expanded, this, [this] { mRevealSelection = false; });
+    connect(view, &QTreeView::collapsed, this, [this] { mRevealSelection = false; });
+    connect(view, &QTreeView::pressed, this, [this] { mRevealSelection = false; });
     connect(mUi->BrowseFolderButtonOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(mUi->BrowseFolderButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
     selectFolder(QDir::homePath());
@@ -69,7 +77,14 @@ void TFormBrowseFolder::selectFolder(const QString &path)
     tree()->setCurrentIndex(index);
     if (index.isValid())
         tree()->scrollTo(index);
+    mRevealSelection = true;
     checkFolder();
+}
+
+void TFormBrowseFolder::revealSelection()
+{
+    if (mRevealSelection && isVisible())
+        tree()->scrollTo(tree()->currentIndex(), QAbstractItemView::PositionAtCenter);
 }
 
 void TFormBrowseFolder::retranslate()
@@ -100,6 +115,8 @@ void TFormBrowseFolder::showEvent(QShowEvent *event)
     }
     checkFolder();
     tree()->setFocus();
+    mRevealSelection = true;
+    QTimer::singleShot(0, this, &TFormBrowseFolder::revealSelection); // after the tree's pending layout
 }
 
 } // namespace cuefold

@@ -43,9 +43,11 @@ private:
     // The label shows the selected path and OK is enabled, or the label
     // says the folder cannot be used and OK is disabled.
     void checkFolder();
+    void revealSelection();
 
     Ui::FormBrowseFolder *mUi;
     QFileSystemModel *mModel;
+    bool mRevealSelection = false; // scroll to the selection as the tree fills
     bool mCentred = false;
 };
 
