@@ -328,7 +328,7 @@ TEST(Settings, DefaultFileReadsAsDefaultsAndWritesBackUnchanged)
     expectTableDefaults(s);
     EXPECT_FALSE(result.firstRun);
     EXPECT_EQ(s.Language.Preferred, Czech);
-    EXPECT_EQ(s.Language.Names, QList<QByteArray>{Czech});
+    EXPECT_EQ(s.Language.Names, (QList<QByteArray>{Czech, "English"}));
 
     WriteSettings(ini, s);
     EXPECT_EQ(ini.bytes(), original);
