@@ -23,7 +23,9 @@ namespace cuefold {
     X(MenuPlayerLocateSubtitle) X(MenuPlayerSeekPlayer) X(MenuPlayerSeekPlayerToLast) X(MenuPlayerCopyFrame) \
     X(MenuPlayerCaptureFrame) X(MenuPlayerAutomate) X(MenuPlayerOpenMovie)                                   \
     X(MenuGirderInUse) X(MenuGirderBreakLineLeft) X(MenuGirderBreakLineRight)                                \
-    X(MenuGirderCurrentLineIndexDec) X(MenuGirderCurrentLineIndexInc)
+    X(MenuGirderCurrentLineIndexDec) X(MenuGirderCurrentLineIndexInc)                                        \
+    X(MenuHelpMain) X(MenuHelpHistory) X(MenuHelpWeb) X(MenuHelpWebMirror) X(MenuHelpWebHome)                \
+    X(MenuHelpPartners) X(MenuHelpAbout)
 
 enum class CommandId {
 #define CUEFOLD_COMMAND_ID(name) name,

@@ -16,6 +16,7 @@ class EditCommands;
 class TitleCommands;
 class SearchCommands;
 class PlayerController;
+class ConfigCommands;
 class TFormOperations;
 
 // What a command needs of the editor: the document model, the panel, the
@@ -35,6 +36,7 @@ struct EditorContext {
     TitleCommands *title = nullptr;
     SearchCommands *search = nullptr;
     PlayerController *player = nullptr;
+    ConfigCommands *config = nullptr;
     TFormOperations *operations = nullptr; // the number dialog of the bulk commands
 
     Document &doc() const { return model.doc(); }

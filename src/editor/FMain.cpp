@@ -1,5 +1,7 @@
 #include "editor/FMain.h"
 
+#include "config/ConfigCommands.h"
+#include "config/FHelp.h"
 #include "config/document_texts.h"
 #include "config/language_table.h"
 #include "config/settings.h"
@@ -54,11 +56,13 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     mTitle = std::make_unique<TitleCommands>(*mCtx);
     mSearch = std::make_unique<SearchCommands>(*mCtx);
     mPlayer = std::make_unique<PlayerController>(*mCtx);
+    mConfig = std::make_unique<ConfigCommands>(*mCtx);
     mCtx->file = mFile.get();
     mCtx->edit = mEdit.get();
     mCtx->title = mTitle.get();
     mCtx->search = mSearch.get();
     mCtx->player = mPlayer.get();
+    mCtx->config = mConfig.get();
     wireControllers();
     InstallWindowCycleKeys(this, mCtx->focusNextWindow, 1);
 
@@ -89,6 +93,7 @@ void TForm1::wireControllers()
     mCommands.add(this, mTitle->menuTable());
     for (MenuTable &table : mPlayer->menuTables())
         mCommands.add(this, std::move(table));
+    mCommands.add(this, mConfig->menuTable());
     mPlayer->attach();
     mPanel->setShortcutOwner([this](const QKeySequence &keys) { return mCommands.ownsShortcut(keys); });
 
@@ -195,6 +200,7 @@ void TForm1::retranslate()
     mPanel->retranslate();
     mSearch->retranslate();
     mPlayer->retranslate();
+    mConfig->retranslate();
     mStatus->setText(StatusPanels::Label, CodePage::toUnicode(Texts.StatusBarPanel0));
     mStatus->showFps(mModel.doc().FPS);
 }
@@ -226,6 +232,7 @@ void TForm1::FocusNextWindow(int from, bool forward)
         case 1: return this;
         case 2: return mSearch->tableShown() ? mSearch->table() : nullptr;
         case 3: return mPlayer->state().PlayerShown ? mPlayer->window() : nullptr;
+        case 4: return mConfig->help();
         default: return nullptr;
         }
     };

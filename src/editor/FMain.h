@@ -18,6 +18,7 @@ class EditCommands;
 class TitleCommands;
 class SearchCommands;
 class PlayerController;
+class ConfigCommands;
 class TFormOperations;
 
 // The main window: the menus and tool bars the subsystem controllers
@@ -64,6 +65,7 @@ private:
     std::unique_ptr<TitleCommands> mTitle;
     std::unique_ptr<SearchCommands> mSearch;
     std::unique_ptr<PlayerController> mPlayer;
+    std::unique_ptr<ConfigCommands> mConfig;
     QTimer *Timer2;
     bool mStartingUp = true;
 };

@@ -4,6 +4,8 @@
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"
+#include "config/ConfigCommands.h"
+#include "config/FHelp.h"
 #include "editor/Startup.h"
 #include "operations/FOperations.h"
 #include "search/FTable.h"
@@ -327,6 +329,26 @@ TEST_F(MainWindowTest, SavedToolBarRowsAreRestored)
         return saved.mid(at + key.size() + 1, saved.indexOf('\r', at) - at - key.size() - 1).toInt();
     };
     EXPECT_GT(value("ToolBarFileTop"), value("ToolBarEditTop"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, HelpKeysOpenTheManualAndTheHistoryAndSilenceTheRemoteKeys)
+{
+    start();
+    trigger(CommandId::MenuGirderInUse);
+    ASSERT_FALSE(form->commands().action(CommandId::MenuGirderBreakLineLeft)->shortcut().isEmpty());
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    TFormHelp *help = form->context().config->help();
+    ASSERT_TRUE(QTest::qWaitFor([help] { return help->isVisible(); }, 2000));
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("N\u00E1pov\u011Bda..."));
+    EXPECT_TRUE(form->commands().action(CommandId::MenuGirderBreakLineLeft)->shortcut().isEmpty());
+    QTest::keyClick(help, Qt::Key_F1, Qt::AltModifier);
+    EXPECT_EQ(help->windowTitle(), QStringLiteral("Historie..."));
+    help->close();
+    EXPECT_EQ(form->commands().action(CommandId::MenuGirderBreakLineLeft)->shortcut(), QKeySequence(Qt::Key_F5));
 }
 
 } // namespace
