@@ -13,6 +13,7 @@
 #include "editor/FileCommands.h"
 #include "editor/HintPolicy.h"
 #include "editor/MessageBox.h"
+#include "editor/QtTranslations.h"
 #include "editor/StatusPanels.h"
 #include "editor/TitleCommands.h"
 #include "editor/VirtualDesktop.h"
@@ -183,6 +184,7 @@ void TForm1::SaveSettings()
 void TForm1::ApplySettings()
 {
     LoadLanguage(Settings.Language.Preferred, QCoreApplication::applicationFilePath(), mSettingsPath);
+    UseQtTranslations(CodePage::toUnicode(Settings.Language.Preferred));
     retranslate();
     for (int id = 0; id < ToolBarCount; ++id)
         if (QToolBar *bar = mCommands.toolBar(id))

@@ -25,14 +25,16 @@ QStringList NameFilters(const QByteArray &filter)
     QStringList result;
     const QStringList parts = CodePage::toUnicode(filter).split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // The dialog matches patterns in any letter case and lists them after
+        // the description itself, so the description's own list is dropped.
         QStringList patterns;
-        for (const QString &p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (const QString &p : parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts))
             patterns << p.toLower();
-            if (p.toUpper() != p.toLower())
-                patterns << p.toUpper();
-        }
         patterns.removeDuplicates();
-        result << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        QString description = parts[i].trimmed();
+        if (const qsizetype open = description.lastIndexOf(QLatin1String(" (")); open > 0 && description.endsWith(u')'))
+            description.truncate(open);
+        result << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return result;
 }
@@ -42,6 +44,9 @@ QString AskFileName(QWidget *parent, const FileDialogRequest &r)
     if (handler())
         return handler()(r);
     QFileDialog dialog(parent, r.title, r.folder);
+    // Qt's own dialog: it matches the patterns in any letter case and speaks
+    // the program's language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilters(NameFilters(r.filter));
     if (r.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);

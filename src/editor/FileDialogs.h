@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -20,6 +21,9 @@ struct FileDialogRequest {
 using FileDialogHandler = std::function<QString(const FileDialogRequest &)>;
 
 QString AskFileName(QWidget *parent, const FileDialogRequest &request);
+// A filter text of the language table ("Titles (*.TXT)|*.TXT|...") as the
+// dialog's name filters, each pattern listed once.
+QStringList NameFilters(const QByteArray &filter);
 void SetFileDialogHandler(FileDialogHandler handler);
 
 // "Desc|*.A;*.B|..." as Qt name filters, patterns matched in either letter case.

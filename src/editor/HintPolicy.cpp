@@ -27,6 +27,13 @@ void HintPolicy::setEnabled(bool enabled)
     instance->mEnabled = enabled;
 }
 
+QString DisplayLineBreaks(QString hint)
+{
+    // The language texts break lines with carriage returns, which a tooltip
+    // would run together.
+    return hint.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
 bool HintPolicy::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::ToolTip)
@@ -36,7 +43,8 @@ bool HintPolicy::eventFilter(QObject *watched, QEvent *event)
     auto *w = qobject_cast<QWidget *>(watched);
     if (!w || w->toolTip().isEmpty())
         return false;
-    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), w->toolTip(), w, {}, HintDurationMs);
+    QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), DisplayLineBreaks(w->toolTip()), w, {},
+                       HintDurationMs);
     return true;
 }
 

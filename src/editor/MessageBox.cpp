@@ -1,4 +1,5 @@
 #include "editor/MessageBox.h"
+#include "editor/HintPolicy.h"
 
 #include <QMessageBox>
 
@@ -64,9 +65,7 @@ MsgResult ShowMessage(QWidget *parent, const MessageRequest &r)
         return handler()(r);
     // Language texts break their lines with carriage returns, which a Qt
     // label does not show as breaks.
-    QString text = r.text;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(toQt(r.icon), r.caption, text, QMessageBox::NoButton, parent);
+    QMessageBox box(toQt(r.icon), r.caption, DisplayLineBreaks(r.text), QMessageBox::NoButton, parent);
     switch (r.buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;

@@ -352,3 +352,24 @@ TEST_F(MainWindowTest, HelpKeysOpenTheManualAndTheHistoryAndSilenceTheRemoteKeys
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, QtsOwnButtonsSpeakTheChosenLanguage)
+{
+    start();
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Zru\u0161it"));
+}
+
+} // namespace
+
+namespace {
+
+TEST(FileDialogFilters, ListEachPatternOnce)
+{
+    EXPECT_EQ(NameFilters("Titulky MicroDVD (*.TXT;*.SUB)|*.TXT;*.SUB|V\x9A" "echny soubory (*.*)|*.*"),
+              QStringList({QStringLiteral("Titulky MicroDVD (*.txt *.sub)"),
+                           QStringLiteral("V\u0161echny soubory (*.*)")}));
+}
+
+} // namespace
