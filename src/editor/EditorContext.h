@@ -15,6 +15,7 @@ class FileCommands;
 class EditCommands;
 class TitleCommands;
 class SearchCommands;
+class BulkCommands;
 class PlayerController;
 class TFormOperations;
 
@@ -34,6 +35,7 @@ struct EditorContext {
     EditCommands *edit = nullptr;
     TitleCommands *title = nullptr;
     SearchCommands *search = nullptr;
+    BulkCommands *bulk = nullptr;
     PlayerController *player = nullptr;
     TFormOperations *operations = nullptr; // the number dialog of the bulk commands
 

@@ -14,6 +14,7 @@
 #include "editor/TitleCommands.h"
 #include "editor/VirtualDesktop.h"
 #include "editor/WindowCycle.h"
+#include "operations/BulkCommands.h"
 #include "operations/FOperations.h"
 #include "player/FPlayer.h"
 #include "player/PlayerController.h"
@@ -52,11 +53,13 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     mEdit = std::make_unique<EditCommands>(*mCtx);
     mTitle = std::make_unique<TitleCommands>(*mCtx);
     mSearch = std::make_unique<SearchCommands>(*mCtx);
+    mBulk = std::make_unique<BulkCommands>(*mCtx);
     mPlayer = std::make_unique<PlayerController>(*mCtx);
     mCtx->file = mFile.get();
     mCtx->edit = mEdit.get();
     mCtx->title = mTitle.get();
     mCtx->search = mSearch.get();
+    mCtx->bulk = mBulk.get();
     mCtx->player = mPlayer.get();
     wireControllers();
     InstallWindowCycleKeys(this, mCtx->focusNextWindow, 1);
@@ -86,9 +89,11 @@ void TForm1::wireControllers()
     mCommands.add(this, mEdit->menuTable());
     mCommands.add(this, mSearch->menuTable());
     mCommands.add(this, mTitle->menuTable());
+    mCommands.add(this, mBulk->menuTable());
     for (MenuTable &table : mPlayer->menuTables())
         mCommands.add(this, std::move(table));
     mPlayer->attach();
+    mBulk->attach();
     mPanel->setShortcutOwner([this](const QKeySequence &keys) { return mCommands.ownsShortcut(keys); });
 
     auto caption = [this] { setWindowTitle(mModel.caption()); };
@@ -157,6 +162,7 @@ void TForm1::LoadSettings()
     if (Settings.Main.SaveWindowPosition)
         mCommands.placeToolBars(this, Settings.Main.ToolBar);
     mSearch->table()->loadSettings(desktop);
+    mBulk->loadSettings(desktop);
     mFile->loadSettings();
     mPlayer->loadSettings();
 }
@@ -167,6 +173,7 @@ void TForm1::SaveSettings()
     Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
     mCommands.storeToolBarPositions(Settings.Main.ToolBar);
     mSearch->table()->saveSettings();
+    mBulk->saveSettings();
     mPlayer->saveSettings();
     WriteSettingsFile(mSettingsPath, Settings);
 }
@@ -190,6 +197,7 @@ void TForm1::retranslate()
     mCommands.retranslate();
     mPanel->retranslate();
     mSearch->retranslate();
+    mBulk->retranslate();
     mPlayer->retranslate();
     mStatus->setText(StatusPanels::Label, CodePage::toUnicode(Texts.StatusBarPanel0));
     mStatus->showFps(mModel.doc().FPS);
