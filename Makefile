@@ -1,9 +1,10 @@
 # Thin wrapper: install dependencies, configure, build, run.
 BUILD ?= build
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 SAMPLE = samples/ukazka.sub
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test test-asan bench clean
 
 all: build
 
@@ -23,6 +24,13 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, in its
+# own build folder.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCUEFOLD_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600
 
 bench: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/cuefold_bench

@@ -2,14 +2,17 @@
 
 #include "document/code_page.h"
 #include "document/frame_text.h"
+#include "document/io_error.h"
+#include "document/safe_write.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace cuefold {
 
 namespace {
+
+const char Utf8ByteOrderMark[] = "\xEF\xBB\xBF";
 
 // "[Name]" gives Name; anything else is not a section header.
 std::optional<QByteArray> sectionNameOf(const QByteArray &text)
@@ -67,7 +70,7 @@ IniFile::Line IniFile::makeLine(const QByteArray &text, const QByteArray &end)
 
 bool IniFile::load(const QString &path)
 {
-    mLines.clear();
+    setBytes(QByteArray());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -81,7 +84,10 @@ bool IniFile::load(const QString &path)
 void IniFile::setBytes(const QByteArray &bytes)
 {
     mLines.clear();
-    qsizetype start = 0;
+    // Editors that save as UTF-8 put a byte-order mark in front; it would hide
+    // the first section header. It is kept for the write back.
+    mByteOrderMark = bytes.startsWith(Utf8ByteOrderMark) ? QByteArray(Utf8ByteOrderMark) : QByteArray();
+    qsizetype start = mByteOrderMark.size();
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n; ++i) {
         const char c = bytes[i];
@@ -98,19 +104,17 @@ void IniFile::setBytes(const QByteArray &bytes)
 
 QByteArray IniFile::bytes() const
 {
-    QByteArray out;
+    QByteArray out = mByteOrderMark;
     for (const Line &line : mLines)
         out += line.text + line.end;
     return out;
 }
 
-bool IniFile::save(const QString &path, QString *errorText) const
+int IniFile::save(const QString &path) const
 {
-    QSaveFile file(path);
-    const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes()) >= 0 && file.commit();
-    if (!ok && errorText)
-        *errorText = file.errorString();
-    return ok;
+    FileReplacement file(path);
+    const int code = file.write(bytes());
+    return code != NoIOError ? code : file.commit();
 }
 
 std::optional<IniFile::SectionRange> IniFile::findSection(const QByteArray &section) const

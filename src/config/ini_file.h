@@ -17,7 +17,8 @@ namespace cuefold {
 // first occurrence, or appends the key at the end of its section (a new
 // section goes to the end of the file), with the names exactly as given.
 // Values are raw single-byte text; line ends inside a written value would
-// split the entry, so they become blanks.
+// split the entry, so they become blanks. A UTF-8 byte-order mark in front
+// is passed over when reading and written back.
 class IniFile {
 public:
     // Replaces the contents with the file's bytes. On a read failure the
@@ -25,9 +26,11 @@ public:
     bool load(const QString &path);
     void setBytes(const QByteArray &bytes);
     QByteArray bytes() const;
-    // Writes the whole file in one step (temporary file, then rename), so a
-    // failed write never leaves half a settings file behind.
-    bool save(const QString &path, QString *errorText = nullptr) const;
+    // Writes the whole file in one step (a flushed temporary file renamed over
+    // it, see FileReplacement): a failure, a full disk included, keeps the old
+    // file whole, and a file not writable by its permission bits is never
+    // replaced. 0 or an I/O error code (io_error.h).
+    int save(const QString &path) const;
 
     bool hasSection(const QByteArray &section) const;
     std::optional<QByteArray> value(const QByteArray &section, const QByteArray &key) const;
@@ -66,6 +69,7 @@ private:
     QByteArray newLineEnd() const;
 
     std::vector<Line> mLines;
+    QByteArray mByteOrderMark;
 };
 
 } // namespace cuefold

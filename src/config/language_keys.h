@@ -368,7 +368,7 @@
     X(Sub1lrg, "titulek byl oproti p\xF9vodn\xEDmu prodlou\x9E" "en.", Breaks) \
     X(Sub2lrg, "titulky byly oproti p\xF9vodn\xEDmu prodlou\x9E" "eny.", Breaks) \
     X(Sub3lrg, "titulk\xF9 bylo oproti p\xF9vodn\xEDmu prodlou\x9E" "eno.", Breaks) \
-    X(BakNotCreated, "Nepoda\xF8ilo se vytvo\xF8it z\xE1lo\x9En\xED soubor:", Breaks) \
+    X(BakNotCreated, "Nepoda\xF8ilo se vytvo\xF8it z\xE1lo\x9En\xED soubor:\\N", Breaks) \
     X(FrameNumber, "\xC8\xEDslo sn\xEDmku", Breaks) \
     X(FrameCapture, "Zachyceno:", Breaks) \
     X(WindowsMediaPlayerCaptionInactive, "Windows Media Player - N\xE1hed", Plain) \
@@ -404,5 +404,6 @@
     X(NoValidFile, "Neplatn\xFD form\xE1t souboru titulk\xF9", Breaks) \
     X(FrameOutOfRange, "\xC8\xEDslo sn\xEDmku je mimo rozsah (nejv\xFD\x9A" "e 9999999), pole z\xF9stalo beze zm\xECny", Plain) \
     X(TooManySubtitles, "Soubor obsahuje %1 titulk\xF9, na\xE8teno bylo jen prvn\xED" "ch %2.\\NPo ulo\x9E" "en\xED do tohoto souboru by zbyl\xE9 titulky chyb\xECly.", Breaks) \
-    X(SaveDropsSubtitles, "Soubor obsahuje %1 titulk\xF9, kter\xE9 program nena\xE8" "etl.\\NUlo\x9E" "en\xEDm do n\xECj se ztrat\xED. P\xF8" "esto ulo\x9Eit?", Breaks) \
+    X(TextsCut, "%1 titulk\xF9 bylo del\x9A\xED" "ch ne\x9E %2 znak\xF9, jejich text byl zkr\xE1" "cen.", Breaks) \
+    X(SaveOverIncompleteFile, "Dokument neobsahuje cel\xFD soubor (viz upozorn\xECn\xED p\xF8i otev\xF8" "en\xED).\\NUlo\x9E" "en\xEDm do n\xECj se chyb\xECj\xED" "c\xED \xE8\xE1st ztrat\xED. P\xF8" "esto ulo\x9Eit?", Breaks) \
 

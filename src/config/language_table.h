@@ -25,6 +25,10 @@ inline constexpr std::size_t LanguageKeyCount = 0
 #undef CUEFOLD_COUNT_KEY
     ;
 
+// The keys every language file of the format knows, in reading order; the
+// program's own keys for its later texts follow them.
+inline constexpr std::size_t StandardLanguageKeyCount = 394;
+
 // All keys in reading order.
 extern const std::array<LanguageKey, LanguageKeyCount> LanguageKeys;
 

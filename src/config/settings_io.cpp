@@ -2,6 +2,7 @@
 
 #include "config/ini_file.h"
 #include "document/code_page.h"
+#include "document/io_error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,8 +39,6 @@ constexpr const char *ColumnKeys[TableColumnCount] = {"ColFrom", "ColLast", "Col
 // A file with thousands of language names is damaged, not a choice.
 constexpr int MaxLanguageNames = 1000;
 
-constexpr int MainMinWidth = 340, MainMinHeight = 200;
-constexpr int TableFallbackWidth = 320, TableFallbackHeight = 240;
 
 QByteArray key(const char *prefix, const char *suffix)
 {
@@ -72,10 +71,6 @@ void writeBounds(IniFile &ini, const QByteArray &section, const WindowBounds &b)
     ini.writeInt(section, "WindowHeight", b.Height);
 }
 
-bool allUnset(const WindowBounds &b)
-{
-    return b.Top == -1 && b.Left == -1 && b.Width == -1 && b.Height == -1;
-}
 
 void readMain(const IniFile &ini, MainSettings &m)
 {
@@ -141,7 +136,7 @@ void readTable(const IniFile &ini, TableSettings &t)
     if (t.SaveWindowPosition) {
         WindowBounds bounds;
         readBounds(ini, TableSection, bounds);
-        if (!allUnset(bounds)) {
+        if (!IsUnsetBounds(bounds)) {
             t.Window = bounds;
             for (int c = 0; c < TableColumnCount; ++c)
                 t.ColumnPosition[c] = ini.readInt(TableSection, ColumnKeys[c], t.ColumnPosition[c]);
@@ -286,22 +281,18 @@ void writeFilter(IniFile &ini, const SubtitleFilterSettings &f)
     ini.writeBool(FilterSection, "ReloadAvailable", f.ReloadAvailable);
 }
 
-// (Left, Top) pulled back so that a window of this size ends inside the
-// desktop; the rule of all remembered windows.
-void pullInside(int &top, int &left, int width, int height, QSize desktop)
-{
-    if (desktop.height() - height < top)
-        top = desktop.height() - height;
-    if (desktop.width() - width < left)
-        left = desktop.width() - width;
-}
+// The settings file as this run read it: what goes back, updated with the
+// program's keys, so a file changed or removed meanwhile loses nothing of
+// what it held at start-up.
+struct SettingsStore {
+    QString path;
+    IniFile ini;
+};
 
-WindowBounds clampBounds(WindowBounds b, QSize desktop)
+SettingsStore &StartupStore()
 {
-    pullInside(b.Top, b.Left, b.Width, b.Height, desktop);
-    b.Top = qMax(b.Top, 0);
-    b.Left = qMax(b.Left, 0);
-    return b;
+    static SettingsStore store;
+    return store;
 }
 
 } // namespace
@@ -310,16 +301,6 @@ QString SettingsFilePath(const QString &executablePath)
 {
     const QFileInfo exe(executablePath);
     return exe.path() + '/' + exe.completeBaseName() + ".INI";
-}
-
-bool IsUsableToolBarTop(int top)
-{
-    return top > 1;
-}
-
-bool IsUsableToolBarLeft(int left)
-{
-    return left > 10;
 }
 
 bool CheckColumnOrder(std::array<int, TableColumnCount> &positions)
@@ -388,60 +369,22 @@ bool ReadSettingsFile(const QString &path, ProgramSettings &settings, SettingsRe
     const SettingsReadResult read = ReadSettings(ini, settings);
     if (result)
         *result = read;
+    StartupStore() = {path, std::move(ini)};
     return true;
 }
 
-bool WriteSettingsFile(const QString &path, const ProgramSettings &settings, QString *errorText)
+int WriteSettingsFile(const QString &path, const ProgramSettings &settings)
 {
-    IniFile ini;
-    // A missing file is simply created; everything else in it is kept.
-    if (QFileInfo::exists(path) && !ini.load(path)) {
-        if (errorText)
-            *errorText = QStringLiteral("cannot read %1").arg(path);
-        return false;
+    SettingsStore &store = StartupStore();
+    if (store.path != path) {
+        // A file this run has not read: whatever it holds now is kept.
+        IniFile ini;
+        if (QFileInfo::exists(path) && !ini.load(path))
+            return FileNotOpenForInputCode;
+        store = {path, std::move(ini)};
     }
-    WriteSettings(ini, settings);
-    return ini.save(path, errorText);
-}
-
-std::optional<WindowBounds> ClampMainWindow(const WindowBounds &stored, QSize desktop)
-{
-    if (allUnset(stored))
-        return std::nullopt;
-    WindowBounds b = clampBounds(stored, desktop);
-    b.Width = qMax(b.Width, MainMinWidth);
-    b.Height = qMax(b.Height, MainMinHeight);
-    return b;
-}
-
-std::optional<WindowBounds> ClampTableWindow(const WindowBounds &stored, QSize desktop)
-{
-    if (allUnset(stored))
-        return std::nullopt;
-    WindowBounds b = clampBounds(stored, desktop);
-    if (b.Width < MainMinWidth)
-        b.Width = TableFallbackWidth;
-    if (b.Height < MainMinHeight)
-        b.Height = TableFallbackHeight;
-    return b;
-}
-
-std::optional<QPoint> ClampToolWindow(int top, int left, QSize windowSize, QSize desktop)
-{
-    if (top < 0 || left < 0)
-        return std::nullopt;
-    pullInside(top, left, windowSize.width(), windowSize.height(), desktop);
-    // A window larger than the desktop keeps its title bar reachable.
-    return QPoint(qMax(left, 0), qMax(top, 0));
-}
-
-QPoint ClampPlayerPosition(int top, int left, QSize desktop)
-{
-    if (top < 0 || top >= desktop.height())
-        top = 0;
-    if (left < 0 || left >= desktop.width())
-        left = 0;
-    return QPoint(left, top);
+    WriteSettings(store.ini, settings);
+    return store.ini.save(path);
 }
 
 } // namespace cuefold

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/settings.h"
+#include "config/window_placement.h"
 
 #include <QPoint>
 #include <QSize>
@@ -33,36 +34,20 @@ SettingsReadResult ReadSettings(const IniFile &ini, ProgramSettings &settings);
 void WriteSettings(IniFile &ini, const ProgramSettings &settings);
 
 // Reads the settings file into `settings`; false (settings untouched) when the
-// file cannot be read.
+// file cannot be read. The file as read is kept for WriteSettingsFile.
 bool ReadSettingsFile(const QString &path, ProgramSettings &settings, SettingsReadResult *result = nullptr);
-// Loads the file as it is now (so entries added by hand since start-up
-// survive), writes the settings into it and replaces it in one step.
-bool WriteSettingsFile(const QString &path, const ProgramSettings &settings, QString *errorText = nullptr);
+// Writes the settings into the file as ReadSettingsFile read it (a file not
+// read before is loaded as it is now) and replaces the file in one step; see
+// IniFile::save. 0, or an I/O error code for IOErrorText, the old file whole.
+int WriteSettingsFile(const QString &path, const ProgramSettings &settings);
 
 // Puts every column position outside 1..8 back to its own default; if the
 // eight then do not form a permutation of 1..8, resets all of them to 1..8
 // and returns false.
 bool CheckColumnOrder(std::array<int, TableColumnCount> &positions);
 
-// Toolbar positions at or below these limits mean "where the layout put it"
-// and are neither applied nor written.
-bool IsUsableToolBarTop(int top);
-bool IsUsableToolBarLeft(int left);
 
 // The folder used when SubtitleFilter/SubPath is empty; created if missing.
 QString DefaultSubtitleFolder();
-
-// Fitting stored positions to the desktop (the bounding box of all monitors).
-// Main window: nothing (open centred) when all four bounds are -1.
-std::optional<WindowBounds> ClampMainWindow(const WindowBounds &stored, QSize desktop);
-// Overview window: as the main window, but a too small size becomes 320 x 240.
-std::optional<WindowBounds> ClampTableWindow(const WindowBounds &stored, QSize desktop);
-// Tool windows (recalculation, analysis, test, range): nothing (system
-// default position) when Top or Left is negative; otherwise the window is
-// moved back inside the desktop, never above or left of it. The point is
-// (Left, Top).
-std::optional<QPoint> ClampToolWindow(int top, int left, QSize windowSize, QSize desktop);
-// Player window position as (Left, Top); never off the desktop.
-QPoint ClampPlayerPosition(int top, int left, QSize desktop);
 
 } // namespace cuefold

@@ -16,6 +16,7 @@ void Document::reset()
     StructChanged = false;
     SyntaxErrorCount = 0;
     MissingEndCount = 0;
+    CutTextCount = 0;
     ChangedCount = 0;
     MarkedCount = 0;
     OverlapCount = 0;

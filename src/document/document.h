@@ -44,6 +44,7 @@ public:
     bool StructChanged = false;
     int SyntaxErrorCount = 0;
     int MissingEndCount = 0;
+    int CutTextCount = 0; // lines the reader cut at MaxLineLength
     int ChangedCount = 0;
     int MarkedCount = 0;
     int OverlapCount = 0;

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
-
-class QFileDevice;
 
 namespace cuefold {
 
@@ -28,10 +25,8 @@ enum IOErrorCode : int {
     OtherIOErrorBase = 1000,
 };
 
-// The code for a system error number met while working on `path`.
+// The code for a system error number met while working on `path`. The file
+// layer calls the system itself wherever Qt would keep the number to itself.
 int IOErrorCodeFromErrno(int systemError, const QString &path);
-// The code for the failure a file device reports. Qt gives only a message,
-// so the system error is recognised by its message.
-int IOErrorCodeOf(const QFileDevice &device, const QString &path);
 
 } // namespace cuefold

@@ -6,7 +6,11 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace cuefold {
 
@@ -65,10 +69,13 @@ class LineSource {
 public:
     explicit LineSource(QIODevice &in) : in_(in) {}
 
-    // False once the input is exhausted.
-    bool next(QByteArray &line)
+    // False once the input is exhausted. A line longer than MaxLineLength
+    // gives its first MaxLineLength bytes and sets `cut`; the rest of it is
+    // read past in chunks, never held.
+    bool next(QByteArray &line, bool &cut)
     {
         line.clear();
+        cut = false;
         bool sawInput = false;
         for (;;) {
             if (pos_ >= buffer_.size() && !fill())
@@ -85,7 +92,9 @@ public:
             qsizetype end = pos_;
             while (end < buffer_.size() && data[end] != '\r' && data[end] != '\n')
                 ++end;
-            line.append(data + pos_, end - pos_);
+            const qsizetype room = MaxLineLength - line.size();
+            cut = cut || end - pos_ > room;
+            line.append(data + pos_, qMin(end - pos_, room));
             pos_ = end;
             if (end < buffer_.size()) {
                 afterCR_ = data[end] == '\r';
@@ -119,6 +128,7 @@ void ClearForReading(Document &doc)
     doc.FPS = -1;
     doc.SyntaxErrorCount = 0;
     doc.MissingEndCount = 0;
+    doc.CutTextCount = 0;
 }
 
 void FlagFault(Document &doc, TSubLine &line, QByteArray &raw, const QByteArray &text)
@@ -159,9 +169,21 @@ FrameField ParseFrameField(const QByteArray &s)
 
 int OpenForReading(QFile &file)
 {
-    if (file.open(QIODevice::ReadOnly))
-        return NoIOError;
-    return IOErrorCodeOf(file, file.fileName());
+    // Opened by the system itself, so that a failure keeps its error number.
+    const QString path = file.fileName();
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return IOErrorCodeFromErrno(errno, path);
+    struct stat info;
+    if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        close(fd);
+        return AccessDeniedCode;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        close(fd);
+        return FileNotOpenForInputCode;
+    }
+    return NoIOError;
 }
 
 bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule)
@@ -172,10 +194,12 @@ bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule)
     int n = 0;
     bool valid = false;
     bool prevOpen = false; // the previous subtitle left its end to be computed
-    while (n < Document::Capacity && lines.next(text)) {
+    bool cut = false;
+    while (n < Document::Capacity && lines.next(text, cut)) {
         if (text.isEmpty())
             continue;
         ++n;
+        doc.CutTextCount += cut;
         TSubLine &line = doc.SubLines[n];
 
         const FrameField first = ParseFrameField(text);

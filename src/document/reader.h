@@ -39,12 +39,19 @@ constexpr double MaxFrameValue = 9007199254740992.0; // 2^53
 // dropped.
 FrameField ParseFrameField(const QByteArray &s);
 
+// The longest line the reader takes from a file: a subtitle shown for a few
+// seconds never comes near it, it is twice what the panel's text field
+// holds, and it keeps a hostile file's 2500 subtitles within 160 MiB.
+constexpr qsizetype MaxLineLength = 64 * 1024;
+
 // Opens `file` (its name set) for reading; 0 or an I/O error code.
 int OpenForReading(QFile &file);
 
 // Reads MicroDVD lines into `doc`, replacing its subtitles, reading counters
 // and FPS (names and saved state of the document are the caller's). At most
 // Document::Capacity subtitles are read; nothing after them is consumed.
+// A line longer than MaxLineLength is cut there and counted in
+// doc.CutTextCount; memory stays bounded whatever the file holds.
 // Missing end frames are computed with `rule` once the file named its frame
 // rate. True when at least one frame field was read or given empty.
 bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule);

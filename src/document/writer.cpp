@@ -3,10 +3,12 @@
 #include "document/document.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
+#include "document/safe_write.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <sys/stat.h>
 
 namespace cuefold {
 
@@ -20,40 +22,25 @@ qsizetype ExtensionDot(const QString &path)
     return dot > slash ? dot : -1;
 }
 
-// A write that stored fewer bytes than asked without naming a system error
-// ran out of room (a full disk, a quota, a file-size limit).
-int WriteFailureCode(const QFileDevice &file, const QString &path)
+// A name in use, also by a symbolic link that leads nowhere.
+bool NameTaken(const QString &path)
 {
-    const int code = IOErrorCodeOf(file, path);
-    return code == NoIOError ? DiskFullCode : code;
+    struct stat info;
+    return lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
-int WriteThroughTemporaryFile(const QString &path, const QByteArray &bytes)
+// The first free film.BAK.n for `path`, or TooManyBackups.
+BackupResult FreeBackupName(const QString &path)
 {
-    QSaveFile file(path);
-    // Without write access to the folder the file is written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return IOErrorCodeOf(file, path);
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int code = WriteFailureCode(file, path);
-        file.cancelWriting();
-        return code;
-    }
-    if (!file.commit())
-        return WriteFailureCode(file, path);
-    return NoIOError;
-}
-
-// Devices and pipes cannot be replaced by a renamed file.
-int WriteInPlace(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return IOErrorCodeOf(file, path);
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        return WriteFailureCode(file, path);
-    return NoIOError;
+    BackupResult result;
+    const QString stem = BackupStem(path);
+    int n = 0;
+    while (n < MaxBackupCount && NameTaken(stem + u'.' + QString::number(n)))
+        ++n;
+    result.BackupName = stem + u'.' + QString::number(n);
+    if (n == MaxBackupCount)
+        result.Status = BackupStatus::TooManyBackups;
+    return result;
 }
 
 } // namespace
@@ -83,31 +70,33 @@ QString BackupStem(const QString &path)
     return (dot < 0 ? path : path.left(dot)) + QStringLiteral(".BAK");
 }
 
-BackupResult CreateBackup(const QString &path, bool enabled)
+SaveResult SaveSubtitleFile(const QString &path, const QByteArray &bytes, bool backups)
 {
-    BackupResult result;
-    if (!enabled || !QFileInfo::exists(path))
+    SaveResult result;
+    FileReplacement file(path);
+    result.IOCode = file.status();
+    if (result.IOCode != NoIOError)
         return result;
-    const QString stem = BackupStem(path);
-    int n = 0;
-    while (n < MaxBackupCount && QFileInfo::exists(stem + u'.' + QString::number(n)))
-        ++n;
-    result.BackupName = stem + u'.' + QString::number(n);
-    if (n == MaxBackupCount)
-        result.Status = BackupStatus::TooManyBackups;
-    else if (!QFile::rename(path, result.BackupName))
-        result.Status = BackupStatus::RenameFailed;
+    const bool keepOld = backups && file.replacesFile();
+    if (keepOld) {
+        result.Backup = FreeBackupName(file.target());
+        if (!result.Backup.ok())
+            return result;
+    }
+    result.IOCode = file.write(bytes);
+    if (result.IOCode != NoIOError)
+        return result;
+    if (keepOld && file.keepOldAs(result.Backup.BackupName) != NoIOError) {
+        result.Backup.Status = BackupStatus::RenameFailed;
+        return result;
+    }
+    result.IOCode = file.commit();
     return result;
 }
 
 int WriteSubtitleFile(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo target(path);
-    if (target.isDir())
-        return AccessDeniedCode;
-    if (target.exists() && !target.isFile())
-        return WriteInPlace(path, bytes);
-    return WriteThroughTemporaryFile(path, bytes);
+    return SaveSubtitleFile(path, bytes, false).IOCode;
 }
 
 QString CompleteSaveName(QString name, const QString &defaultExt)

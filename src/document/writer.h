@@ -31,13 +31,27 @@ inline constexpr char TooManyBackupsText[] = "Too many BAK files, dude!";
 
 // film.sub -> film.BAK: the name the numbered backups of `path` start with.
 QString BackupStem(const QString &path);
-// Moves an existing `path` aside to the first free film.BAK.n, when enabled.
-// Writing may go on only when the result is ok.
-BackupResult CreateBackup(const QString &path, bool enabled);
 
-// Writes `bytes` as the file `path`; 0 or an I/O error code (io_error.h).
-// A regular file is written beside the target and renamed over it, so a
-// failed write leaves the old file as it was; devices are written directly.
+struct SaveResult {
+    // Not ok: the old file could not be kept, and nothing was written.
+    BackupResult Backup;
+    // Otherwise 0 or the I/O error code (io_error.h) of the write.
+    int IOCode = 0;
+
+    bool ok() const { return Backup.ok() && IOCode == 0; }
+};
+
+// Saves `bytes` as the file `path`, keeping the old file as the first free
+// film.BAK.n when `backups` is on. Symbolic links are followed (the file they
+// lead to is written, its backup lies beside it). A file not writable by its
+// permission bits is refused, also for root. The new contents go to a
+// temporary file beside the target, flushed to disk, which then takes the
+// target's name and the old file's mode and owner; so at any moment the file
+// holds its old or its new contents, and a failure leaves it untouched. A
+// folder where no temporary file can be made refuses the save. Devices are
+// written directly.
+SaveResult SaveSubtitleFile(const QString &path, const QByteArray &bytes, bool backups);
+// The same without a backup; 0 or an I/O error code.
 int WriteSubtitleFile(const QString &path, const QByteArray &bytes);
 
 // The name a "save as" writes to: "..TXT" loses one dot, a name without

@@ -1,5 +1,6 @@
 #include "editor/FMain.h"
 
+#include "config/document_texts.h"
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "config/settings_io.h"
@@ -175,7 +176,10 @@ void TForm1::SaveSettings()
     mSearch->table()->saveSettings();
     mBulk->saveSettings();
     mPlayer->saveSettings();
-    WriteSettingsFile(mSettingsPath, Settings);
+    // The old file stays whole when the new one cannot be written.
+    if (const int code = WriteSettingsFile(mSettingsPath, Settings); code != 0)
+        ShowMessage(this, CodePage::toUnicode(IOErrorText(code, Texts.IOError)) + QLatin1Char('\r') + mSettingsPath,
+                    CodePage::toUnicode(Texts.Error), MsgIcon::Stop);
 }
 
 void TForm1::ApplySettings()

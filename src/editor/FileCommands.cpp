@@ -92,7 +92,7 @@ void FileCommands::ResetDocument()
     mCtx.status.setText(StatusPanels::Frame, QString());
     mCtx.player->UnloadMovie();
     mCtx.player->forgetDocument();
-    mUnloadedLines = 0;
+    mFileNotWhole = false;
 }
 
 void FileCommands::NewDocument()
@@ -146,7 +146,7 @@ void FileCommands::OpenDocument(const QString &path)
     if (!valid)
         ShowMessage(mCtx.window, u(Texts.NoValidFile), u(Texts.Error), MsgIcon::Exclamation);
     else
-        noteUnloadedLines(file);
+        noteIncompleteReading(file);
     file.close();
     mCtx.status.setText(StatusPanels::LineCount, QString::number(mCtx.doc().LineCount));
     if (!valid) {
@@ -219,46 +219,52 @@ bool FileCommands::writeDocument(const QString &path, bool exportOnly)
 {
     if (!exportOnly)
         mCtx.player->beforeSave();
-    const BackupResult backup = CreateBackup(path, Settings.Main.CreateBAKfiles);
-    if (!backup.ok()) {
-        ShowMessage(mCtx.window, u(BackupErrorText(backup)), u(Texts.Error), MsgIcon::Stop);
+    const SaveResult saved =
+        SaveSubtitleFile(path, SerializeDocument(mCtx.doc(), exportOnly), Settings.Main.CreateBAKfiles);
+    if (!saved.Backup.ok()) {
+        ShowMessage(mCtx.window, u(BackupErrorText(saved.Backup)), u(Texts.Error), MsgIcon::Stop);
         return false;
     }
-    const int code = WriteSubtitleFile(path, SerializeDocument(mCtx.doc(), exportOnly));
-    if (code != NoIOError) {
-        ShowMessage(mCtx.window, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Stop);
+    if (saved.IOCode != NoIOError) {
+        ShowMessage(mCtx.window, u(IOErrorText(saved.IOCode, Texts.IOError)), u(Texts.Error), MsgIcon::Stop);
         return false;
     }
     if (!exportOnly) {
         mCtx.doc().SubFileName = path;
-        mUnloadedLines = 0; // the file now holds exactly the document
+        mFileNotWhole = false; // the file now holds exactly the document
         setDocumentName(QFileInfo(path).fileName());
         mCtx.player->afterSave();
     }
     return true;
 }
 
-// A document holds fewer subtitles than a file may: what it could not load
-// is counted and named, so that a save over that file never drops it unasked.
-void FileCommands::noteUnloadedLines(QFile &file)
+// A document holds fewer subtitles, and shorter texts, than a file may: what
+// it could not load is named, so that a save over that file never drops it
+// unasked.
+void FileCommands::noteIncompleteReading(QFile &file)
 {
     const Document &d = mCtx.doc();
+    if (d.CutTextCount > 0) {
+        mFileNotWhole = true;
+        ShowMessage(mCtx.window, u(Texts.TextsCut).arg(d.CutTextCount).arg(MaxLineLength), u(Texts.Warning),
+                    MsgIcon::Exclamation);
+    }
     if (!d.isFull() || !file.seek(0))
         return;
     const qint64 total = CountSubtitleLines(file);
     if (total <= d.LineCount)
         return;
-    mUnloadedLines = total - d.LineCount;
+    mFileNotWhole = true;
     ShowMessage(mCtx.window, u(Texts.TooManySubtitles).arg(total).arg(d.LineCount), u(Texts.Warning),
                 MsgIcon::Exclamation);
 }
 
-bool FileCommands::confirmDroppingUnloaded(const QString &path)
+bool FileCommands::confirmOverwritingIncomplete(const QString &path)
 {
-    if (mUnloadedLines == 0 || QFileInfo(path) != QFileInfo(mCtx.doc().SubFileName))
+    if (!mFileNotWhole || QFileInfo(path) != QFileInfo(mCtx.doc().SubFileName))
         return true;
-    return ShowMessage(mCtx.window, u(Texts.SaveDropsSubtitles).arg(mUnloadedLines), u(Texts.Warning),
-                       MsgIcon::Exclamation, MsgButtons::YesNo, MsgResult::No)
+    return ShowMessage(mCtx.window, u(Texts.SaveOverIncompleteFile), u(Texts.Warning), MsgIcon::Exclamation,
+                       MsgButtons::YesNo, MsgResult::No)
            == MsgResult::Yes;
 }
 
@@ -270,7 +276,7 @@ void FileCommands::MenuFileSaveClick()
     }
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
-    if (!confirmDroppingUnloaded(mCtx.doc().SubFileName)) {
+    if (!confirmOverwritingIncomplete(mCtx.doc().SubFileName)) {
         MenuFileSaveAsClick();
         return;
     }
@@ -305,7 +311,7 @@ bool FileCommands::saveAs(bool exportOnly)
         return false;
     folder = QFileInfo(chosen).absolutePath();
     const QString name = CompleteSaveName(chosen, QStringLiteral(".TXT"));
-    if (!exportOnly && !confirmDroppingUnloaded(name))
+    if (!exportOnly && !confirmOverwritingIncomplete(name))
         return false;
     if (!Settings.Main.CreateBAKfiles && QFileInfo::exists(name)
         && ShowMessage(mCtx.window, u(Texts.AreYouSureToOverwrite), u(Texts.Warning), MsgIcon::Exclamation,

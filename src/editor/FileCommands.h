@@ -37,14 +37,14 @@ private:
     bool saveAs(bool exportOnly);
     bool saveToFilterFolder();
     bool askFrameRate();
-    void noteUnloadedLines(QFile &file);
+    void noteIncompleteReading(QFile &file);
     // Yes/No before a save over the document's file drops what it did not load.
-    bool confirmDroppingUnloaded(const QString &path);
+    bool confirmOverwritingIncomplete(const QString &path);
     void setDocumentName(const QString &shortName);
 
     EditorContext &mCtx;
     QString mOpenFolder, mSaveFolder, mExportFolder;
-    qint64 mUnloadedLines = 0; // subtitle lines of the document's file beyond what it holds
+    bool mFileNotWhole = false; // the document's file holds more than was loaded
 };
 
 } // namespace cuefold

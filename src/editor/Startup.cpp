@@ -3,6 +3,7 @@
 #include "config/settings_io.h"
 #include "editor/FMain.h"
 #include "editor/MessageBox.h"
+#include "player/subtitle_filter.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -21,6 +22,8 @@ int RunCuefold(const QString &executablePath, const QStringList &arguments)
         ShowMessage(nullptr, MissingSettingsText(settingsPath), QStringLiteral("Fatal Error!"), MsgIcon::Stop);
         return 1;
     }
+    // Copies for the player left behind by a program that was killed.
+    RemoveStalePreviewFolders();
     TForm1 form(settingsPath, arguments.size() > 1 ? arguments.at(1) : QString());
     form.show();
     return QApplication::exec();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "player/subtitle_filter.h"
+
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -37,7 +39,7 @@ protected:
 private:
     MediaPlayer *mPlayer;
     QString mMovieFileName;
-    QTemporaryDir mPreviewDir;
+    QTemporaryDir mPreviewDir{PreviewFolderTemplate()};
 };
 
 } // namespace cuefold

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
 namespace cuefold {
@@ -22,8 +23,19 @@ struct FilterState {
 // created, written and closed in it (the probe is removed again).
 FilterState DetectFilter(const SubtitleFilterSettings &settings);
 
-// Whether the probe file can be written into `folder` (created if missing).
+// Whether a probe file can be written into `folder` (created if missing). The
+// probe is a new file of a fresh name, removed again; nothing already in the
+// folder is touched.
 bool FolderIsWritable(const QString &folder);
+
+// The QTemporaryDir template of this process's folder for the player's
+// subtitle copies: "Cuefold-<pid>-XXXXXX" in `tempFolder`, so that a later run
+// can tell whether its owner still lives.
+QString PreviewFolderTemplate(const QString &tempFolder = QDir::tempPath());
+// Removes the folders of PreviewFolderTemplate in `tempFolder` that belong to
+// this user and whose process is gone (killed, crashed); run once at start-up.
+// Returns how many were removed.
+int RemoveStalePreviewFolders(const QString &tempFolder = QDir::tempPath());
 
 // The copy the player is given of the subtitle file at `sourcePath`: the file
 // read as the editor reads it and written without lock marks, which the

@@ -1,4 +1,5 @@
 #include "config/ini_file.h"
+#include "document/io_error.h"
 #include "raw_bytes.h"
 
 #include <QFile>
@@ -169,7 +170,7 @@ TEST(IniFile, SavesAndLoadsFiles)
     const QString path = dir.filePath("x.INI");
     IniFile ini = fromBytes("[Other]\r\nKeep=\xE8" "\r\n");
     ini.writeInt("Main", "DelayFrames", 5);
-    ASSERT_TRUE(ini.save(path));
+    ASSERT_EQ(ini.save(path), NoIOError);
 
     IniFile loaded;
     ASSERT_TRUE(loaded.load(path));
@@ -177,8 +178,13 @@ TEST(IniFile, SavesAndLoadsFiles)
 
     EXPECT_FALSE(loaded.load(dir.filePath("missing.INI")));
     EXPECT_TRUE(loaded.bytes().isEmpty());
+    EXPECT_EQ(ini.save(dir.filePath("no/such/folder/x.INI")), PathNotFoundCode);
+}
 
-    QString error;
-    EXPECT_FALSE(ini.save(dir.filePath("no/such/folder/x.INI"), &error));
-    EXPECT_FALSE(error.isEmpty());
+TEST(IniFile, ByteOrderMarkHidesNoSectionAndIsKept)
+{
+    IniFile ini = fromBytes("\xEF\xBB\xBF[Main]\r\nDelayFrames=5\r\n");
+    EXPECT_EQ(ini.readInt("Main", "DelayFrames", 2), 5);
+    ini.writeInt("Main", "DelayFrames", 6);
+    EXPECT_EQ(ini.bytes(), "\xEF\xBB\xBF[Main]\r\nDelayFrames=6\r\n");
 }

@@ -63,7 +63,7 @@ protected:
 
 TEST(LanguageTable, HasEveryKeyOnceWithASensibleCzechDefault)
 {
-    EXPECT_EQ(LanguageKeyCount, 394u);
+    ASSERT_GE(LanguageKeyCount, StandardLanguageKeyCount);
     QSet<QByteArray> names;
     int bulk = 0, breaks = 0;
     for (const LanguageKey &key : LanguageKeys) {
@@ -79,10 +79,12 @@ TEST(LanguageTable, HasEveryKeyOnceWithASensibleCzechDefault)
         if (key.conversion == TextConversion::Plain) {
             EXPECT_FALSE(czech.contains("\\N")) << key.name;
         }
+        if (names.size() > int(StandardLanguageKeyCount))
+            continue;
         bulk += key.conversion == TextConversion::Bulk;
         breaks += key.conversion == TextConversion::Breaks;
     }
-    EXPECT_EQ(names.size(), 394);
+    EXPECT_EQ(names.size(), int(LanguageKeyCount));
     EXPECT_EQ(bulk, 16);
     EXPECT_EQ(breaks, 72 + 42); // message texts + hints and multi-line labels
 }
@@ -90,7 +92,7 @@ TEST(LanguageTable, HasEveryKeyOnceWithASensibleCzechDefault)
 TEST(LanguageTable, KeepsReadingOrderAndQuotedDefaults)
 {
     EXPECT_STREQ(LanguageKeys.front().name, "MenuFile");
-    EXPECT_STREQ(LanguageKeys.back().name, "NoValidFile");
+    EXPECT_STREQ(LanguageKeys[StandardLanguageKeyCount - 1].name, "NoValidFile");
     EXPECT_EQ(indexOfKey("ExamLSpeed"), indexOfKey("DwellC") + 1);
     EXPECT_EQ(indexOfKey("ExamLFix"), indexOfKey("DwellC") + 2);
 

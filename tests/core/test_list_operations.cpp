@@ -63,7 +63,7 @@ TEST(InsertEmptyLine, TimesTheNewLineIntoTheGap)
         {{50, 100, "a"}, {200, 300, "b"}, 102, 198},
         {{50, 100, "a"}, {103, 300, "b"}, 101, 101},   // gap too small: From pulled back to Last
         {{50, 300, "a"}, {200, 400, "b"}, 300, 300},   // overlapping neighbours: not before the previous end
-        {{-1, -1, "a"}, {-1, -1, "b"}, -1, -1},        // unknown frames are plain numbers here
+        {{-1, -1, "a"}, {-1, -1, "b"}, 0, 0},          // never a negative frame, even between unknown ones
     };
     for (const auto &c : cases) {
         auto doc = MakeDocument({c.prev, c.next}, 2);
@@ -86,7 +86,7 @@ TEST(InsertEmptyLine, AtTheTopStartsAtFrameOne)
     const struct {
         double firstFrom;
         double from, last;
-    } cases[] = {{100, 1, 98}, {2, 0, 0}, {1, -1, -1}};
+    } cases[] = {{100, 1, 98}, {2, 0, 0}, {1, 0, 0}}; // never a negative frame
     for (const auto &c : cases) {
         auto doc = MakeDocument({{c.firstFrom, 500, "x"}}, 1);
         ASSERT_TRUE(InsertEmptyLine(*doc, Gap2).applied());

@@ -10,11 +10,15 @@
 #include "player/resume_position.h"
 #include "player/subtitle_filter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace cuefold;
 
@@ -243,6 +247,52 @@ TEST_F(FilesTest, FilterFolderIsTheFirstWritableAbsoluteEntry)
     EXPECT_EQ(state.FilterFolder, fresh + QLatin1Char('/'));
     EXPECT_TRUE(QDir(fresh).exists());
     EXPECT_FALSE(QFile::exists(fresh + QStringLiteral("/$$$$$$$$.tmp")));
+}
+
+TEST_F(FilesTest, ProbeNeverTouchesAFileOrLinkOfItsOldName)
+{
+    const QString outside = file(QStringLiteral("outside.txt"), "keep me");
+    const QString planted = file(QStringLiteral("planted/$$$$$$$$.tmp"), "user data");
+    const QString linked = dir.filePath(QStringLiteral("linked"));
+    ASSERT_TRUE(QDir().mkpath(linked));
+    ASSERT_TRUE(QFile::link(outside, linked + QStringLiteral("/$$$$$$$$.tmp")));
+    for (const QString &folder : {QFileInfo(planted).absolutePath(), linked}) {
+        EXPECT_TRUE(FolderIsWritable(folder));
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"$$$$$$$$.tmp"});
+    }
+    QFile kept(planted);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "user data");
+    QFile target(outside);
+    ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+    EXPECT_EQ(target.readAll(), "keep me");
+}
+
+TEST_F(FilesTest, OnlyPreviewFoldersOfEndedProcessesAreRemoved)
+{
+    // A process that has ended, so its number names no one.
+    const pid_t ended = fork();
+    if (ended == 0)
+        _exit(0);
+    waitpid(ended, nullptr, 0);
+    const QString gone = QStringLiteral("Cuefold-%1-ab12CD").arg(ended);
+    const QString mine = QFileInfo(PreviewFolderTemplate(dir.path())).fileName().replace("XXXXXX", "ef34GH");
+    const QStringList kept = {mine, QStringLiteral("Cuefold-1-ij56KL"), QStringLiteral("Cuefold-ab12CD"),
+                              QStringLiteral("Cuefold-x-mn78OP"), QStringLiteral("Other-%1-ab12CD").arg(ended)};
+    const QString someoneElses = QStringLiteral("Cuefold-%1-qr90ST").arg(ended);
+    const QStringList all = kept + QStringList{gone, someoneElses};
+    for (const QString &name : all)
+        file(name + QStringLiteral("/film.sub"));
+    ASSERT_EQ(chown(QFile::encodeName(dir.filePath(someoneElses)).constData(), 65534, 65534), 0);
+
+    EXPECT_EQ(RemoveStalePreviewFolders(dir.path()), 1);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(gone)));
+    for (const QString &name : all) {
+        if (name != gone) {
+            EXPECT_TRUE(QFileInfo::exists(dir.filePath(name + QStringLiteral("/film.sub")))) << name.toStdString();
+        }
+    }
+    EXPECT_TRUE(mine.startsWith(QStringLiteral("Cuefold-%1-").arg(QCoreApplication::applicationPid())));
 }
 
 TEST_F(FilesTest, NoFolderQualifiesFromRelativeEntriesOrAnAbsentFilter)

@@ -1,3 +1,4 @@
+#include "child_process.h"
 #include "document/io_error.h"
 #include "document/reader.h"
 #include "io_test_support.h"
@@ -6,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace cuefold;
 using namespace cuefold::testing;
@@ -220,8 +223,28 @@ TEST(ReaderMalformed, OneHugeLine)
 {
     const auto doc = ReadBytes(FileBytes(TestDataPath("malformed/one_huge_line.sub")));
     ASSERT_EQ(doc->LineCount, 1);
-    EXPECT_EQ(doc->SubLines[1].Text.size(), 300000);
+    EXPECT_EQ(doc->SubLines[1].Text.size(), MaxLineLength - 6); // after "{1}{2}"
     EXPECT_EQ(doc->SubLines[1].Last, 2);
+    EXPECT_EQ(doc->CutTextCount, 1);
+}
+
+TEST(ReaderMalformed, OverlongLinesAreCutAndTheRestIsRead)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray fits = "{1}{2}" + QByteArray(MaxLineLength - 6, 'a');
+    const QByteArray cut = "{3}{4}" + QByteArray(8 * 1024 * 1024, 'b');
+    WriteBytes(dir.filePath("film.sub"), fits + "\r\n" + cut + "\r\n{5}{6}c\r\n" + cut);
+    QFile file(dir.filePath("film.sub"));
+    ASSERT_EQ(OpenForReading(file), NoIOError);
+    auto doc = std::make_unique<Document>();
+    EXPECT_TRUE(ReadSubtitles(file, *doc, DefaultRule));
+    ASSERT_EQ(doc->LineCount, 4);
+    EXPECT_EQ(doc->SubLines[1].Text.size(), MaxLineLength - 6);
+    EXPECT_EQ(doc->SubLines[2].Text, cut.mid(6, MaxLineLength - 6));
+    EXPECT_EQ(doc->SubLines[3].Text, "c");
+    EXPECT_EQ(doc->SubLines[4].From, 3);
+    EXPECT_EQ(doc->CutTextCount, 2);
 }
 
 TEST(ReaderMalformed, BinaryFileKeepsCountsConsistent)
@@ -265,6 +288,19 @@ TEST(ReaderOpen, FailuresGiveTheirCodes)
     auto doc = std::make_unique<Document>();
     EXPECT_TRUE(ReadSubtitles(file, *doc, DefaultRule));
     EXPECT_EQ(doc->SubLines[1].Text, "a");
+
+    // As a user whom the bits keep out.
+    const QByteArray folder = QFile::encodeName(dir.path());
+    chmod(folder.constData(), 0755);
+    const auto openAsNobody = [&] {
+        return RunInChild([&] {
+            QFile other(QStringLiteral("film.sub"));
+            return BecomeNobodyIn(folder.constData()) ? OpenForReading(other) : ChildDied;
+        });
+    };
+    EXPECT_EQ(openAsNobody(), NoIOError);
+    chmod(QFile::encodeName(dir.filePath("film.sub")).constData(), 0600);
+    EXPECT_EQ(openAsNobody(), AccessDeniedCode);
 }
 
 } // namespace

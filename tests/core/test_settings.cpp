@@ -1,6 +1,8 @@
+#include "child_process.h"
 #include "config/ini_file.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
+#include "document/io_error.h"
 #include "raw_bytes.h"
 
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace cuefold;
+using namespace cuefold::testing;
 
 namespace {
 
@@ -31,6 +34,13 @@ QByteArray readFile(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
 }
 
 // The read defaults of the settings table, checked field by field so that a
@@ -341,7 +351,7 @@ TEST(Settings, WriteKeepsUnknownSectionsAndKeysInOrder)
     s.Player.PlayerStep = 2.5;
     s.DefaultPath.Open = QStringLiteral("/home/u\u017E/titulky");
     s.Language.Preferred = Czech;
-    ASSERT_TRUE(WriteSettingsFile(path, s));
+    ASSERT_EQ(WriteSettingsFile(path, s), NoIOError);
 
     const QByteArray written = readFile(path);
     EXPECT_TRUE(written.startsWith("; hand-made\r\n[Main]\r\nMyOwnKey=x\xE8y\r\nDelayFrames=7\r\n"));
@@ -355,6 +365,53 @@ TEST(Settings, WriteKeepsUnknownSectionsAndKeysInOrder)
     EXPECT_EQ(back.Player.PlayerStep, 2.5);
     EXPECT_EQ(back.DefaultPath.Open, s.DefaultPath.Open);
     EXPECT_EQ(back.SubtitleFilter.SubPath, DefaultSubtitleFolder());
+}
+
+TEST(Settings, WritesBackWhatWasReadAtStartUp)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("cuefold.INI");
+    writeFile(path, "\xEF\xBB\xBF[Main]\r\nDelayFrames=5\r\n[English]\r\nMenuFile=&File\r\n");
+    ProgramSettings s;
+    ASSERT_TRUE(ReadSettingsFile(path, s));
+    EXPECT_EQ(s.Main.DelayFrames, 5); // the byte-order mark hides no section
+
+    // Replaced while the program runs: the language section read at
+    // start-up goes back, with the program's keys.
+    writeFile(path, "[Main]\r\nDelayFrames=9\r\n");
+    s.Main.DelayFrames = 6;
+    ASSERT_EQ(WriteSettingsFile(path, s), NoIOError);
+    const QByteArray written = readFile(path);
+    EXPECT_TRUE(written.startsWith("\xEF\xBB\xBF[Main]\r\nDelayFrames=6\r\n"));
+    EXPECT_EQ(written.count("[Main]"), 1);
+    EXPECT_TRUE(written.contains("[English]\r\nMenuFile=&File\r\n"));
+
+    // Removed meanwhile: made again, whole.
+    QFile::remove(path);
+    ASSERT_EQ(WriteSettingsFile(path, s), NoIOError);
+    EXPECT_EQ(readFile(path), written);
+}
+
+TEST(Settings, ReadOnlyOrFullDiskKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("cuefold.INI");
+    writeFile(path, "[Main]\r\nDelayFrames=5\r\n");
+    ProgramSettings s;
+    ASSERT_TRUE(ReadSettingsFile(path, s));
+    const QByteArray old = readFile(path);
+    EXPECT_EQ(RunInChild([&] {
+        LimitFileSize(old.size());
+        return WriteSettingsFile(path, s);
+    }), DiskFullCode);
+    EXPECT_EQ(readFile(path), old);
+    // Root could write it; its bits say read-only, so it stays.
+    QFile::setPermissions(path, QFile::ReadOwner);
+    EXPECT_EQ(WriteSettingsFile(path, s), AccessDeniedCode);
+    EXPECT_EQ(readFile(path), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cuefold.INI"});
 }
 
 TEST(Settings, ConditionalKeysKeepTheirOldValueInTheFile)
@@ -379,9 +436,7 @@ TEST(Settings, FilesThatCannotBeReadOrWritten)
     s.Main.DelayFrames = 9;
     EXPECT_FALSE(ReadSettingsFile(dir.filePath("missing.INI"), s));
     EXPECT_EQ(s.Main.DelayFrames, 9);
-    QString error;
-    EXPECT_FALSE(WriteSettingsFile(dir.filePath("no/folder/cuefold.INI"), s, &error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(WriteSettingsFile(dir.filePath("no/folder/cuefold.INI"), s), PathNotFoundCode);
     EXPECT_EQ(SettingsFilePath("/opt/cuefold/bin/cuefold"), "/opt/cuefold/bin/cuefold.INI");
     EXPECT_EQ(SettingsFilePath("C:/X/X.EXE"), "C:/X/X.INI");
 }

@@ -9,9 +9,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace cuefold;
 using namespace cuefold::testing;
@@ -113,25 +110,23 @@ TEST_F(WriterTest, ThreeSavesLeaveThreeBackupsOldestFirst)
     const QString target = path("film.sub");
     WriteBytes(target, "version 0");
     for (int version = 1; version <= 3; ++version) {
-        const BackupResult backup = CreateBackup(target, true);
-        ASSERT_TRUE(backup.ok());
-        EXPECT_EQ(backup.BackupName, path("film.BAK.") + QString::number(version - 1));
-        EXPECT_FALSE(QFileInfo::exists(target)); // moved, not copied
-        ASSERT_EQ(WriteSubtitleFile(target, "version " + QByteArray::number(version)), NoIOError);
+        const SaveResult saved = SaveSubtitleFile(target, "version " + QByteArray::number(version), true);
+        ASSERT_TRUE(saved.ok());
+        EXPECT_EQ(saved.Backup.BackupName, path("film.BAK.") + QString::number(version - 1));
     }
     EXPECT_EQ(FileBytes(path("film.BAK.0")), "version 0");
     EXPECT_EQ(FileBytes(path("film.BAK.1")), "version 1");
     EXPECT_EQ(FileBytes(path("film.BAK.2")), "version 2");
     EXPECT_EQ(FileBytes(target), "version 3");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 4); // no temporary files left
 }
 
 TEST_F(WriterTest, BackupOnlyWhenEnabledAndPresent)
 {
     const QString target = path("film.sub");
-    EXPECT_TRUE(CreateBackup(target, true).ok());       // nothing to keep
-    WriteBytes(target, "old");
-    EXPECT_TRUE(CreateBackup(target, false).ok());
-    EXPECT_EQ(FileBytes(target), "old");
+    ASSERT_TRUE(SaveSubtitleFile(target, "first", true).ok()); // nothing to keep
+    ASSERT_TRUE(SaveSubtitleFile(target, "second", false).ok());
+    EXPECT_EQ(FileBytes(target), "second");
     EXPECT_FALSE(QFileInfo::exists(path("film.BAK.0")));
 }
 
@@ -141,14 +136,15 @@ TEST_F(WriterTest, BackupNumbersRunOutAt999)
     WriteBytes(target, "old");
     for (int n = 0; n < MaxBackupCount; ++n)
         WriteBytes(path("film.BAK.") + QString::number(n), "");
-    const BackupResult backup = CreateBackup(target, true);
-    EXPECT_EQ(backup.Status, BackupStatus::TooManyBackups);
-    EXPECT_EQ(BackupErrorText(backup), "Too many BAK files, dude!");
+    const SaveResult saved = SaveSubtitleFile(target, "new", true);
+    EXPECT_EQ(saved.Backup.Status, BackupStatus::TooManyBackups);
+    EXPECT_EQ(BackupErrorText(saved.Backup), "Too many BAK files, dude!");
     EXPECT_EQ(FileBytes(target), "old");
     EXPECT_FALSE(QFileInfo::exists(path("film.BAK.999")));
 
     QFile::remove(path("film.BAK.500"));              // a gap is reused
-    EXPECT_EQ(CreateBackup(target, true).BackupName, path("film.BAK.500"));
+    EXPECT_EQ(SaveSubtitleFile(target, "new", true).Backup.BackupName, path("film.BAK.500"));
+    EXPECT_EQ(FileBytes(path("film.BAK.500")), "old");
 }
 
 TEST(WriterBackupName, ExtensionBecomesBak)
@@ -161,28 +157,6 @@ TEST(WriterBackupName, ExtensionBecomesBak)
     };
     for (const auto &c : cases)
         EXPECT_EQ(BackupStem(c.path), QString(c.stem));
-}
-
-TEST_F(WriterTest, ReadOnlyTargetIsAccessDenied)
-{
-    const QString target = path("film.sub");
-    WriteBytes(target, "old");
-    ImmutableFile readOnly(target);
-    if (!readOnly.active()) {
-        if (geteuid() == 0)
-            GTEST_SKIP() << "no immutable files here, and root ignores permission bits";
-        QFile::setPermissions(target, QFile::ReadOwner);
-    }
-    const int code = WriteSubtitleFile(target, "new");
-    EXPECT_EQ(code, AccessDeniedCode);
-    EXPECT_EQ(IOErrorText(code, Texts.IOError), "Vstupn\xEC/V\xFDstupn\xED chyba 5: P\xF8\xEDstup odep\xF8" "en");
-    EXPECT_EQ(FileBytes(target), "old");
-
-    const BackupResult backup = CreateBackup(target, true);
-    if (readOnly.active()) { // an immutable file cannot be renamed either
-        EXPECT_EQ(backup.Status, BackupStatus::RenameFailed);
-        EXPECT_EQ(BackupErrorText(backup), Texts.BakNotCreated + ' ' + path("film.BAK.0").toLatin1());
-    }
 }
 
 TEST_F(WriterTest, FolderTargetIsAccessDenied)
@@ -210,44 +184,6 @@ TEST(WriterDevice, FullDiskIsReported)
     EXPECT_TRUE(QFileInfo("/dev/full").exists()); // a device is written, never replaced
 }
 
-// Lowers the largest file this process may write, so that a write fails
-// half-way as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit saved_{};
-    void (*oldHandler_)(int) = nullptr;
-};
-
-TEST_F(WriterTest, FailedWriteLeavesTheOldFileWhole)
-{
-    const QString target = path("film.sub");
-    WriteBytes(target, "old contents\r\n");
-    int code;
-    {
-        FileSizeLimit limit(1024);
-        code = WriteSubtitleFile(target, QByteArray(64 * 1024, 'x'));
-    }
-    EXPECT_EQ(code, DiskFullCode); // a short write is a full disk
-    EXPECT_EQ(IOErrorText(code, Texts.IOError), "Vstupn\xEC/V\xFDstupn\xED chyba 101: Pln\xFD disk");
-    EXPECT_EQ(FileBytes(target), "old contents\r\n");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"film.sub"}); // no leftovers
-}
-
 TEST(WriterErrors, TextForEveryCode)
 {
     LoadDefaultTexts();
@@ -266,6 +202,13 @@ TEST(WriterErrors, TextForEveryCode)
     }
 }
 
+TEST(WriterErrors, BackupFailureBreaksTheLineBeforeTheName)
+{
+    LoadDefaultTexts();
+    const BackupResult failed{BackupStatus::RenameFailed, QStringLiteral("/d/film.BAK.0")};
+    EXPECT_EQ(BackupErrorText(failed), "Nepoda\xF8ilo se vytvo\xF8it z\xE1lo\x9En\xED soubor:\r /d/film.BAK.0");
+}
+
 TEST(WriterErrors, SystemErrorsMapToCodes)
 {
     const QString inExistingFolder = QDir::tempPath() + "/film.sub";
@@ -280,7 +223,7 @@ TEST(WriterErrors, SystemErrorsMapToCodes)
         {ETXTBSY, inExistingFolder, SharingViolationCode},
         {ENOSPC, inExistingFolder, DiskFullCode},
         {EDQUOT, inExistingFolder, DiskFullCode},
-        {EFBIG, inExistingFolder, OtherIOErrorBase + EFBIG},
+        {EFBIG, inExistingFolder, DiskFullCode},
         {EIO, inExistingFolder, OtherIOErrorBase + EIO},
         {0, inExistingFolder, OtherIOErrorBase},
     };
