@@ -5,7 +5,7 @@
 
 #include "config/language_table.h"
 #include "config/settings.h"
-#include "config/settings_io.h"
+#include "config/window_placement.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
 #include "editor/CommandFlow.h"
