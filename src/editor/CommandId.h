@@ -10,13 +10,17 @@ namespace cuefold {
     X(MenuFileExportTo) X(MenuFileProperties) X(MenuFileExit)                                                \
     X(MenuEditUndo) X(MenuEditCut) X(MenuEditCopy) X(MenuEditPaste) X(MenuEditSelectAll)                     \
     X(MenuEditUndoWholeLine)                                                                                 \
-    X(MenuShowTable)                                                                                         \
+    X(MenuFind) X(MenuFindHidden) X(MenuFindNext) X(MenuShowTable)                                           \
     X(MenuTitleGoToLine) X(MenuTitleFrameStart) X(MenuTitleFrameLast) X(MenuTitleTextEdit)                   \
     X(MenuTitleLineLock) X(MenuTitleLineMark) X(MenuTitleBreakLineLeft) X(MenuTitleBreakLineRight)           \
     X(MenuTitleSecondBreakLineLeft) X(MenuTitleSecondBreakLineRight) X(MenuTitleBreakLineRemove)             \
     X(MenuTitleDirectSpeech) X(MenuTitleDirectSpeechRemove) X(MenuTitleInsertEmptyLine)                      \
     X(MenuTitleAddEmptyLine) X(MenuTitleSplit2Line) X(MenuTitleSplit1Line) X(MenuTitleJoinLines)             \
     X(MenuTitleDeleteLine)                                                                                   \
+    X(MenuCommonShiftTitle) X(MenuCommonShiftTitleTo) X(MenuCommonEnlargeTitle) X(MenuCommonDepressDelay)    \
+    X(MenuCommonInsertDelay) X(MenuCommonRemoveLineWrappings) X(MenuCommonRepairOverlaps)                    \
+    X(MenuCommonAccept) X(MenuCommonLockAll) X(MenuCommonUnlockAll) X(MenuCommonUnmarkAll)                   \
+    X(MenuCommonAnalyzeWidths) X(MenuCommonSetFPS)                                                           \
     X(MenuPlayerShow) X(MenuPlayerClose) X(MenuZoom050procent) X(MenuZoom100procent) X(MenuZoom200procent)   \
     X(MenuPlayerSync) X(MenuPlayerPlayPause) X(MenuPlayerPlay) X(MenuPlayerPause) X(MenuPlayerStop)          \
     X(MenuPlayerStepBack) X(MenuPlayerStepForward) X(MenuPlayerStep1Back) X(MenuPlayerStep1Forward)          \

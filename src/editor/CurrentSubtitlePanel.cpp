@@ -254,6 +254,11 @@ void CurrentSubtitlePanel::applyPreviewFont()
     ShowPreview();
 }
 
+QFont CurrentSubtitlePanel::previewFont() const
+{
+    return RTFpreview->font();
+}
+
 void CurrentSubtitlePanel::setPreviewColour(quint32 colour)
 {
     const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);

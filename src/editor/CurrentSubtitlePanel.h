@@ -4,6 +4,7 @@
 #include <functional>
 
 class QCheckBox;
+class QFont;
 class QKeyEvent;
 class QKeySequence;
 class QLabel;
@@ -52,6 +53,8 @@ public:
 
     void retranslate();
     void applyPreviewFont();
+    // The font the preview shows subtitles in, which widths are measured in.
+    QFont previewFont() const;
     // The preview's text colour, stored as 0x00BBGGRR.
     void setPreviewColour(quint32 colour);
 

@@ -15,6 +15,7 @@ class FileCommands;
 class EditCommands;
 class TitleCommands;
 class SearchCommands;
+class BulkCommands;
 class PlayerController;
 class ConfigCommands;
 class TFormOperations;
@@ -35,6 +36,7 @@ struct EditorContext {
     EditCommands *edit = nullptr;
     TitleCommands *title = nullptr;
     SearchCommands *search = nullptr;
+    BulkCommands *bulk = nullptr;
     PlayerController *player = nullptr;
     ConfigCommands *config = nullptr;
     TFormOperations *operations = nullptr; // the number dialog of the bulk commands

@@ -18,6 +18,7 @@
 #include "editor/TitleCommands.h"
 #include "editor/VirtualDesktop.h"
 #include "editor/WindowCycle.h"
+#include "operations/BulkCommands.h"
 #include "operations/FOperations.h"
 #include "player/FPlayer.h"
 #include "player/PlayerController.h"
@@ -56,12 +57,14 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     mEdit = std::make_unique<EditCommands>(*mCtx);
     mTitle = std::make_unique<TitleCommands>(*mCtx);
     mSearch = std::make_unique<SearchCommands>(*mCtx);
+    mBulk = std::make_unique<BulkCommands>(*mCtx);
     mPlayer = std::make_unique<PlayerController>(*mCtx);
     mConfig = std::make_unique<ConfigCommands>(*mCtx);
     mCtx->file = mFile.get();
     mCtx->edit = mEdit.get();
     mCtx->title = mTitle.get();
     mCtx->search = mSearch.get();
+    mCtx->bulk = mBulk.get();
     mCtx->player = mPlayer.get();
     mCtx->config = mConfig.get();
     wireControllers();
@@ -92,10 +95,12 @@ void TForm1::wireControllers()
     mCommands.add(this, mEdit->menuTable());
     mCommands.add(this, mSearch->menuTable());
     mCommands.add(this, mTitle->menuTable());
+    mCommands.add(this, mBulk->menuTable());
     for (MenuTable &table : mPlayer->menuTables())
         mCommands.add(this, std::move(table));
     mCommands.add(this, mConfig->menuTable());
     mPlayer->attach();
+    mBulk->attach();
     mPanel->setShortcutOwner([this](const QKeySequence &keys) { return mCommands.ownsShortcut(keys); });
 
     auto caption = [this] { setWindowTitle(mModel.caption()); };
@@ -164,6 +169,7 @@ void TForm1::LoadSettings()
     if (Settings.Main.SaveWindowPosition)
         mCommands.placeToolBars(this, Settings.Main.ToolBar);
     mSearch->table()->loadSettings(desktop);
+    mBulk->loadSettings(desktop);
     mFile->loadSettings();
     mPlayer->loadSettings();
 }
@@ -174,6 +180,7 @@ void TForm1::SaveSettings()
     Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
     mCommands.storeToolBarPositions(Settings.Main.ToolBar);
     mSearch->table()->saveSettings();
+    mBulk->saveSettings();
     mPlayer->saveSettings();
     // The old file stays whole when the new one cannot be written.
     if (const int code = WriteSettingsFile(mSettingsPath, Settings); code != 0)
@@ -201,6 +208,7 @@ void TForm1::retranslate()
     mCommands.retranslate();
     mPanel->retranslate();
     mSearch->retranslate();
+    mBulk->retranslate();
     mPlayer->retranslate();
     mConfig->retranslate();
     mStatus->setText(StatusPanels::Label, CodePage::toUnicode(Texts.StatusBarPanel0));

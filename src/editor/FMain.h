@@ -17,6 +17,7 @@ class FileCommands;
 class EditCommands;
 class TitleCommands;
 class SearchCommands;
+class BulkCommands;
 class PlayerController;
 class ConfigCommands;
 class TFormOperations;
@@ -64,6 +65,7 @@ private:
     std::unique_ptr<EditCommands> mEdit;
     std::unique_ptr<TitleCommands> mTitle;
     std::unique_ptr<SearchCommands> mSearch;
+    std::unique_ptr<BulkCommands> mBulk;
     std::unique_ptr<PlayerController> mPlayer;
     std::unique_ptr<ConfigCommands> mConfig;
     QTimer *Timer2;

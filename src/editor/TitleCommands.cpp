@@ -13,6 +13,7 @@
 #include "editor/dialogue_dashes.h"
 #include "editor/line_breaks.h"
 #include "editor/list_operations.h"
+#include "operations/BulkCommands.h"
 
 namespace cuefold {
 
@@ -149,6 +150,7 @@ bool TitleCommands::runListEdit(const std::function<bool()> &guard, const std::f
             mCtx.model.insertedRows(edit.FirstRow, grown);
         else
             mCtx.model.removedRows(edit.FirstRow, -grown);
+        mCtx.bulk->RefreshAnalysis(true);
         return CommandChange{.modified = edit.Modified ? ModifiedRule::Mark : ModifiedRule::Keep,
                              .notice = edit.Notice};
     }});

@@ -2,11 +2,33 @@
 
 #include "document/document.h"
 #include "document/frame_text.h"
+#include "editor/frame_input.h"
 #include "operations/bulk_scope.h"
 
 #include <algorithm>
 
 namespace cuefold {
+
+namespace {
+
+// A moved or stretched frame grows no further than the largest frame the
+// fields take (or than it was, when a file held a larger one): a typed 1e300
+// must not leave a frame no whole number can write.
+double Ceiling(double old)
+{
+    return std::max(old, MaxTypedFrame);
+}
+
+// Moves a frame by delta, kept between 0 and its ceiling; true when it had to.
+bool ShiftFrame(double &frame, double delta)
+{
+    const double kept = std::clamp(frame + delta, 0.0, Ceiling(frame));
+    const bool clamped = kept != frame + delta;
+    frame = kept;
+    return clamped;
+}
+
+} // namespace
 
 int ShiftLines(Document &doc, int first, double delta, const RowChanged &changed)
 {
@@ -15,18 +37,9 @@ int ShiftLines(Document &doc, int first, double delta, const RowChanged &changed
         TSubLine &l = doc.line(i);
         if (l.Lock)
             continue;
-        bool clamped = false;
-        l.From += delta;
-        if (l.From < 0) {
-            l.From = 0;
-            clamped = true;
-        }
-        l.Last += delta;
-        if (l.Last < 0) {
-            l.Last = 0;
-            clamped = true;
-        }
-        outOfRange += clamped;
+        const bool fromClamped = ShiftFrame(l.From, delta);
+        const bool lastClamped = ShiftFrame(l.Last, delta);
+        outOfRange += fromClamped || lastClamped;
         if (changed)
             changed(i);
     }
@@ -53,7 +66,7 @@ int EnlargeLines(Document &doc, int first, double delta, int delayFrames, const 
         double last = l.Last + delta;
         if (i < doc.LineCount && last > doc.line(i + 1).From)
             last = doc.line(i + 1).From - delayFrames - 1;
-        last = std::max(last, l.From);
+        last = std::max(std::min(last, Ceiling(l.Last)), l.From);
         if (last == l.Last)
             continue;
         l.Last = last;

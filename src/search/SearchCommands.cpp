@@ -1,13 +1,17 @@
-// The Search menu: the overview window's show/hide command, and the file
-// properties with the statistics refresh.
+// The Search menu: find and find next, the overview window's show/hide
+// command, and the file properties with the statistics refresh.
 #include "search/SearchCommands.h"
 
 #include "config/language_table.h"
 #include "document/code_page.h"
+#include "editor/CommandFlow.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
-#include "operations/overlap_repair.h"
+#include "editor/MessageBox.h"
+#include "editor/StatusPanels.h"
+#include "operations/BulkCommands.h"
 #include "player/PlayerController.h"
+#include "search/FFind.h"
 #include "search/FProperties.h"
 #include "search/FTable.h"
 
@@ -20,18 +24,66 @@ SearchCommands::SearchCommands(EditorContext &ctx)
     : mCtx(ctx)
     , FormTable(new TFormTable(ctx, ctx.window))
     , FormFileProperties(new TFormFileProperties(ctx.window))
+    , FormFindWhat(new TFormFindWhat(mFind, ctx.window))
 {
     connect(FormTable, &TFormTable::closedByUser, this, &SearchCommands::MenuShowTableClick);
+    // Every new or opened document starts without a chosen category.
+    connect(&ctx.model, &DocumentModel::documentReset, this, [this] { mFind.reset(); });
 }
 
 MenuTable SearchCommands::menuTable()
 {
     return {"MenuSearch", &LanguageTexts::MenuSearch, ToolBarSearchId,
             {
+                {.id = CommandId::MenuFind, .caption = &LanguageTexts::MenuFind, .shortcut = QKeySequence(Qt::Key_F7),
+                 .handler = Bind(this, &SearchCommands::MenuFindClick)},
+                {.id = CommandId::MenuFindHidden, .shortcut = QKeySequence(Qt::CTRL | Qt::Key_F),
+                 .handler = Bind(this, &SearchCommands::MenuFindClick), .hidden = true},
+                {.id = CommandId::MenuFindNext, .caption = &LanguageTexts::MenuFindNext,
+                 .shortcut = QKeySequence(Qt::Key_F3), .handler = Bind(this, &SearchCommands::MenuFindNextClick)},
                 {.id = CommandId::MenuShowTable, .caption = &LanguageTexts::MenuShowTable,
                  .shortcut = QKeySequence(Qt::CTRL | Qt::Key_T), .toolButton = "ToolButShowTable",
                  .icon = QStyle::SP_FileDialogDetailedView, .handler = Bind(this, &SearchCommands::MenuShowTableClick)},
             }};
+}
+
+void SearchCommands::MenuFindClick()
+{
+    mCtx.panel.CommitEdits();
+    FormFindWhat->ask();
+    if (mFind.FindCategory > -1)
+        MenuFindNextClick();
+}
+
+void SearchCommands::MenuFindNextClick()
+{
+    int category = -1;
+    FindResult found;
+    RunCommand(mCtx, {.clearMessage = false,
+                      .change =
+                          [&] {
+                              if (mFind.FindCategory == -1)
+                                  FormFindWhat->ask(); // a cancelled dialog leaves nothing to search
+                              // The preconditions of the categories need fresh statistics.
+                              RefreshProperties();
+                              mCtx.status.clearMessage();
+                              category = mFind.FindCategory;
+                              found = RunFind(mCtx.doc(), mFind, FormFindWhat->searchText(),
+                                              FormFindWhat->caseSensitive());
+                              if (found.Line > 0)
+                                  mCtx.panel.ShowLine(found.Line, ShowPlain);
+                              return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};
+                          },
+                      .report =
+                          [&](const CommandChange &) {
+                              if (found.Message == FindMessage::None)
+                                  return;
+                              const auto what = static_cast<FindWhat>(category);
+                              if (what == FindWhat::Overlap)
+                                  mCtx.bulk->setAcceptEnabled(false);
+                              ShowMessage(mCtx.window, CodePage::toUnicode(FindMessageText(what, found.Message)),
+                                          CodePage::toUnicode(Texts.FindDialogCaption), MsgIcon::Information);
+                          }});
 }
 
 void SearchCommands::MenuShowTableClick()
@@ -61,7 +113,7 @@ void SearchCommands::updateShowTableCommand()
 
 void SearchCommands::RefreshProperties()
 {
-    if (RepairOverlapPairs(mCtx.doc(), [this](int row) { mCtx.model.touchRow(row); })) {
+    if (mCtx.bulk->RepairOverlapPairs()) {
         // Redraw the panel with the repaired frames, without moving the player.
         mCtx.panel.redraw(ShowNoSeek);
     }
@@ -83,6 +135,7 @@ void SearchCommands::retranslate()
     updateShowTableCommand();
     FormTable->retranslate();
     FormFileProperties->retranslate();
+    FormFindWhat->retranslate();
 }
 
 } // namespace cuefold

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/CommandTable.h"
+#include "search/find_state.h"
 
 #include <QObject>
 
@@ -9,9 +10,10 @@ namespace cuefold {
 struct EditorContext;
 class TFormTable;
 class TFormFileProperties;
+class TFormFindWhat;
 
-// The Search menu and the windows behind it: the overview grid and the file
-// properties with their statistics.
+// The Search menu and the windows behind it: the find dialog, the overview
+// grid and the file properties with their statistics.
 class SearchCommands : public QObject {
 public:
     explicit SearchCommands(EditorContext &ctx);
@@ -19,8 +21,12 @@ public:
 
     TFormTable *table() const { return FormTable; }
     TFormFileProperties *properties() const { return FormFileProperties; }
+    TFormFindWhat *findDialog() const { return FormFindWhat; }
+    const FindState &findState() const { return mFind; }
     bool tableShown() const { return mTableShown; }
 
+    void MenuFindClick();
+    void MenuFindNextClick();
     void MenuShowTableClick();
     // The statistics refresh, with the automatic overlap repair.
     void RefreshProperties();
@@ -34,6 +40,8 @@ private:
     EditorContext &mCtx;
     TFormTable *FormTable;
     TFormFileProperties *FormFileProperties;
+    TFormFindWhat *FormFindWhat;
+    FindState mFind;
     bool mTableShown = false;
 };
 

@@ -107,6 +107,8 @@ TEST(BulkFrames, Shift)
          {{10, 20}, {30, 40}, {.from = 50, .last = 60, .lock = 1}, {70, 80}}, {{10, 20}, {35, 45}, {50, 60}, {75, 85}}, 0},
         {"unknown frames are numbers too", 5, 1, {{-1, -1}}, {{4, 4}}, 0},
         {"unknown below zero", -5, 1, {{-1, 10}}, {{0, 5}}, 1},
+        {"beyond the largest frame, counted once", 1e300, 1, {{5, 20}}, {{9999999, 9999999}}, 1},
+        {"a larger frame from the file grows no more", 10, 1, {{5, 2e7}}, {{15, 2e7}}, 1},
     };
     for (const Case &c : cases) {
         auto doc = DocumentOf(c.before);
@@ -147,6 +149,7 @@ TEST(BulkFrames, Enlarge)
          {{100, 150}, {200, 257}, {260, 270}}, 1, {2}},
         {"from the last subtitle", 10, 2, {{100, 150}, {200, 250}}, {{100, 150}, {200, 260}}, 1, {2}},
         {"typed 0,5 moves nothing", WholeFrames(0.5), 1, {{100, 150}}, {{100, 150}}, 0, {}},
+        {"never beyond the largest frame", 1e300, 1, {{100, 150}}, {{100, 9999999}}, 1, {1}},
     };
     for (const Case &c : cases) {
         auto doc = DocumentOf(c.before);

@@ -1,0 +1,220 @@
+// The bulk-operations menu: its table, the windows behind it, Accept's
+// availability, the shared guards and reports, the width analysis and the
+// frame rate. The frame commands and the range commands have files of their own.
+#include "operations/BulkCommands.h"
+
+#include "config/language_table.h"
+#include "config/settings.h"
+#include "config/window_placement.h"
+#include "document/code_page.h"
+#include "document/frame_text.h"
+#include "editor/CommandFlow.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "editor/MessageBox.h"
+#include "editor/StatusPanels.h"
+#include "operations/FAnalysis.h"
+#include "operations/FOperations.h"
+#include "operations/FRange.h"
+#include "operations/overlap_repair.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace cuefold {
+
+namespace {
+
+QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
+
+// A tool window goes where it was when the program last closed, kept on the desktop.
+void placeToolWindow(QWidget *window, const WindowBounds &stored, const QRect &desktop)
+{
+    if (!Settings.Main.SaveWindowPosition)
+        return;
+    if (const auto p = ClampToolWindow(stored.Top, stored.Left, window->size(), desktop.size()))
+        window->move(*p);
+}
+
+// A window never shown nor placed has no position of its own to remember.
+void storeToolWindow(const QWidget *window, WindowBounds &stored)
+{
+    if (window->testAttribute(Qt::WA_WState_ExplicitShowHide) || window->testAttribute(Qt::WA_Moved))
+        stored = {window->y(), window->x(), -1, -1};
+}
+
+} // namespace
+
+BulkCommands::BulkCommands(EditorContext &ctx)
+    : mCtx(ctx)
+    , FormRange(new TFormRange(ctx.window))
+    , FormAnalysis(new TFormAnalysis(ctx.model, ctx.panel, ctx.window))
+{
+}
+
+MenuTable BulkCommands::menuTable()
+{
+    using K = QKeySequence;
+    using S = QStyle;
+    auto run = [this](void (BulkCommands::*m)()) { return Bind(this, m); };
+    const auto row = [&](CommandId id, QByteArray LanguageTexts::*caption, K keys, const char *button,
+                         S::StandardPixmap icon, void (BulkCommands::*m)(), bool separator = false) {
+        return Command{.id = id, .caption = caption, .shortcut = keys, .toolButton = button, .icon = icon,
+                       .handler = run(m), .separatorBefore = separator};
+    };
+    using T = LanguageTexts;
+    using B = BulkCommands;
+    return {"MenuCommon", &T::MenuCommon, ToolBarCommonId,
+            {
+                row(CommandId::MenuCommonShiftTitle, &T::MenuShiftTitle, K(Qt::ALT | Qt::Key_F9),
+                    "ToolButCommonShiftTitle", S::SP_MediaSkipForward, &B::MenuCommonShiftTitleClick),
+                row(CommandId::MenuCommonShiftTitleTo, &T::MenuShiftTitleTo, K(Qt::ALT | Qt::Key_F10),
+                    "ToolButCommonShiftTitleTo", S::SP_MediaSkipBackward, &B::MenuCommonShiftTitleToClick),
+                row(CommandId::MenuCommonEnlargeTitle, &T::MenuEnlargeTitle, K(Qt::ALT | Qt::Key_F11),
+                    "ToolButCommonEnlargeTitle", S::SP_TitleBarMaxButton, &B::MenuCommonEnlargeTitleClick),
+                row(CommandId::MenuCommonDepressDelay, &T::MenuDepressDelay, K(Qt::ALT | Qt::Key_F12),
+                    "ToolButCommonDepressDelay", S::SP_TitleBarMinButton, &B::MenuCommonDepressDelayClick, true),
+                row(CommandId::MenuCommonInsertDelay, &T::MenuInsertDelay, K(Qt::CTRL | Qt::Key_W),
+                    "ToolButCommonInsertDelay", S::SP_TitleBarNormalButton, &B::MenuCommonInsertDelayClick),
+                row(CommandId::MenuCommonRemoveLineWrappings, &T::MenuRemoveLineWrappings,
+                    K(Qt::CTRL | Qt::SHIFT | Qt::Key_F8), nullptr, S::SP_CustomBase,
+                    &B::MenuCommonRemoveLineWrappingsClick),
+                row(CommandId::MenuCommonRepairOverlaps, &T::MenuRepairOverlaps, K(Qt::ALT | Qt::Key_F3),
+                    "ToolButCommonRepairOverlaps", S::SP_BrowserReload, &B::MenuCommonRepairOverlapsClick, true),
+                row(CommandId::MenuCommonAccept, &T::MenuAccept, K(Qt::CTRL | Qt::Key_F3), "ToolButCommonAccept",
+                    S::SP_DialogApplyButton, &B::MenuCommonAcceptClick),
+                row(CommandId::MenuCommonLockAll, &T::MenuLockAll, K(Qt::CTRL | Qt::SHIFT | Qt::Key_U),
+                    "ToolButCommonLockAll", S::SP_VistaShield, &B::MenuCommonLockAllClick, true),
+                row(CommandId::MenuCommonUnlockAll, &T::MenuUnlockAll, K(Qt::CTRL | Qt::Key_U),
+                    "ToolButCommonUnlockAll", S::SP_DialogOpenButton, &B::MenuCommonUnlockAllClick),
+                row(CommandId::MenuCommonUnmarkAll, &T::MenuUnmarkAll, K(Qt::CTRL | Qt::Key_Q),
+                    "ToolButCommonUnmarkAll", S::SP_DialogDiscardButton, &B::MenuCommonUnmarkAllClick),
+                row(CommandId::MenuCommonAnalyzeWidths, &T::MenuAnalyzeWidths, K(Qt::CTRL | Qt::Key_M),
+                    "ToolButCommonAnalyzeWidths", S::SP_FileDialogContentsView, &B::MenuCommonAnalyzeWidthsClick,
+                    true),
+                row(CommandId::MenuCommonSetFPS, &T::MenuSetFPS, K(Qt::CTRL | Qt::Key_F2), "ToolButCommonSetFPS",
+                    S::SP_MediaVolume, &B::MenuCommonSetFPSClick, true),
+            }};
+}
+
+void BulkCommands::attach()
+{
+    // ShowLine's rule: Accept is on exactly while the shown subtitle carries a note.
+    connect(&mCtx.model, &DocumentModel::currentChanged, this,
+            [this] { setAcceptEnabled(CanAcceptRepair(mCtx.doc())); });
+    connect(&mCtx.model, &DocumentModel::documentReset, this, [this] { RefreshAnalysis(false); });
+    connect(FormRange, &TFormRange::confirmed, this, &BulkCommands::runRange);
+    setAcceptEnabled(false);
+}
+
+void BulkCommands::loadSettings(const QRect &desktop)
+{
+    placeToolWindow(FormAnalysis, Settings.Main.AnalysisWindow, desktop);
+    placeToolWindow(FormRange, Settings.Main.RangeWindow, desktop);
+}
+
+void BulkCommands::saveSettings()
+{
+    storeToolWindow(FormAnalysis, Settings.Main.AnalysisWindow);
+    storeToolWindow(FormRange, Settings.Main.RangeWindow);
+}
+
+void BulkCommands::retranslate()
+{
+    FormRange->retranslate();
+    FormAnalysis->retranslate();
+}
+
+RowChanged BulkCommands::touchRows() const
+{
+    return [&model = mCtx.model](int row) { model.touchRow(row); };
+}
+
+bool BulkCommands::refuseFewLines() const
+{
+    if (!TooFewLines(mCtx.doc()))
+        return false;
+    ShowMessage(mCtx.window, u(Texts.FewLines), u(Texts.Warning), MsgIcon::Exclamation);
+    return true;
+}
+
+bool BulkCommands::confirmScope(BulkScope scope) const
+{
+    return ShowMessage(mCtx.window, u(ScopeQuestion(scope)), u(Texts.Warning), MsgIcon::Question, MsgButtons::YesNo,
+                       MsgResult::No)
+           == MsgResult::Yes;
+}
+
+void BulkCommands::showReport(const QByteArray &text) const
+{
+    ShowMessage(mCtx.window, u(text), u(Texts.Output), MsgIcon::Information);
+}
+
+void BulkCommands::setAcceptEnabled(bool enabled)
+{
+    mCtx.commands.action(CommandId::MenuCommonAccept)->setEnabled(enabled);
+    if (QToolButton *button = mCtx.commands.toolButton(CommandId::MenuCommonAccept))
+        button->setEnabled(enabled);
+}
+
+bool BulkCommands::RepairOverlapPairs()
+{
+    const bool changed = cuefold::RepairOverlapPairs(mCtx.doc(), touchRows());
+    followRepairRun();
+    return changed;
+}
+
+void BulkCommands::followRepairRun()
+{
+    // With notes left the review goes on: Accept comes on for a noted current
+    // subtitle and otherwise stays as it was; without notes it goes off.
+    if (mCtx.doc().OverlapCount == 0)
+        setAcceptEnabled(false);
+    else if (CanAcceptRepair(mCtx.doc()))
+        setAcceptEnabled(true);
+}
+
+void BulkCommands::RefreshAnalysis(bool rebuild)
+{
+    FormAnalysis->RefreshAnalysis(rebuild);
+}
+
+void BulkCommands::MenuCommonAnalyzeWidthsClick()
+{
+    if (refuseFewLines())
+        return;
+    FormAnalysis->show();
+    FormAnalysis->raise();
+    FormAnalysis->activateWindow();
+}
+
+void BulkCommands::MenuCommonSetFPSClick()
+{
+    double fps = 0;
+    RunCommand(mCtx, {.clearMessage = false,
+                      .change = [&] {
+                          Document &d = mCtx.doc();
+                          fps = mCtx.operations->ask({Texts.OperationsFPS0, Texts.OperationsFPS1, Texts.OperationsFPS2,
+                                                      Texts.OperationsFPS3, Texts.OperationsFPS4},
+                                                     IsValidFPS(d.FPS) ? FpsText(d.FPS) : QByteArray("25"));
+                          bool redraw = false;
+                          if (IsValidFPS(fps)) {
+                              d.FPS = fps;
+                              if (IsFpsLine(d)) {
+                                  d.line(1).Text = FpsText(fps);
+                                  mCtx.model.touchRow(1);
+                                  // Subtitle 2 shows the rate line as its predecessor.
+                                  redraw = d.CurrentLine == 1 || d.CurrentLine == 2;
+                              }
+                          }
+                          mCtx.status.showFps(d.FPS);
+                          return CommandChange{.showMode = redraw ? ShowFull : 0, .modified = ModifiedRule::Check};
+                      },
+                      .report =
+                          [&](const CommandChange &) {
+                              if (!IsValidFPS(fps) && fps != 0)
+                                  ShowMessage(mCtx.window, u(Texts.InvalidRange), QString(), MsgIcon::Exclamation);
+                          }});
+}
+
+} // namespace cuefold

@@ -1,0 +1,206 @@
+// The frame commands of the bulk-operations menu: shift, shift to, enlarge,
+// closing and inserting gaps, and the overlap repair with its review.
+#include "operations/BulkCommands.h"
+
+#include "config/language_table.h"
+#include "config/settings.h"
+#include "document/code_page.h"
+#include "editor/CommandFlow.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "editor/MessageBox.h"
+#include "editor/StatusPanels.h"
+#include "operations/FOperations.h"
+#include "operations/bulk_report.h"
+#include "operations/frame_gaps.h"
+#include "operations/frame_shift.h"
+#include "operations/overlap_repair.h"
+#include "player/MediaPlayer.h"
+#include "player/PlayerController.h"
+#include "search/find_state.h"
+
+namespace cuefold {
+
+namespace {
+
+QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
+
+} // namespace
+
+// Shift and shift to: every unlocked subtitle from the current one on moves,
+// by the typed amount or so that the current one starts on the typed frame.
+void BulkCommands::shiftFrom(const OperationTexts &texts, bool toTarget)
+{
+    double amount = 0;
+    int outOfRange = 0;
+    RunCommand(mCtx, {.guard =
+                          [&] {
+                              const Document &d = mCtx.doc();
+                              if (ScopeRange(d, BulkScope::Remaining).empty())
+                                  return false;
+                              const PlayerController &player = *mCtx.player;
+                              const QByteArray initial =
+                                  toTarget ? ShiftToInitialText(d, d.CurrentLine, player.state().MovieLoaded,
+                                                                player.player()->CurrentPosition())
+                                           : QByteArray("0");
+                              const double typed = mCtx.operations->ask(texts, initial);
+                              if (typed == 0 || !confirmScope(BulkScope::Remaining))
+                                  return false;
+                              amount = toTarget ? ShiftToAmount(d, d.CurrentLine, typed) : WholeFrames(typed);
+                              return true;
+                          },
+                      .change =
+                          [&] {
+                              Document &d = mCtx.doc();
+                              outOfRange = ShiftLines(d, d.CurrentLine, amount, touchRows());
+                              return CommandChange{.modified = ModifiedRule::Check};
+                          },
+                      .report =
+                          [&](const CommandChange &) {
+                              if (outOfRange > 0)
+                                  showReport(CountReport(ReportKind::OutOfRange, outOfRange));
+                          }});
+}
+
+void BulkCommands::MenuCommonShiftTitleClick()
+{
+    shiftFrom({Texts.OperationsFrameShift0, Texts.OperationsFrameShift1, Texts.OperationsFrameShift2,
+               Texts.OperationsFrameShift3, Texts.OperationsFrameShift4},
+              false);
+}
+
+void BulkCommands::MenuCommonShiftTitleToClick()
+{
+    shiftFrom({Texts.OperationsFrameShiftTo0, Texts.OperationsFrameShiftTo1, Texts.OperationsFrameShiftTo2,
+               Texts.OperationsFrameShiftTo3, Texts.OperationsFrameShiftTo4},
+              true);
+}
+
+void BulkCommands::MenuCommonEnlargeTitleClick()
+{
+    double amount = 0;
+    int changed = 0;
+    RunCommand(mCtx, {.guard =
+                          [&] {
+                              if (ScopeRange(mCtx.doc(), BulkScope::Remaining).empty())
+                                  return false;
+                              const double typed = mCtx.operations->ask(
+                                  {Texts.OperationsFrameEnlarge0, Texts.OperationsFrameEnlarge1,
+                                   Texts.OperationsFrameEnlarge2, Texts.OperationsFrameEnlarge3,
+                                   Texts.OperationsFrameEnlarge4},
+                                  "0");
+                              amount = WholeFrames(typed);
+                              return typed != 0 && confirmScope(BulkScope::Remaining);
+                          },
+                      .change =
+                          [&] {
+                              Document &d = mCtx.doc();
+                              changed = EnlargeLines(d, d.CurrentLine, amount, Settings.Main.DelayFrames, touchRows());
+                              return CommandChange{.modified = ModifiedRule::Check};
+                          },
+                      .report = [&](const CommandChange &) { showReport(CountReport(ReportKind::Changed, changed)); }});
+}
+
+void BulkCommands::MenuCommonDepressDelayClick()
+{
+    double limit = 0;
+    int changed = 0;
+    RunCommand(mCtx, {.guard =
+                          [&] {
+                              if (refuseFewLines())
+                                  return false;
+                              limit = mCtx.operations->ask(
+                                  {Texts.OperationsDepressDelay0, Texts.OperationsDepressDelay1,
+                                   Texts.OperationsDepressDelay2, Texts.OperationsDepressDelay3,
+                                   Texts.OperationsDepressDelay4},
+                                  GapLimitInitialText(mCtx.doc().FPS));
+                              if (limit == 0)
+                                  return false;
+                              if (GapLimitTooLow(limit, Settings.Main.DelayFrames)) {
+                                  ShowMessage(mCtx.window, u(Texts.TooLowLimit), u(Texts.Info), MsgIcon::Information);
+                                  return false;
+                              }
+                              return confirmScope(BulkScope::NearEntire);
+                          },
+                      .change =
+                          [&] {
+                              changed = CloseShortGaps(mCtx.doc(), limit, Settings.Main.DelayFrames, touchRows());
+                              return CommandChange{.modified = ModifiedRule::Check};
+                          },
+                      .report = [&](const CommandChange &) { showReport(CountReport(ReportKind::Changed, changed)); }});
+}
+
+void BulkCommands::MenuCommonInsertDelayClick()
+{
+    int changed = 0;
+    RunCommand(mCtx, {.guard = [&] { return !refuseFewLines() && confirmScope(BulkScope::NearEntire); },
+                      .change =
+                          [&] {
+                              changed = InsertGaps(mCtx.doc(), Settings.Main.DelayFrames, touchRows());
+                              return CommandChange{.modified = ModifiedRule::Check};
+                          },
+                      .report = [&](const CommandChange &) { showReport(CountReport(ReportKind::Changed, changed)); }});
+}
+
+void BulkCommands::MenuCommonRepairOverlapsClick()
+{
+    bool changed = false;
+    RunCommand(mCtx, {.guard = [&] { return !refuseFewLines() && confirmScope(BulkScope::TrueEntire); },
+                      .change =
+                          [&] {
+                              changed = RepairOverlapPairs();
+                              return CommandChange{.showMode = changed ? ShowNoSeek : 0,
+                                                   .modified = ModifiedRule::Check};
+                          },
+                      .report =
+                          [&](const CommandChange &) {
+                              if (!changed) {
+                                  ShowMessage(mCtx.window, u(Texts.FindNoErr), u(Texts.Info), MsgIcon::Information);
+                                  return;
+                              }
+                              if (ShowMessage(mCtx.window, u(OverlapRepairQuestion(mCtx.doc().OverlapCount)),
+                                              u(Texts.Info), MsgIcon::Information, MsgButtons::YesNo, MsgResult::Yes)
+                                  != MsgResult::Yes)
+                                  return;
+                              mCtx.panel.ShowLine(1, ShowFull);
+                              const int first = FirstRepair(mCtx.doc());
+                              if (first != 1)
+                                  goToRepair(first);
+                          }});
+}
+
+void BulkCommands::MenuCommonAcceptClick()
+{
+    int next = 0;
+    bool repairedAgain = false;
+    RunCommand(mCtx, {.guard = [this] { return CanAcceptRepair(mCtx.doc()); },
+                      .change =
+                          [&] {
+                              Document &d = mCtx.doc();
+                              // With notes left by the last run, accepting runs the repair again.
+                              repairedAgain = d.OverlapCount >= 1;
+                              next = AcceptRepair(d, d.CurrentLine, touchRows());
+                              return CommandChange{.showMode = ShowNoSeek, .modified = ModifiedRule::Check};
+                          },
+                      .report =
+                          [&](const CommandChange &) {
+                              goToRepair(next);
+                              if (repairedAgain)
+                                  followRepairRun();
+                          }});
+}
+
+void BulkCommands::goToRepair(int next)
+{
+    mCtx.status.clearMessage();
+    if (next > 0) {
+        mCtx.panel.ShowLine(next, ShowPlain);
+        return;
+    }
+    setAcceptEnabled(false);
+    const FindMessage message = UnsuccessfulMessage(false, mCtx.doc().CurrentLine);
+    ShowMessage(mCtx.window, u(FindMessageText(FindWhat::Overlap, message)), u(Texts.FindDialogCaption),
+                MsgIcon::Information);
+}
+
+} // namespace cuefold
