@@ -93,7 +93,7 @@ void TFormBrowseFolder::retranslate()
     mUi->BrowseFolderButtonOK->setText(u(Texts.BrowseFolderButtonOKCaption));
     mUi->BrowseFolderButtonCancel->setText(u(Texts.BrowseFolderButtonCancelCaption));
     // A carriage return does not break a tooltip line; a line feed does.
-    tree()->setToolTip(u(Texts.BrowseFolderShellTreeViewHint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    tree()->setToolTip(u(Texts.BrowseFolderShellTreeViewHint)); // shown with its line breaks by HintPolicy
     checkFolder();
 }
 

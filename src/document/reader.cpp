@@ -259,4 +259,15 @@ bool ReadSubtitles(const QByteArray &bytes, Document &doc, const DisplayTimeRule
     return ReadSubtitles(buffer, doc, rule);
 }
 
+qint64 CountSubtitleLines(QIODevice &in)
+{
+    LineSource lines(in);
+    QByteArray text;
+    bool cut = false;
+    qint64 count = 0;
+    while (lines.next(text, cut))
+        count += !text.isEmpty();
+    return count;
+}
+
 } // namespace cuefold

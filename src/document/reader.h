@@ -57,4 +57,8 @@ int OpenForReading(QFile &file);
 bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule);
 bool ReadSubtitles(const QByteArray &bytes, Document &doc, const DisplayTimeRule &rule);
 
+// The subtitle lines (the non-empty lines, as the reader takes them) from the
+// device's position to its end; memory stays bounded whatever the file holds.
+qint64 CountSubtitleLines(QIODevice &in);
+
 } // namespace cuefold

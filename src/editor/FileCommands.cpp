@@ -9,7 +9,6 @@
 #include "document/display_time.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
-#include "document/line_count.h"
 #include "document/reader.h"
 #include "document/writer.h"
 #include "editor/CurrentSubtitlePanel.h"

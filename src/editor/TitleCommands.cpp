@@ -138,11 +138,13 @@ bool TitleCommands::refuseWhenFull()
     return true;
 }
 
-// A list operation: the grid refills from the first row it moved, the
-// current subtitle is redrawn, and its notice goes to the status bar.
-bool TitleCommands::runListEdit(const std::function<bool()> &guard, const std::function<ListEdit()> &operation)
+// A list operation: typing is stored first, the grid refills from the first
+// row it moved, the current subtitle is redrawn, and its notice goes to the
+// status bar.
+bool TitleCommands::runListEdit(bool clearsMessage, const std::function<bool()> &guard,
+                                const std::function<ListEdit()> &operation)
 {
-    return RunCommand(mCtx, {.commit = false, .clearMessage = false, .guard = guard, .change = [&] {
+    return RunCommand(mCtx, {.clearMessage = clearsMessage, .guard = guard, .change = [&] {
         const int before = mCtx.doc().LineCount;
         const ListEdit edit = operation();
         const int grown = mCtx.doc().LineCount - before;
@@ -158,29 +160,23 @@ bool TitleCommands::runListEdit(const std::function<bool()> &guard, const std::f
 
 bool TitleCommands::MenuTitleInsertEmptyLineClick()
 {
-    mCtx.panel.CommitEdits();
-    mCtx.status.clearMessage();
-    return runListEdit([this] { return !refuseWhenFull(); },
+    return runListEdit(true, [this] { return !refuseWhenFull(); },
                        [this] { return InsertEmptyLine(mCtx.doc(), DisplayTimeRuleFromSettings()); });
 }
 
 bool TitleCommands::MenuTitleAddEmptyLineClick()
 {
-    // Typed text is stored first, so it stays with the subtitle it was typed for.
-    mCtx.panel.CommitEdits();
-    // Inside the list this is the insert command in full, which starts by
-    // clearing the message panel.
-    if (mCtx.doc().CurrentLine < mCtx.doc().LineCount)
-        mCtx.status.clearMessage();
-    return runListEdit([this] { return !refuseWhenFull(); },
+    // Typed text is stored first, so it stays with the subtitle it was typed
+    // for. Inside the list this is the insert command in full, which starts
+    // by clearing the message panel.
+    const bool insideList = mCtx.doc().CurrentLine < mCtx.doc().LineCount;
+    return runListEdit(insideList, [this] { return !refuseWhenFull(); },
                        [this] { return AddEmptyLine(mCtx.doc(), DisplayTimeRuleFromSettings()); });
 }
 
 void TitleCommands::splitCurrent(SplitMode mode)
 {
-    mCtx.panel.CommitEdits();
-    mCtx.status.clearMessage();
-    runListEdit([this] { return !refuseWhenFull(); },
+    runListEdit(true, [this] { return !refuseWhenFull(); },
                 [this, mode] { return SplitLine(mCtx.doc(), mode, DisplayTimeRuleFromSettings()); });
 }
 
@@ -189,9 +185,8 @@ void TitleCommands::MenuTitleSplit1LineClick() { splitCurrent(SplitMode::FirstRo
 
 void TitleCommands::MenuTitleJoinLinesClick()
 {
-    mCtx.panel.CommitEdits();
-    mCtx.status.clearMessage();
     runListEdit(
+        true,
         [this] {
             if (CheckJoin(mCtx.doc()) != ListOutcome::Done) {
                 ShowMessage(mCtx.window, u(Texts.NoLineToJoin), u(Texts.Info), MsgIcon::Information);
@@ -206,10 +201,11 @@ void TitleCommands::MenuTitleJoinLinesClick()
 
 void TitleCommands::MenuTitleDeleteLineClick()
 {
-    // Typed text would be lost with the subtitle or land on the next one.
-    mCtx.panel.CommitEdits();
+    // Typed text would be lost with the subtitle or land on the next one,
+    // so it is stored first.
     StatusPanels &status = mCtx.status;
     const bool deleted = runListEdit(
+        false,
         [&] {
             if (CheckDelete(mCtx.doc()) != ListOutcome::Done) {
                 ShowMessage(mCtx.window, u(Texts.NoLineDeleted), u(Texts.Info), MsgIcon::Information);

@@ -35,7 +35,7 @@ public:
 private:
     void transformText(QByteArray (*transform)(const QByteArray &), bool clearsMessage);
     bool refuseWhenFull();
-    bool runListEdit(const std::function<bool()> &guard, const std::function<ListEdit()> &edit);
+    bool runListEdit(bool clearsMessage, const std::function<bool()> &guard, const std::function<ListEdit()> &edit);
     void splitCurrent(SplitMode mode);
 
     EditorContext &mCtx;
