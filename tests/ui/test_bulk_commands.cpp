@@ -40,10 +40,13 @@ protected:
             if (!ops)
                 return;
             onModal = nullptr;
+            // Focus moves only inside the active window: make it the dialog,
+            // so the first Enter really hands the focus to the button.
+            QApplication::setActiveWindow(ops);
             auto *edit = ops->findChild<QLineEdit *>(QStringLiteral("EditFrames"));
             typeText(edit, typed);
             QTest::keyClick(edit, Qt::Key_Return);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(ops->findChild<QPushButton *>(QStringLiteral("ButtonOperationsDoThis")), Qt::Key_Return);
         };
     }
     QString cell(int line, int column) const
