@@ -152,7 +152,7 @@ TEST_F(BulkCommandsTest, FindMarkedThenFindNextUntilNoFurther)
             return;
         onModal = nullptr;
         modal->findChild<QRadioButton *>(QStringLiteral("RadioGroupFindWhat4"))->click();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // Find is the default button
+        QTest::keyClick(modal, Qt::Key_Return); // Find is the default button
     };
     key(Qt::Key_F7);
     EXPECT_EQ(doc().CurrentLine, 3);
