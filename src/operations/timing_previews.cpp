@@ -1,0 +1,115 @@
+#include "operations/timing_previews.h"
+
+#include "document/document.h"
+#include "document/frame_text.h"
+
+namespace cuefold {
+
+namespace {
+
+// Every entry starts as the subtitle's own frames; the frame-rate subtitle
+// stays so and the run starts after it.
+FramePreview UnchangedFrames(const Document &doc, int &start)
+{
+    FramePreview preview(Document::Capacity + 1);
+    for (int i = 1; i <= doc.LineCount; ++i)
+        preview[i] = {doc.line(i).From, doc.line(i).Last};
+    start = IsFpsLine(doc) ? 2 : 1;
+    return preview;
+}
+
+bool Chosen(const Document &doc, int i, const TimingScope &scope)
+{
+    if (!scope.all && i < doc.CurrentLine)
+        return false;
+    const TSubLine &line = doc.line(i);
+    switch (scope.locks) {
+    case LockChoice::RespectLocks: return line.Lock == 0;
+    case LockChoice::IgnoreLocks: return true;
+    case LockChoice::MarkedOnly: return line.Mark == 1;
+    }
+    return false;
+}
+
+QByteArray SubtitleLine(double from, double last, const QByteArray &text)
+{
+    return '{' + FrameText(from) + "}{" + FrameText(last) + '}' + text + "\r\n";
+}
+
+} // namespace
+
+std::optional<double> ParsePointFrame(const QByteArray &text)
+{
+    double value = 0;
+    if (text.contains(',') || !ParseDecimal(text, value))
+        return std::nullopt;
+    return value;
+}
+
+FramePreview TwoPointPreview(const Document &doc, const TwoPoints &p, const TimingScope &scope)
+{
+    int start = 1;
+    FramePreview preview = UnchangedFrames(doc, start);
+    const auto map = [&p](double x) {
+        const double y = ((x - p.PA) * p.DN + (p.DA - x) * p.PN) / (p.DA - p.PA);
+        return y < 0 ? 1 : y;
+    };
+    for (int i = start; i <= doc.LineCount; ++i)
+        if (Chosen(doc, i, scope))
+            preview[i] = {map(doc.line(i).From), map(doc.line(i).Last)};
+    return preview;
+}
+
+SpeedPreview ReadingSpeedPreview(const Document &doc, const TimingScope &scope, const DisplayTimeRule &rule)
+{
+    SpeedPreview result;
+    int start = 1;
+    result.frames = UnchangedFrames(doc, start);
+    for (int i = start; i <= doc.LineCount; ++i) {
+        if (!Chosen(doc, i, scope))
+            continue;
+        const TSubLine &line = doc.line(i);
+        const double nextFrom = i < doc.LineCount ? doc.line(i + 1).From : -1;
+        const int cutBefore = result.cut;
+        const double last = LastBySpeed(line.Text, line.From, nextFrom, doc.FPS, rule, &result.cut);
+        if (result.cut == cutBefore) {
+            result.shortened += last < line.Last;
+            result.lengthened += last > line.Last;
+        }
+        result.frames[i] = {line.From, last};
+    }
+    return result;
+}
+
+QByteArray PreviewFileText(const Document &doc, const FramePreview &preview)
+{
+    QByteArray out;
+    int i = 1;
+    if (IsFpsLine(doc)) {
+        out += SubtitleLine(1, 1, doc.line(1).Text);
+        i = 2;
+    }
+    for (; i <= doc.LineCount; ++i)
+        out += SubtitleLine(preview[i].From, preview[i].Last, doc.line(i).Text);
+    return out;
+}
+
+QByteArray SpeedTestFileText(const Document &doc, const DisplayTimeRule &rule)
+{
+    QByteArray out = SubtitleLine(1, 1, FpsText(SpeedTestFps));
+    int i = qMax(doc.CurrentLine, 1);
+    if (i == 1 && IsFpsLine(doc))
+        i = 2;
+    double prevLast = 1 - rule.DelayFrames;
+    for (; i <= doc.LineCount && i <= Document::Capacity; ++i) {
+        const double from = prevLast + 1 + rule.DelayFrames;
+        const double last = qMax(from, DwellFrames(doc.line(i).Text, SpeedTestFps, rule) + from - 1);
+        out += SubtitleLine(from, last, doc.line(i).Text);
+        if (last >= SpeedTestEndFrame)
+            break;
+        prevLast = last;
+    }
+    return out;
+}
+
+} // namespace cuefold
