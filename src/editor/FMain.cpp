@@ -20,6 +20,7 @@
 #include "editor/WindowCycle.h"
 #include "operations/BulkCommands.h"
 #include "operations/FOperations.h"
+#include "operations/TimingCommands.h"
 #include "player/FPlayer.h"
 #include "player/PlayerController.h"
 #include "search/FTable.h"
@@ -223,7 +224,8 @@ void TForm1::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // FormClose.
+    // FormClose: the timing windows delete their test files first.
+    mBulk->timing()->closeForExit();
     mPlayer->setClosing();
     mPlayer->UnloadMovie();
     SaveSettings();

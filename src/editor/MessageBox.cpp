@@ -49,7 +49,8 @@ MsgResult fromQt(int button, MsgButtons buttons)
     }
     // Closed with Esc or the close box: the safe answer.
     return buttons == MsgButtons::YesNo ? MsgResult::No
-         : buttons == MsgButtons::RetryCancel ? MsgResult::Cancel : MsgResult::Ok;
+         : buttons == MsgButtons::RetryCancel || buttons == MsgButtons::OkCancel ? MsgResult::Cancel
+                                                                                 : MsgResult::Ok;
 }
 
 } // namespace
@@ -70,6 +71,7 @@ MsgResult ShowMessage(QWidget *parent, const MessageRequest &r)
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case MsgButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }
     box.setDefaultButton(toQt(r.defaultButton));
     return fromQt(box.exec(), r.buttons);

@@ -16,6 +16,7 @@
 #include "operations/FAnalysis.h"
 #include "operations/FOperations.h"
 #include "operations/FRange.h"
+#include "operations/TimingCommands.h"
 #include "operations/overlap_repair.h"
 
 #include <QAction>
@@ -49,7 +50,9 @@ BulkCommands::BulkCommands(EditorContext &ctx)
     : mCtx(ctx)
     , FormRange(new TFormRange(ctx.window))
     , FormAnalysis(new TFormAnalysis(ctx.model, ctx.panel, ctx.window))
+    , mTiming(new TimingCommands(ctx))
 {
+    mTiming->setParent(this);
 }
 
 MenuTable BulkCommands::menuTable()
@@ -64,6 +67,14 @@ MenuTable BulkCommands::menuTable()
     };
     using T = LanguageTexts;
     using B = BulkCommands;
+    using TC = TimingCommands;
+    const auto timing = [&](CommandId id, QByteArray LanguageTexts::*caption, K keys, const char *button,
+                            S::StandardPixmap icon, void (TC::*m)(), bool (TC::*available)() const,
+                            bool separator = false) {
+        return Command{.id = id, .caption = caption, .shortcut = keys, .toolButton = button, .icon = icon,
+                       .handler = Bind(mTiming, m), .separatorBefore = separator,
+                       .enabled = [this, available] { return (mTiming->*available)(); }};
+    };
     return {"MenuCommon", &T::MenuCommon, ToolBarCommonId,
             {
                 row(CommandId::MenuCommonShiftTitle, &T::MenuShiftTitle, K(Qt::ALT | Qt::Key_F9),
@@ -76,6 +87,9 @@ MenuTable BulkCommands::menuTable()
                     "ToolButCommonDepressDelay", S::SP_TitleBarMinButton, &B::MenuCommonDepressDelayClick, true),
                 row(CommandId::MenuCommonInsertDelay, &T::MenuInsertDelay, K(Qt::CTRL | Qt::Key_W),
                     "ToolButCommonInsertDelay", S::SP_TitleBarNormalButton, &B::MenuCommonInsertDelayClick),
+                timing(CommandId::MenuCommonRecalculateSubtitle, &T::MenuRecalculateSubtitle, K(Qt::CTRL | Qt::Key_Y),
+                       "ToolButCommonRecalculateSubtitle", S::SP_FileDialogDetailedView,
+                       &TC::MenuCommonRecalculateSubtitleClick, &TC::recalculateAvailable),
                 row(CommandId::MenuCommonRemoveLineWrappings, &T::MenuRemoveLineWrappings,
                     K(Qt::CTRL | Qt::SHIFT | Qt::Key_F8), nullptr, S::SP_CustomBase,
                     &B::MenuCommonRemoveLineWrappingsClick),
@@ -92,6 +106,12 @@ MenuTable BulkCommands::menuTable()
                 row(CommandId::MenuCommonAnalyzeWidths, &T::MenuAnalyzeWidths, K(Qt::CTRL | Qt::Key_M),
                     "ToolButCommonAnalyzeWidths", S::SP_FileDialogContentsView, &B::MenuCommonAnalyzeWidthsClick,
                     true),
+                timing(CommandId::MenuCommonTestSpeed, &T::MenuTestSpeed, K(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
+                       "ToolButCommonTestSpeed", S::SP_MediaPlay, &TC::MenuCommonTestSpeedClick,
+                       &TC::speedTestAvailable, true),
+                timing(CommandId::MenuCommonRecalcPerSpeed, &T::MenuRecalcPerSpeed, K(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                       "ToolButCommonRecalcPerSpeed", S::SP_MediaSeekForward, &TC::MenuCommonRecalcPerSpeedClick,
+                       &TC::recalcPerSpeedAvailable),
                 row(CommandId::MenuCommonSetFPS, &T::MenuSetFPS, K(Qt::CTRL | Qt::Key_F2), "ToolButCommonSetFPS",
                     S::SP_MediaVolume, &B::MenuCommonSetFPSClick, true),
             }};
@@ -105,6 +125,7 @@ void BulkCommands::attach()
     connect(&mCtx.model, &DocumentModel::documentReset, this, [this] { RefreshAnalysis(false); });
     connect(FormRange, &TFormRange::confirmed, this, &BulkCommands::runRange);
     setAcceptEnabled(false);
+    mTiming->attach();
 }
 
 void BulkCommands::loadSettings(const QRect &desktop)
@@ -123,6 +144,7 @@ void BulkCommands::retranslate()
 {
     FormRange->retranslate();
     FormAnalysis->retranslate();
+    mTiming->retranslate();
 }
 
 RowChanged BulkCommands::touchRows() const

@@ -14,6 +14,7 @@ struct EditorContext;
 struct OperationTexts;
 class TFormAnalysis;
 class TFormRange;
+class TimingCommands;
 enum class RangeMode;
 
 // The bulk-operations menu: frame commands over many subtitles, the overlap
@@ -30,6 +31,7 @@ public:
 
     TFormRange *range() const { return FormRange; }
     TFormAnalysis *analysis() const { return FormAnalysis; }
+    TimingCommands *timing() const { return mTiming; }
 
     void MenuCommonShiftTitleClick();
     void MenuCommonShiftTitleToClick();
@@ -70,6 +72,7 @@ private:
     EditorContext &mCtx;
     TFormRange *FormRange;
     TFormAnalysis *FormAnalysis;
+    TimingCommands *mTiming; // the two-point and reading-speed windows
 };
 
 } // namespace cuefold

@@ -61,6 +61,23 @@ public:
     void beforeSave();
     void afterSave();
 
+    // The timing tests take the player over while their windows are open.
+    // Looks at the subtitle filter again (a folder may have become usable).
+    const FilterState &refreshFilter();
+    // Pauses a playing movie; the position playback stood at.
+    double pauseForTest();
+    // Shows the test subtitles at `path` over the loaded movie instead of the
+    // document's own, keeps the movie from following the editor and resumes
+    // playback at `resumeAt`. False when no movie is loaded.
+    bool ShowTimingTest(const QString &path, double resumeAt);
+    // The document's own subtitles again, playback resuming at `resumeAt`.
+    void EndTimingTest(double resumeAt);
+    // The speed test's own movie with its subtitles, from the start.
+    bool PlayTestMovie(const QString &moviePath, const QString &subtitlePath);
+    // Back from the test movie to `moviePath` (none: no movie), resuming at
+    // `resumeAt`.
+    void ReturnFromTestMovie(const QString &moviePath, double resumeAt);
+
     void MenuPlayerStepBackClick();
     void MenuPlayerStepForwardClick();
     void MenuPlayerSeekPlayerClick();
@@ -101,6 +118,7 @@ private:
     bool syncChecked() const;
     double playerFps() const;
     void updateShowPlayerCommand();
+    void resumeAt(double frame);
     void statusMessage(const QString &text);
 
     EditorContext &mCtx;

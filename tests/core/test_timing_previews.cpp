@@ -1,6 +1,7 @@
 #include "operations/timing_previews.h"
 #include "sample_document.h"
 
+#include <QList>
 #include <gtest/gtest.h>
 
 using namespace cuefold;

@@ -1,0 +1,85 @@
+#include "operations/FRecalculate.h"
+
+#include "config/language_table.h"
+#include "document/code_page.h"
+#include "ui_FRecalculate.h"
+
+namespace cuefold {
+
+namespace {
+
+QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
+
+} // namespace
+
+TFormRecalculate::TFormRecalculate(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    , mUi(new Ui::FormRecalculate)
+{
+    mUi->setupUi(this);
+    const std::pair<QPushButton *, Point> picks[] = {
+        {mUi->ButtonPA, PA}, {mUi->ButtonDA, DA}, {mUi->ButtonPN, PN}, {mUi->ButtonDN, DN}};
+    for (const auto &[button, point] : picks)
+        connect(button, &QPushButton::clicked, this, [this, p = point] { emit pickRequested(p); });
+    for (Point p : {PA, DA, PN, DN})
+        connect(edit(p), &QLineEdit::textChanged, this, [this] { setAcceptEnabled(false); });
+    connect(mUi->ButtonTest, &QPushButton::clicked, this, &TFormRecalculate::testClicked);
+    connect(mUi->ButtonAccept, &QPushButton::clicked, this, &TFormRecalculate::acceptClicked);
+    connect(mUi->ButtonClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::finished, this, &TFormRecalculate::closed);
+    setAcceptEnabled(false);
+}
+
+TFormRecalculate::~TFormRecalculate()
+{
+    delete mUi;
+}
+
+QLineEdit *TFormRecalculate::edit(Point point) const
+{
+    QLineEdit *const edits[] = {mUi->EditPA, mUi->EditDA, mUi->EditPN, mUi->EditDN};
+    return edits[point];
+}
+
+TimingScope TFormRecalculate::scope() const
+{
+    return {.all = mUi->RadioGroupRange1->isChecked(),
+            .locks = mUi->RadioGroupStint1->isChecked() ? LockChoice::IgnoreLocks : LockChoice::RespectLocks};
+}
+
+void TFormRecalculate::setAcceptEnabled(bool enabled)
+{
+    mUi->ButtonAccept->setEnabled(enabled);
+}
+
+bool TFormRecalculate::acceptEnabled() const
+{
+    return mUi->ButtonAccept->isEnabled();
+}
+
+void TFormRecalculate::retranslate()
+{
+    const LanguageTexts &t = Texts;
+    setWindowTitle(u(t.RecalculateF));
+    mUi->LabelP->setText(u(t.RecalculateP));
+    mUi->LabelD->setText(u(t.RecalculateD));
+    mUi->LabelM->setText(u(t.RecalculateM));
+    mUi->LabelN->setText(u(t.RecalculateN));
+    for (Point p : {PA, DA, PN, DN})
+        edit(p)->setToolTip(u(t.RecalculateH));
+    for (QPushButton *b : {mUi->ButtonPA, mUi->ButtonDA})
+        b->setToolTip(u(t.RecalculateX));
+    for (QPushButton *b : {mUi->ButtonPN, mUi->ButtonDN})
+        b->setToolTip(u(t.RecalculateY));
+    mUi->RadioGroupRange->setTitle(u(t.RadioGroupRangeC));
+    mUi->RadioGroupRange0->setText(u(t.RadioGroupRangeC0));
+    mUi->RadioGroupRange1->setText(u(t.RadioGroupRangeC1));
+    mUi->RadioGroupStint->setTitle(u(t.RadioGroupStintC));
+    mUi->RadioGroupStint0->setText(u(t.RadioGroupStintC0));
+    mUi->RadioGroupStint1->setText(u(t.RadioGroupStintC1));
+    mUi->ButtonTest->setText(u(t.RecalculateT));
+    mUi->ButtonAccept->setText(u(t.RecalculateA));
+    mUi->ButtonClose->setText(u(t.ButtonClose));
+}
+
+} // namespace cuefold

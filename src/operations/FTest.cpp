@@ -1,0 +1,131 @@
+#include "operations/FTest.h"
+
+#include "config/language_table.h"
+#include "config/settings.h"
+#include "document/code_page.h"
+#include "ui_FTest.h"
+
+#include <QStyle>
+
+namespace cuefold {
+
+namespace {
+
+QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
+
+// The speed-test mode has no choices: the window is this much lower.
+constexpr int ChoicesHeight = 217;
+
+} // namespace
+
+TFormTest::TFormTest(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    , mUi(new Ui::FormTest)
+{
+    mUi->setupUi(this);
+    mDesignedHeight = height();
+    mUi->ImageRearrangeMark->setPixmap(style()->standardPixmap(QStyle::SP_DialogApplyButton));
+    connect(mUi->ButtonDecSpd, &QPushButton::clicked, this, [this] { step(-1, 0); });
+    connect(mUi->ButtonIncSpd, &QPushButton::clicked, this, [this] { step(1, 0); });
+    connect(mUi->ButtonDecFix, &QPushButton::clicked, this, [this] { step(0, -10); });
+    connect(mUi->ButtonIncFix, &QPushButton::clicked, this, [this] { step(0, 10); });
+    connect(mUi->CheckBoxRearrange, &QCheckBox::toggled, this, &TFormTest::CheckBoxRearrangeClick);
+    connect(mUi->ButtonTest, &QPushButton::clicked, this, &TFormTest::testClicked);
+    connect(mUi->ButtonAccept, &QPushButton::clicked, this, &TFormTest::acceptClicked);
+    connect(mUi->ButtonClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(this, &QDialog::finished, this, &TFormTest::closed);
+}
+
+TFormTest::~TFormTest()
+{
+    delete mUi;
+}
+
+void TFormTest::setMode(bool speedTest, int desktopBottom)
+{
+    mSpeedTest = speedTest;
+    for (QWidget *w : {static_cast<QWidget *>(mUi->ButtonAccept), static_cast<QWidget *>(mUi->PanelRecalculation)})
+        w->setVisible(!speedTest);
+    const int h = speedTest ? mDesignedHeight - ChoicesHeight : mDesignedHeight;
+    setMinimumHeight(h);
+    resize(width(), h);
+    if (!speedTest && y() + frameGeometry().height() > desktopBottom)
+        move(x(), qMax(0, desktopBottom - frameGeometry().height()));
+    setWindowTitle(u(speedTest ? Texts.ExamC : Texts.DwellC));
+}
+
+TimingScope TFormTest::scope() const
+{
+    const LockChoice locks = mUi->RadioGroupStint2->isChecked()   ? LockChoice::MarkedOnly
+                             : mUi->RadioGroupStint1->isChecked() ? LockChoice::IgnoreLocks
+                                                                  : LockChoice::RespectLocks;
+    return {.all = mUi->RadioGroupRange1->isChecked(), .locks = locks};
+}
+
+bool TFormTest::rearrange() const
+{
+    return mUi->CheckBoxRearrange->isChecked();
+}
+
+void TFormTest::setAcceptEnabled(bool enabled)
+{
+    mUi->ButtonAccept->setEnabled(enabled);
+}
+
+bool TFormTest::acceptEnabled() const
+{
+    return mUi->ButtonAccept->isEnabled();
+}
+
+void TFormTest::step(int speed, int minDwell)
+{
+    Settings.Main.TestReadSpeed += speed;
+    Settings.Main.TestMinDwell += minDwell;
+    refreshLabels();
+}
+
+void TFormTest::refreshLabels()
+{
+    MainSettings &m = Settings.Main;
+    m.TestReadSpeed = qMax(m.TestReadSpeed, 1);
+    m.TestMinDwell = qMax(m.TestMinDwell, 0);
+    mUi->LabelRychlost->setText(QString::number(m.TestReadSpeed) + QLatin1Char(' ') + u(Texts.CharsPerSec));
+    mUi->LabelDuration->setText(QString::number(m.TestMinDwell) + QLatin1Char(' ') + u(Texts.Millisecond));
+}
+
+// Without the rearranging the marks say nothing about first frames, so the
+// marked-only choice goes while the box is ticked.
+void TFormTest::CheckBoxRearrangeClick(bool checked)
+{
+    if (checked && mUi->RadioGroupStint2->isChecked())
+        mUi->RadioGroupStint0->setChecked(true);
+    mUi->RadioGroupStint2->setVisible(!checked);
+}
+
+void TFormTest::retranslate()
+{
+    const LanguageTexts &t = Texts;
+    setWindowTitle(u(mSpeedTest ? t.ExamC : t.DwellC));
+    mUi->ExamSpeed->setText(u(t.ExamLSpeed));
+    mUi->ButtonDecSpd->setToolTip(u(t.ExamBDecSpd));
+    mUi->ButtonIncSpd->setToolTip(u(t.ExamBIncSpd));
+    mUi->ExamFix->setText(u(t.ExamLFix));
+    mUi->ButtonDecFix->setToolTip(u(t.ExamBDecDly));
+    mUi->ButtonIncFix->setToolTip(u(t.ExamBIncDly));
+    mUi->RadioGroupRange->setTitle(u(t.RadioGroupRangeC));
+    mUi->RadioGroupRange0->setText(u(t.RadioGroupRangeC0));
+    mUi->RadioGroupRange1->setText(u(t.RadioGroupRangeC1));
+    mUi->RadioGroupStint->setTitle(u(t.RadioGroupStintC));
+    mUi->RadioGroupStint0->setText(u(t.RadioGroupStintC0));
+    mUi->RadioGroupStint1->setText(u(t.RadioGroupStintC1));
+    mUi->RadioGroupStint2->setText(u(t.RadioGroupStintC2));
+    mUi->LabelRearrange->setText(u(t.RearrangeUnmarkedL));
+    mUi->CheckBoxRearrange->setText(u(t.RearrangeUnmarkedB));
+    mUi->CheckBoxRearrange->setToolTip(u(t.RearrangeUnmarkedH));
+    mUi->ButtonTest->setText(u(t.RecalculateT));
+    mUi->ButtonAccept->setText(u(t.RecalculateA));
+    mUi->ButtonClose->setText(u(t.ButtonClose));
+    refreshLabels();
+}
+
+} // namespace cuefold

@@ -1,0 +1,68 @@
+// The timing tests over the movie: the test subtitles are handed to the
+// player directly, and the document's own come back when the test ends.
+#include "player/PlayerController.h"
+
+#include "config/settings.h"
+#include "editor/EditorContext.h"
+#include "player/MediaPlayer.h"
+
+namespace cuefold {
+
+const FilterState &PlayerController::refreshFilter()
+{
+    mFilter = DetectFilter(Settings.SubtitleFilter);
+    return mFilter;
+}
+
+double PlayerController::pauseForTest()
+{
+    if (!mPlayer.MovieLoaded)
+        return 0;
+    if (player()->PlayState() == MediaPlayer::Playing)
+        player()->Pause();
+    return player()->CurrentPosition();
+}
+
+bool PlayerController::ShowTimingTest(const QString &path, double resumeFrame)
+{
+    if (!mPlayer.MovieLoaded)
+        return false;
+    player()->showSubtitleFile(path);
+    SetPlayerSeeking(false);
+    resumeAt(resumeFrame);
+    return true;
+}
+
+void PlayerController::EndTimingTest(double resumeFrame)
+{
+    if (!mPlayer.MovieLoaded)
+        return;
+    player()->showSubtitleFile(QString());
+    showMovieSubtitles();
+    resumeAt(resumeFrame);
+}
+
+bool PlayerController::PlayTestMovie(const QString &moviePath, const QString &subtitlePath)
+{
+    LoadMovie(moviePath, true);
+    return ShowTimingTest(subtitlePath, 0);
+}
+
+void PlayerController::ReturnFromTestMovie(const QString &moviePath, double resumeFrame)
+{
+    UnloadMovie();
+    mCtx.doc().MovieFileName = moviePath;
+    if (moviePath.isEmpty())
+        return;
+    LoadMovie(moviePath, true);
+    if (mPlayer.MovieLoaded)
+        resumeAt(resumeFrame);
+}
+
+void PlayerController::resumeAt(double frame)
+{
+    mPlayer.resume.target = frame;
+    mPlayer.resume.countdown = ResumeTicks;
+}
+
+} // namespace cuefold
