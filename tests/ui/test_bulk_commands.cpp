@@ -70,14 +70,16 @@ TEST_F(BulkCommandsTest, MenuFollowsTheTableWithItsSeparatorsAndButtons)
         names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     EXPECT_EQ(names.join(QLatin1Char(' ')),
               QStringLiteral("MenuCommonShiftTitle MenuCommonShiftTitleTo MenuCommonEnlargeTitle - "
-                             "MenuCommonDepressDelay MenuCommonInsertDelay MenuCommonRemoveLineWrappings - "
+                             "MenuCommonDepressDelay MenuCommonInsertDelay MenuCommonRecalculateSubtitle "
+                             "MenuCommonRemoveLineWrappings - "
                              "MenuCommonRepairOverlaps MenuCommonAccept - MenuCommonLockAll MenuCommonUnlockAll "
-                             "MenuCommonUnmarkAll - MenuCommonAnalyzeWidths - MenuCommonSetFPS"));
+                             "MenuCommonUnmarkAll - MenuCommonAnalyzeWidths - MenuCommonTestSpeed MenuCommonRecalcPerSpeed - "
+                             "MenuCommonSetFPS"));
     EXPECT_EQ(ctl<QMenu>("MenuCommon")->title(), QString::fromUtf8("&Hromadné operace"));
     int buttons = 0;
     for (const QToolButton *b : ctl<QToolBar>("ToolBarCommon")->findChildren<QToolButton *>())
         buttons += b->objectName().startsWith(QStringLiteral("ToolButCommon"));
-    EXPECT_EQ(buttons, 12);
+    EXPECT_EQ(buttons, 15);
     EXPECT_EQ(form->findChild<QToolButton *>(QStringLiteral("ToolButCommonRemoveLineWrappings")), nullptr);
     EXPECT_FALSE(acceptEnabled());
 }

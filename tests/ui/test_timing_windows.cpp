@@ -1,0 +1,261 @@
+// The two-point and reading-speed windows over the bundled movie on real
+// libmpv: the test subtitles shown, the user's own given back, and every
+// test file gone once the windows close.
+#include "gui_support.h"
+
+#include "document/code_page.h"
+#include "operations/BulkCommands.h"
+#include "operations/FRecalculate.h"
+#include "operations/FTest.h"
+#include "operations/TimingCommands.h"
+#include "player/MediaPlayer.h"
+#include "search/FTable.h"
+#include "search/table_model.h"
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QToolButton>
+
+using namespace cuefold;
+using namespace cuefold::testing;
+
+namespace {
+
+constexpr int WaitMs = 15000;
+
+const QByteArray Film = "{1}{1}25\r\n{100}{150}Prvni\r\n{200}{250}Druhy\r\n{300}{400}Treti\r\n";
+
+QString T(const QByteArray &text) { return CodePage::toUnicode(text); }
+
+class TimingWindowsTest : public MainWindowFixture {
+protected:
+    void openFilm()
+    {
+        start();
+        ASSERT_TRUE(QFile::link(QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi"), path("film.avi")));
+        WriteAll(path("film.sub"), Film);
+        player()->SetAutoStart(false);
+        form->context().file->OpenDocument(path("film.sub"));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
+        messages.clear();
+    }
+
+    MediaPlayer *player() const { return form->context().player->player(); }
+    TimingCommands *timing() const { return form->context().bulk->timing(); }
+    TFormRecalculate *recalc() const { return timing()->recalculate(); }
+    TFormTest *test() const { return timing()->test(); }
+    template<typename W>
+    W *in(QWidget *window, const char *name) const
+    {
+        W *w = window->findChild<W *>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    bool enabled(CommandId id) const
+    {
+        return form->commands().action(id)->isEnabled() && form->commands().toolButton(id)->isEnabled();
+    }
+    QString testFile() const { return QDir(filterFolder()).filePath(QStringLiteral("film.SUB")); }
+
+    // The resume after a test or its end has run: the movie plays on.
+    void waitForResume()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->context().player->state().resume.countdown <= 0; }, WaitMs));
+        player()->Pause();
+    }
+    bool showsAt(double frame, const QString &text)
+    {
+        player()->SetCurrentPosition(frame);
+        return QTest::qWaitFor([&] { return !player()->isSeeking() && player()->subtitleText() == text; }, WaitMs);
+    }
+
+    void typePoints(const char *pa, const char *pn, const char *da, const char *dn)
+    {
+        QApplication::setActiveWindow(recalc());
+        using P = TFormRecalculate;
+        for (const auto &[point, text] : {std::pair{P::PA, pa}, {P::PN, pn}, {P::DA, da}, {P::DN, dn}}) {
+            QLineEdit *edit = recalc()->edit(point);
+            edit->selectAll();
+            edit->setFocus();
+            typeText(edit, QString::fromLatin1(text));
+        }
+    }
+    void clickIn(QWidget *window, const char *button) { QTest::mouseClick(in<QPushButton>(window, button), Qt::LeftButton); }
+};
+
+} // namespace
+
+TEST_F(TimingWindowsTest, EachWindowDisablesTheOtherCommandsWhileOpen)
+{
+    openFilm();
+    answers = {MsgResult::Cancel}; // the frame-rate reminder
+    trigger(CommandId::MenuCommonRecalculateSubtitle);
+    ASSERT_TRUE(recalc()->isVisible());
+    EXPECT_EQ(messages.at(0).text, T(Texts.DwellReqFPS));
+    EXPECT_EQ(messages.at(0).caption, T(Texts.TestRequires));
+    EXPECT_FALSE(enabled(CommandId::MenuCommonTestSpeed));
+    EXPECT_FALSE(enabled(CommandId::MenuCommonRecalcPerSpeed));
+    EXPECT_FALSE(in<QPushButton>(recalc(), "ButtonAccept")->isEnabled());
+    recalc()->close();
+    EXPECT_TRUE(enabled(CommandId::MenuCommonTestSpeed));
+    trigger(CommandId::MenuCommonRecalculateSubtitle);
+    EXPECT_EQ(messages.size(), 1u); // reminded once per run
+    recalc()->close();
+
+    trigger(CommandId::MenuCommonTestSpeed);
+    EXPECT_EQ(test()->windowTitle(), T(Texts.ExamC));
+    EXPECT_FALSE(in<QPushButton>(test(), "ButtonAccept")->isVisible());
+    EXPECT_FALSE(enabled(CommandId::MenuCommonRecalculateSubtitle));
+    EXPECT_FALSE(enabled(CommandId::MenuCommonRecalcPerSpeed));
+    EXPECT_TRUE(enabled(CommandId::MenuCommonTestSpeed));
+    test()->close();
+    trigger(CommandId::MenuCommonRecalcPerSpeed);
+    EXPECT_EQ(test()->windowTitle(), T(Texts.DwellC));
+    EXPECT_TRUE(in<QPushButton>(test(), "ButtonAccept")->isVisible());
+    EXPECT_FALSE(enabled(CommandId::MenuCommonTestSpeed));
+    test()->close();
+    EXPECT_TRUE(enabled(CommandId::MenuCommonRecalculateSubtitle));
+    EXPECT_TRUE(enabled(CommandId::MenuCommonTestSpeed));
+}
+
+TEST_F(TimingWindowsTest, BadNumbersAreNamedWithTheFocusOnTheirEdit)
+{
+    openFilm();
+    answers = {MsgResult::Cancel};
+    trigger(CommandId::MenuCommonRecalculateSubtitle);
+    messages.clear();
+    typePoints("12,5", "1", "x", "2");
+    clickIn(recalc(), "ButtonTest");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, T(Texts.WrongDigit) + QStringLiteral(" \"12,5\""));
+    EXPECT_EQ(QApplication::focusWidget(), recalc()->edit(TFormRecalculate::PA));
+    typePoints("100", "150", "100", "250");
+    clickIn(recalc(), "ButtonTest");
+    EXPECT_EQ(messages.back().text, T(Texts.WrongNumbers));
+    EXPECT_FALSE(QFile::exists(testFile()));
+}
+
+TEST_F(TimingWindowsTest, TwoPointTestShowsThePreviewOverTheMovieAndCloseGivesTheFileBack)
+{
+    openFilm();
+    answers = {MsgResult::Cancel};
+    trigger(CommandId::MenuCommonRecalculateSubtitle);
+    in<QRadioButton>(recalc(), "RadioGroupRange1")->setChecked(true);
+    typePoints("100", "600", "1100", "1600"); // +500 frames
+    clickIn(recalc(), "ButtonTest");
+    ASSERT_TRUE(QFile::exists(testFile()));
+    EXPECT_EQ(ReadAll(testFile()), "{1}{1}25\r\n{600}{650}Prvni\r\n{700}{750}Druhy\r\n{800}{900}Treti\r\n");
+    EXPECT_EQ(form->context().search->table()->model()->cellText(2, 1), "600");
+    ASSERT_TRUE(in<QPushButton>(recalc(), "ButtonAccept")->isEnabled());
+    EXPECT_FALSE(form->context().player->state().PlayerSeeking);
+    waitForResume();
+    EXPECT_TRUE(showsAt(700, QStringLiteral("Druhy"))) << player()->subtitleText().toStdString();
+
+    // Any change of the document makes the preview stale.
+    panel().ShowLine(3, ShowPlain);
+    typeInto(ctl<QLineEdit>("EditFrameFrom"), QStringLiteral("205"));
+    EXPECT_FALSE(in<QPushButton>(recalc(), "ButtonAccept")->isEnabled());
+    EXPECT_EQ(form->context().search->table()->model()->cellText(2, 1), "100");
+
+    recalc()->close();
+    EXPECT_FALSE(QFile::exists(testFile()));
+    waitForResume();
+    EXPECT_TRUE(showsAt(220, QStringLiteral("Druhy"))) << player()->subtitleText().toStdString();
+    EXPECT_TRUE(showsAt(700, QString()));
+    EXPECT_EQ(doc().line(2).From, 100);
+}
+
+TEST_F(TimingWindowsTest, TwoPointAcceptTakesTheTestedFrames)
+{
+    openFilm();
+    answers = {MsgResult::Cancel};
+    trigger(CommandId::MenuCommonRecalculateSubtitle);
+    in<QRadioButton>(recalc(), "RadioGroupRange1")->setChecked(true);
+    typePoints("100", "150", "1100", "1150");
+    clickIn(recalc(), "ButtonTest");
+    clickIn(recalc(), "ButtonAccept");
+    EXPECT_EQ(doc().line(1).From, 1);
+    EXPECT_EQ(doc().line(2).From, 150);
+    EXPECT_EQ(doc().line(4).Last, 450);
+    EXPECT_FALSE(in<QPushButton>(recalc(), "ButtonAccept")->isEnabled());
+    EXPECT_TRUE(form->context().player->state().PlayerSeeking);
+    EXPECT_FALSE(doc().DocSaved);
+}
+
+TEST_F(TimingWindowsTest, SpeedTestPlaysItsOwnMovieAndCloseResumesTheUsersOne)
+{
+    openFilm();
+    player()->SetCurrentPosition(300);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !player()->isSeeking(); }, WaitMs));
+    panel().ShowLine(2, ShowNoSeek);
+    trigger(CommandId::MenuCommonTestSpeed);
+    clickIn(test(), "ButtonDecSpd");
+    EXPECT_EQ(Settings.Main.TestReadSpeed, 11);
+    clickIn(test(), "ButtonTest");
+    ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
+    const QString testMovie = player()->FileName();
+    EXPECT_TRUE(testMovie.endsWith(QStringLiteral("/TEST.AVI")));
+    EXPECT_TRUE(testMovie.startsWith(QDir::tempPath() + QStringLiteral("/cuefold-speed-test-")));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
+    EXPECT_EQ(player()->Duration(), 750);
+    waitForResume();
+    // "Prvni" from frame 2 to 31 at 30 fps: 0.07 to 1.03 seconds.
+    EXPECT_TRUE(showsAt(12, QStringLiteral("Prvni"))) << player()->subtitleText().toStdString();
+
+    test()->close();
+    EXPECT_FALSE(QFile::exists(testMovie));
+    EXPECT_EQ(player()->FileName(), path("film.avi"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player()->PlayState() == MediaPlayer::Playing; }, WaitMs));
+    EXPECT_GE(player()->CurrentPosition(), 300);
+    EXPECT_EQ(doc().MovieFileName, path("film.avi"));
+}
+
+TEST_F(TimingWindowsTest, ReadingSpeedTestReportsAndAcceptWritesTheEnds)
+{
+    openFilm();
+    trigger(CommandId::MenuCommonRecalcPerSpeed);
+    in<QRadioButton>(test(), "RadioGroupRange1")->setChecked(true);
+    clickIn(test(), "ButtonTest");
+    ASSERT_EQ(messages.size(), 1u);
+    // Each text needs the minimal second, 25 frames.
+    EXPECT_EQ(messages[0].text, T("3  " + Texts.Sub2shr + "\r"));
+    EXPECT_EQ(ReadAll(testFile()), "{1}{1}25\r\n{100}{124}Prvni\r\n{200}{224}Druhy\r\n{300}{324}Treti\r\n");
+    waitForResume();
+    EXPECT_TRUE(showsAt(210, QStringLiteral("Druhy")));
+    EXPECT_TRUE(showsAt(240, QString()));
+
+    in<QCheckBox>(test(), "CheckBoxRearrange")->setChecked(true);
+    clickIn(test(), "ButtonAccept");
+    EXPECT_TRUE(messages.back().text.endsWith(QStringLiteral("\" is not implemented yet.")));
+    EXPECT_EQ(doc().line(2).Last, 150);
+    in<QCheckBox>(test(), "CheckBoxRearrange")->setChecked(false);
+    clickIn(test(), "ButtonAccept");
+    EXPECT_EQ(doc().line(2).Last, 124);
+    EXPECT_FALSE(test()->isVisible());
+    EXPECT_FALSE(QFile::exists(testFile()));
+}
+
+TEST_F(TimingWindowsTest, ClosingTheProgramDuringTheTwoPointTestLeavesNoFile)
+{
+    openFilm();
+    answers = {MsgResult::Cancel};
+    trigger(CommandId::MenuCommonRecalculateSubtitle);
+    typePoints("100", "150", "1100", "1150");
+    clickIn(recalc(), "ButtonTest");
+    ASSERT_TRUE(QFile::exists(testFile()));
+    doc().DocSaved = true;
+    form->close();
+    EXPECT_FALSE(QFile::exists(testFile()));
+}
+
+TEST_F(TimingWindowsTest, ClosingTheProgramDuringTheSpeedTestLeavesNoFile)
+{
+    openFilm();
+    trigger(CommandId::MenuCommonTestSpeed);
+    clickIn(test(), "ButtonTest");
+    const QString testMovie = player()->FileName();
+    ASSERT_TRUE(testMovie.endsWith(QStringLiteral("TEST.AVI")));
+    doc().DocSaved = true;
+    form->close();
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(testMovie).absolutePath()));
+}
