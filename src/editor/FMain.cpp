@@ -20,6 +20,7 @@
 #include "editor/WindowCycle.h"
 #include "operations/BulkCommands.h"
 #include "operations/FOperations.h"
+#include "operations/FTest.h"
 #include "operations/TimingCommands.h"
 #include "player/FPlayer.h"
 #include "player/PlayerController.h"
@@ -244,6 +245,8 @@ void TForm1::FocusNextWindow(int from, bool forward)
         case 2: return mSearch->tableShown() ? mSearch->table() : nullptr;
         case 3: return mPlayer->state().PlayerShown ? mPlayer->window() : nullptr;
         case 4: return mConfig->help();
+        case 6: return mBulk->timing()->recalculate();
+        case 8: return mBulk->timing()->test();
         default: return nullptr;
         }
     };

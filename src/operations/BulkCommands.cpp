@@ -16,6 +16,7 @@
 #include "operations/FAnalysis.h"
 #include "operations/FOperations.h"
 #include "operations/FRange.h"
+#include "operations/FTest.h"
 #include "operations/TimingCommands.h"
 #include "operations/overlap_repair.h"
 
@@ -132,12 +133,16 @@ void BulkCommands::loadSettings(const QRect &desktop)
 {
     placeToolWindow(FormAnalysis, Settings.Main.AnalysisWindow, desktop);
     placeToolWindow(FormRange, Settings.Main.RangeWindow, desktop);
+    placeToolWindow(mTiming->recalculate(), Settings.Main.SyncWindow, desktop);
+    placeToolWindow(mTiming->test(), Settings.Main.TestWindow, desktop);
 }
 
 void BulkCommands::saveSettings()
 {
     storeToolWindow(FormAnalysis, Settings.Main.AnalysisWindow);
     storeToolWindow(FormRange, Settings.Main.RangeWindow);
+    storeToolWindow(mTiming->recalculate(), Settings.Main.SyncWindow);
+    storeToolWindow(mTiming->test(), Settings.Main.TestWindow);
 }
 
 void BulkCommands::retranslate()

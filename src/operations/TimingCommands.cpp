@@ -13,6 +13,7 @@
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
 #include "editor/StatusPanels.h"
+#include "editor/WindowCycle.h"
 #include "operations/BulkCommands.h"
 #include "operations/FTest.h"
 #include "player/MediaPlayer.h"
@@ -54,6 +55,8 @@ TimingCommands::TimingCommands(EditorContext &ctx)
     connect(FormTest, &TFormTest::testClicked, this, &TimingCommands::FormTestTestClick);
     connect(FormTest, &TFormTest::acceptClicked, this, &TimingCommands::FormTestAcceptClick);
     connect(FormTest, &TFormTest::closed, this, &TimingCommands::FormTestClose);
+    InstallWindowCycleKeys(FormRecalculate, ctx.focusNextWindow, 6);
+    InstallWindowCycleKeys(FormTest, ctx.focusNextWindow, 8);
 }
 
 // Files left by a window the program did not close (the window went with
@@ -221,6 +224,7 @@ void TimingCommands::MenuCommonRecalculateSubtitleClick()
         mRecalcFile = {};
         mRecalcGridShowsPreview = false;
         FormRecalculate->setAcceptEnabled(false);
+        mCtx.player->setOptionsOpen(true); // remote-control keys off while it is open
     }
     FormRecalculate->show();
     FormRecalculate->raise();
@@ -322,6 +326,7 @@ void TimingCommands::FormRecalculateClose()
             mCtx.player->EndTimingTest(mCtx.player->pauseForTest());
     }
     restoreGrid(mRecalcGridShowsPreview);
+    mCtx.player->setOptionsOpen(false);
     mCtx.commands.refreshEnabled();
 }
 
