@@ -70,7 +70,8 @@ public:
     // document's own, keeps the movie from following the editor and resumes
     // playback at `resumeAt`. False when no movie is loaded.
     bool ShowTimingTest(const QString &path, double resumeAt);
-    // The document's own subtitles again, playback resuming at `resumeAt`.
+    // The document's own subtitles again, the movie following the editor and
+    // playback resuming at `resumeAt`.
     void EndTimingTest(double resumeAt);
     // The speed test's own movie with its subtitles, from the start.
     bool PlayTestMovie(const QString &moviePath, const QString &subtitlePath);

@@ -39,6 +39,7 @@ void PlayerController::EndTimingTest(double resumeFrame)
         return;
     player()->showSubtitleFile(QString());
     showMovieSubtitles();
+    SetPlayerSeeking(true);
     resumeAt(resumeFrame);
 }
 

@@ -165,6 +165,28 @@ TEST_F(TimingWindowsTest, TwoPointTestShowsThePreviewOverTheMovieAndCloseGivesTh
     EXPECT_EQ(doc().line(2).From, 100);
 }
 
+TEST_F(TimingWindowsTest, TestsRefuseSubtitlesInTheFilterFolderAndAMissingMovie)
+{
+    start();
+    QDir().mkpath(filterFolder());
+    WriteAll(testFile(), Film);
+    form->context().file->OpenDocument(testFile());
+    messages.clear();
+    answers = {MsgResult::Cancel};
+    trigger(CommandId::MenuCommonRecalculateSubtitle);
+    clickIn(recalc(), "ButtonTest");
+    EXPECT_EQ(messages.back().text, T(Texts.TestReqMovie));
+    recalc()->close();
+
+    ASSERT_TRUE(QFile::link(QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi"), path("film.avi")));
+    form->context().player->LoadMovie(path("film.avi"), true);
+    trigger(CommandId::MenuCommonRecalcPerSpeed);
+    clickIn(test(), "ButtonTest");
+    EXPECT_EQ(messages.back().text, T(Texts.TestReqDiffF));
+    EXPECT_EQ(messages.back().caption, T(Texts.TestRequires));
+    EXPECT_EQ(ReadAll(testFile()), Film);
+}
+
 TEST_F(TimingWindowsTest, TwoPointAcceptTakesTheTestedFrames)
 {
     openFilm();
@@ -173,6 +195,9 @@ TEST_F(TimingWindowsTest, TwoPointAcceptTakesTheTestedFrames)
     in<QRadioButton>(recalc(), "RadioGroupRange1")->setChecked(true);
     typePoints("100", "150", "1100", "1150");
     clickIn(recalc(), "ButtonTest");
+    // Moving through the subtitles is no change of the document.
+    panel().ShowLine(3, ShowStep);
+    ASSERT_TRUE(in<QPushButton>(recalc(), "ButtonAccept")->isEnabled());
     clickIn(recalc(), "ButtonAccept");
     EXPECT_EQ(doc().line(1).From, 1);
     EXPECT_EQ(doc().line(2).From, 150);
