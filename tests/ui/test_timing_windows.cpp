@@ -129,7 +129,14 @@ TEST_F(TimingWindowsTest, BadNumbersAreNamedWithTheFocusOnTheirEdit)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, T(Texts.WrongDigit) + QStringLiteral(" \"12,5\""));
     EXPECT_EQ(QApplication::focusWidget(), recalc()->edit(TFormRecalculate::PA));
-    typePoints("100", "150", "100", "250");
+    panel().ShowLine(3, ShowNoSeek);
+    typePoints("100", "150", "1", "250");
+    clickIn(recalc(), "ButtonDA"); // the current subtitle's first frame
+    EXPECT_EQ(recalc()->edit(TFormRecalculate::DA)->text(), QStringLiteral("200"));
+    player()->SetCurrentPosition(150);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->context().player->state().follow.lastFrameShown == 150; }, WaitMs));
+    clickIn(recalc(), "ButtonDN"); // the player's frame
+    EXPECT_EQ(recalc()->edit(TFormRecalculate::DN)->text(), QStringLiteral("150"));
     clickIn(recalc(), "ButtonTest");
     EXPECT_EQ(messages.back().text, T(Texts.WrongNumbers));
     EXPECT_FALSE(QFile::exists(testFile()));
@@ -216,6 +223,7 @@ TEST_F(TimingWindowsTest, SpeedTestPlaysItsOwnMovieAndCloseResumesTheUsersOne)
     trigger(CommandId::MenuCommonTestSpeed);
     clickIn(test(), "ButtonDecSpd");
     EXPECT_EQ(Settings.Main.TestReadSpeed, 11);
+    EXPECT_EQ(in<QLabel>(test(), "LabelRychlost")->text(), QStringLiteral("11 ") + T(Texts.CharsPerSec));
     clickIn(test(), "ButtonTest");
     ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
     const QString testMovie = player()->FileName();
@@ -249,7 +257,10 @@ TEST_F(TimingWindowsTest, ReadingSpeedTestReportsAndAcceptWritesTheEnds)
     EXPECT_TRUE(showsAt(210, QStringLiteral("Druhy")));
     EXPECT_TRUE(showsAt(240, QString()));
 
+    in<QRadioButton>(test(), "RadioGroupStint2")->setChecked(true);
     in<QCheckBox>(test(), "CheckBoxRearrange")->setChecked(true);
+    EXPECT_TRUE(in<QRadioButton>(test(), "RadioGroupStint0")->isChecked());
+    EXPECT_FALSE(in<QRadioButton>(test(), "RadioGroupStint2")->isVisible());
     clickIn(test(), "ButtonAccept");
     EXPECT_TRUE(messages.back().text.endsWith(QStringLiteral("\" is not implemented yet.")));
     EXPECT_EQ(doc().line(2).Last, 150);
@@ -258,6 +269,20 @@ TEST_F(TimingWindowsTest, ReadingSpeedTestReportsAndAcceptWritesTheEnds)
     EXPECT_EQ(doc().line(2).Last, 124);
     EXPECT_FALSE(test()->isVisible());
     EXPECT_FALSE(QFile::exists(testFile()));
+}
+
+TEST_F(TimingWindowsTest, ArrowsStopAtTheLowestSpeedAndMinimalTime)
+{
+    start();
+    trigger(CommandId::MenuCommonTestSpeed);
+    for (int i = 0; i < 15; ++i)
+        clickIn(test(), "ButtonDecSpd");
+    for (int i = 0; i < 101; ++i)
+        clickIn(test(), "ButtonDecFix");
+    EXPECT_EQ(Settings.Main.TestReadSpeed, 1);
+    EXPECT_EQ(Settings.Main.TestMinDwell, 0);
+    clickIn(test(), "ButtonIncFix");
+    EXPECT_EQ(in<QLabel>(test(), "LabelDuration")->text(), QStringLiteral("10 ") + T(Texts.Millisecond));
 }
 
 TEST_F(TimingWindowsTest, ClosingTheProgramDuringTheTwoPointTestLeavesNoFile)
