@@ -67,7 +67,7 @@ void TimingCommands::showTestWindow(bool speedTest)
         mSpeedFile = {};
         mTestMovie.clear();
         mTestSubtitles.clear();
-        TestMovieCreated = TestSubWritten = GridShowsPreview = TestPlaybackStarted = TestMovieOpen = false;
+        TestMovieCreated = GridShowsPreview = TestPlaybackStarted = TestMovieOpen = false;
         mSpeedTested = false;
         FormTest->setAcceptEnabled(true);
     }
@@ -135,12 +135,9 @@ void TimingCommands::runSpeedTest()
         error = createTestMovie();
         TestMovieCreated = error == NoError;
     }
-    if (error == NoError && !mTestSubtitles.isEmpty()) {
-        const int code = WriteSubtitleFile(mTestSubtitles, SpeedTestFileText(mCtx.doc(), DisplayTimeRuleFromSettings()));
-        TestSubWritten = TestSubWritten || code == 0;
-        if (code != 0)
-            error = SubtitlesNotWritten;
-    }
+    if (error == NoError
+        && WriteSubtitleFile(mTestSubtitles, SpeedTestFileText(mCtx.doc(), DisplayTimeRuleFromSettings())) != 0)
+        error = SubtitlesNotWritten;
     if (error == NoError) {
         const double position = mCtx.player->pauseForTest();
         if (mMovieWasLoaded && !mResumeStored) {
@@ -175,7 +172,6 @@ void TimingCommands::runSpeedRecalculation()
     const SpeedPreview preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings());
     if (!writeFilterTest(FormTest, mSpeedFile, PreviewFileText(mCtx.doc(), preview.frames)))
         return;
-    TestSubWritten = true;
     const QByteArray report = ReadingSpeedReport(preview.cut, preview.shortened, preview.lengthened);
     if (!report.isEmpty())
         ShowMessage(FormTest, u(report), u(Texts.Output), MsgIcon::Information);
@@ -246,7 +242,7 @@ void TimingCommands::FormTestClose()
     mTestFolder.reset(); // the test movie and its subtitles
     mTestMovie.clear();
     mTestSubtitles.clear();
-    TestMovieCreated = TestSubWritten = TestPlaybackStarted = TestMovieOpen = mSpeedTested = false;
+    TestMovieCreated = TestPlaybackStarted = TestMovieOpen = mSpeedTested = false;
     mCtx.commands.refreshEnabled();
 }
 

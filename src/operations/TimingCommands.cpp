@@ -168,7 +168,7 @@ bool TimingCommands::overwriteRefused(QWidget *owner, const FilterTestFile &file
 bool TimingCommands::writeFilterTest(QWidget *owner, FilterTestFile &file, const QByteArray &bytes)
 {
     const int code = WriteSubtitleFile(file.path, bytes);
-    file.written = file.written || code == 0 || QFileInfo::exists(file.path);
+    file.written = file.written || code == 0; // a failed write leaves any old file as it was
     if (code != 0)
         ShowMessage(owner, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Stop);
     return code == 0;

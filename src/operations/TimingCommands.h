@@ -91,7 +91,7 @@ private:
     std::unique_ptr<QTemporaryDir> mTestFolder; // the test movie and its subtitles
     QString mTestMovie, mTestSubtitles;
     FilterTestFile mSpeedFile;
-    bool TestMovieCreated = false, TestSubWritten = false, GridShowsPreview = false;
+    bool TestMovieCreated = false, GridShowsPreview = false;
     bool TestPlaybackStarted = false, TestMovieOpen = false;
     bool mSpeedTested = false; // a recalculation Test has shown a preview
 };
