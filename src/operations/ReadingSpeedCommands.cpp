@@ -246,6 +246,20 @@ void TimingCommands::FormTestClose()
     mCtx.commands.refreshEnabled();
 }
 
+// A movie the user opens while the window is open is the one to go back to,
+// from its start; the test it replaced is over.
+void TimingCommands::movieOpened()
+{
+    const QString movie = mCtx.player->player()->FileName();
+    if (!FormTest->isVisible() || movie == mTestMovie)
+        return;
+    mMovieWasLoaded = true;
+    mUserMovie = movie;
+    mResumeAt = 0;
+    mResumeStored = false;
+    TestPlaybackStarted = TestMovieOpen = false;
+}
+
 // A save while a test plays makes the test show the saved subtitles too.
 void TimingCommands::saved()
 {

@@ -81,6 +81,7 @@ void TimingCommands::attach()
         mResumeAt = 0;
     });
     connect(&m, &DocumentModel::saved, this, &TimingCommands::saved);
+    connect(mCtx.player->player(), &MediaPlayer::fileLoaded, this, &TimingCommands::movieOpened);
 }
 
 void TimingCommands::retranslate()

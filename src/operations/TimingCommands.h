@@ -71,6 +71,7 @@ private:
     int createTestMovie();
     void runSpeedRecalculation();
     void saved();
+    void movieOpened();
 
     EditorContext &mCtx;
     TFormRecalculate *FormRecalculate;

@@ -243,6 +243,21 @@ TEST_F(TimingWindowsTest, SpeedTestPlaysItsOwnMovieAndCloseResumesTheUsersOne)
     EXPECT_EQ(doc().MovieFileName, path("film.avi"));
 }
 
+TEST_F(TimingWindowsTest, AMovieOpenedDuringTheSpeedTestIsKeptOnClose)
+{
+    openFilm();
+    trigger(CommandId::MenuCommonTestSpeed);
+    clickIn(test(), "ButtonTest");
+    ASSERT_TRUE(player()->FileName().endsWith(QStringLiteral("TEST.AVI")));
+    ASSERT_TRUE(QFile::link(QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi"), path("other.avi")));
+    fileAnswers = {path("other.avi")};
+    trigger(CommandId::MenuPlayerOpenMovie);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
+    test()->close();
+    EXPECT_EQ(player()->FileName(), path("other.avi"));
+    EXPECT_EQ(doc().MovieFileName, path("other.avi"));
+}
+
 TEST_F(TimingWindowsTest, ReadingSpeedTestReportsAndAcceptWritesTheEnds)
 {
     openFilm();
