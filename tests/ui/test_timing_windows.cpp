@@ -194,6 +194,28 @@ TEST_F(TimingWindowsTest, TestsRefuseSubtitlesInTheFilterFolderAndAMissingMovie)
     EXPECT_EQ(ReadAll(testFile()), Film);
 }
 
+TEST_F(TimingWindowsTest, AnOldFileOfTheTestNameIsOverwrittenOnlyWhenAllowed)
+{
+    openFilm();
+    QDir().mkpath(filterFolder());
+    WriteAll(testFile(), "{1}{2}old\r\n");
+    answers = {MsgResult::Cancel};
+    trigger(CommandId::MenuCommonRecalculateSubtitle);
+    typePoints("100", "150", "1100", "1150");
+    answers = {MsgResult::No};
+    clickIn(recalc(), "ButtonTest");
+    EXPECT_EQ(messages.back().text, T(Texts.AreYouSureToOverwrite));
+    EXPECT_EQ(messages.back().defaultButton, MsgResult::No);
+    EXPECT_EQ(form->context().status.text(StatusPanels::Message), T(Texts.TestNoOverwrites) + ' ' + testFile());
+    EXPECT_EQ(ReadAll(testFile()), "{1}{2}old\r\n");
+    answers = {MsgResult::Yes};
+    clickIn(recalc(), "ButtonTest");
+    EXPECT_TRUE(ReadAll(testFile()).startsWith("{1}{1}25"));
+    const size_t asked = messages.size();
+    clickIn(recalc(), "ButtonTest"); // its own file now: no question
+    EXPECT_EQ(messages.size(), asked);
+}
+
 TEST_F(TimingWindowsTest, TwoPointAcceptTakesTheTestedFrames)
 {
     openFilm();
@@ -241,6 +263,20 @@ TEST_F(TimingWindowsTest, SpeedTestPlaysItsOwnMovieAndCloseResumesTheUsersOne)
     ASSERT_TRUE(QTest::qWaitFor([this] { return player()->PlayState() == MediaPlayer::Playing; }, WaitMs));
     EXPECT_GE(player()->CurrentPosition(), 300);
     EXPECT_EQ(doc().MovieFileName, path("film.avi"));
+}
+
+TEST_F(TimingWindowsTest, SavingDuringTheSpeedTestTestsTheSavedTexts)
+{
+    openFilm();
+    panel().ShowLine(2, ShowNoSeek);
+    trigger(CommandId::MenuCommonTestSpeed);
+    clickIn(test(), "ButtonTest");
+    const QString subtitles = QFileInfo(player()->FileName()).absolutePath() + QStringLiteral("/TEST.SUB");
+    ASSERT_TRUE(ReadAll(subtitles).contains("Prvni"));
+    typeInto(ctl<QLineEdit>("EditSubtitle"), QStringLiteral("Opraveno"));
+    form->context().file->MenuFileSaveClick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ReadAll(subtitles).contains("}Opraveno\r\n"); }, WaitMs));
+    EXPECT_TRUE(player()->FileName().endsWith(QStringLiteral("TEST.AVI")));
 }
 
 TEST_F(TimingWindowsTest, AMovieOpenedDuringTheSpeedTestIsKeptOnClose)
