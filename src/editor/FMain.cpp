@@ -19,7 +19,9 @@
 #include "editor/VirtualDesktop.h"
 #include "editor/WindowCycle.h"
 #include "operations/BulkCommands.h"
+#include "operations/FAnalysis.h"
 #include "operations/FOperations.h"
+#include "operations/FRange.h"
 #include "player/FPlayer.h"
 #include "player/PlayerController.h"
 #include "search/FTable.h"
@@ -242,6 +244,8 @@ void TForm1::FocusNextWindow(int from, bool forward)
         case 2: return mSearch->tableShown() ? mSearch->table() : nullptr;
         case 3: return mPlayer->state().PlayerShown ? mPlayer->window() : nullptr;
         case 4: return mConfig->help();
+        case 6: return mBulk->analysis();
+        case 7: return mBulk->range();
         default: return nullptr;
         }
     };
