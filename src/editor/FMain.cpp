@@ -179,7 +179,7 @@ void TForm1::SaveSettings()
 {
     const QRect g = geometry(); // restored with setGeometry, so no frame creep
     Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
-    mCommands.storeToolBarPositions(Settings.Main.ToolBar);
+    mCommands.storeToolBarPositions(this, Settings.Main.ToolBar);
     mSearch->table()->saveSettings();
     mBulk->saveSettings();
     mPlayer->saveSettings();
