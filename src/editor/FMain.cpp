@@ -19,7 +19,9 @@
 #include "editor/VirtualDesktop.h"
 #include "editor/WindowCycle.h"
 #include "operations/BulkCommands.h"
+#include "operations/FAnalysis.h"
 #include "operations/FOperations.h"
+#include "operations/FRange.h"
 #include "operations/FTest.h"
 #include "operations/TimingCommands.h"
 #include "player/FPlayer.h"
@@ -179,7 +181,7 @@ void TForm1::SaveSettings()
 {
     const QRect g = geometry(); // restored with setGeometry, so no frame creep
     Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
-    mCommands.storeToolBarPositions(Settings.Main.ToolBar);
+    mCommands.storeToolBarPositions(this, Settings.Main.ToolBar);
     mSearch->table()->saveSettings();
     mBulk->saveSettings();
     mPlayer->saveSettings();
@@ -246,11 +248,13 @@ void TForm1::FocusNextWindow(int from, bool forward)
         case 3: return mPlayer->state().PlayerShown ? mPlayer->window() : nullptr;
         case 4: return mConfig->help();
         case 6: return mBulk->timing()->recalculate();
+        case 7: return mBulk->analysis();
         case 8: return mBulk->timing()->test();
+        case 9: return mBulk->range();
         default: return nullptr;
         }
     };
-    constexpr int Last = 8;
+    constexpr int Last = 9;
     QWidget *target = nullptr;
     if (forward) {
         for (int n = from + 1; n <= Last && !target; ++n)

@@ -13,6 +13,7 @@
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
 #include "editor/StatusPanels.h"
+#include "editor/WindowCycle.h"
 #include "operations/FAnalysis.h"
 #include "operations/FOperations.h"
 #include "operations/FRange.h"
@@ -54,6 +55,8 @@ BulkCommands::BulkCommands(EditorContext &ctx)
     , mTiming(new TimingCommands(ctx))
 {
     mTiming->setParent(this);
+    InstallWindowCycleKeys(FormAnalysis, ctx.focusNextWindow, 7);
+    InstallWindowCycleKeys(FormRange, ctx.focusNextWindow, 9);
 }
 
 MenuTable BulkCommands::menuTable()
