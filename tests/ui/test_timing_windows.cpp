@@ -254,8 +254,11 @@ TEST_F(TimingWindowsTest, SpeedTestPlaysItsOwnMovieAndCloseResumesTheUsersOne)
     ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
     EXPECT_EQ(player()->Duration(), 750);
     waitForResume();
-    // "Prvni" from frame 2 to 31 at 30 fps: 0.07 to 1.03 seconds.
+    // At the declared 30 fps "Prvni" runs from frame 2 to 31 (0.07 to 1.03 s)
+    // and "Treti" from 66 to 95 (2.2 to 3.17 s): movie frame 57 is 2.28 s,
+    // where 25 fps would still show "Druhy".
     EXPECT_TRUE(showsAt(12, QStringLiteral("Prvni"))) << player()->subtitleText().toStdString();
+    EXPECT_TRUE(showsAt(57, QStringLiteral("Treti"))) << player()->subtitleText().toStdString();
 
     test()->close();
     EXPECT_FALSE(QFile::exists(testMovie));
