@@ -206,12 +206,8 @@ void TimingCommands::FormTestAcceptClick()
                       .change =
                           [&] {
                               preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings());
-                              Document &d = mCtx.doc();
-                              for (int i = 1; i <= d.LineCount; ++i) {
-                                  d.line(i).From = preview.frames[i].From;
-                                  d.line(i).Last = preview.frames[i].Last;
-                              }
-                              mCtx.model.touchRows(1, d.LineCount);
+                              ApplyPreview(mCtx.doc(), preview.frames);
+                              mCtx.model.touchRows(1, mCtx.doc().LineCount);
                               return CommandChange{.showMode = ShowFull, .modified = ModifiedRule::Keep};
                           },
                       .report =

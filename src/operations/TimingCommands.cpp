@@ -186,10 +186,7 @@ void TimingCommands::removeFilterTest(FilterTestFile &file)
 void TimingCommands::showPreview(const FramePreview &preview)
 {
     auto copy = std::make_unique<Document>(mCtx.doc());
-    for (int i = 1; i <= copy->LineCount; ++i) {
-        copy->line(i).From = preview[i].From;
-        copy->line(i).Last = preview[i].Last;
-    }
+    ApplyPreview(*copy, preview);
     TFormTable *table = mCtx.search->table();
     table->model()->fill(*copy);
     table->setSeekingLook(false);
@@ -308,12 +305,8 @@ void TimingCommands::ButtonAcceptClick()
                       .change =
                           [this] {
                               FormRecalculate->setAcceptEnabled(false);
-                              Document &d = mCtx.doc();
-                              for (int i = 1; i <= d.LineCount; ++i) {
-                                  d.line(i).From = mRecalcPreview[i].From;
-                                  d.line(i).Last = mRecalcPreview[i].Last;
-                              }
-                              mCtx.model.touchRows(1, d.LineCount);
+                              ApplyPreview(mCtx.doc(), mRecalcPreview);
+                              mCtx.model.touchRows(1, mCtx.doc().LineCount);
                               return CommandChange{.showMode = ShowFull, .modified = ModifiedRule::Check};
                           },
                       .report = [this](const CommandChange &) { mCtx.player->SetPlayerSeeking(true); }});

@@ -81,6 +81,14 @@ SpeedPreview ReadingSpeedPreview(const Document &doc, const TimingScope &scope, 
     return result;
 }
 
+void ApplyPreview(Document &doc, const FramePreview &preview)
+{
+    for (int i = 1; i <= doc.LineCount; ++i) {
+        doc.line(i).From = preview[i].From;
+        doc.line(i).Last = preview[i].Last;
+    }
+}
+
 QByteArray PreviewFileText(const Document &doc, const FramePreview &preview)
 {
     QByteArray out;

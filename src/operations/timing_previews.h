@@ -55,6 +55,9 @@ struct SpeedPreview {
 };
 SpeedPreview ReadingSpeedPreview(const Document &doc, const TimingScope &scope, const DisplayTimeRule &rule);
 
+// Every subtitle takes the frames of its entry.
+void ApplyPreview(Document &doc, const FramePreview &preview);
+
 // The test file of a preview: every subtitle with its new frames and its text,
 // without lock marks, CR LF after each; the frame-rate subtitle is written as
 // the plain {1}{1} line players read the rate from.
