@@ -4,6 +4,8 @@
 #include "document/code_page.h"
 #include "ui_FRecalculate.h"
 
+#include <QLayout>
+
 namespace cuefold {
 
 namespace {
@@ -17,6 +19,7 @@ TFormRecalculate::TFormRecalculate(QWidget *parent)
     , mUi(new Ui::FormRecalculate)
 {
     mUi->setupUi(this);
+    mDesigned = minimumSize();
     const std::pair<QPushButton *, Point> picks[] = {
         {mUi->ButtonPA, PA}, {mUi->ButtonDA, DA}, {mUi->ButtonPN, PN}, {mUi->ButtonDN, DN}};
     for (const auto &[button, point] : picks)
@@ -80,6 +83,9 @@ void TFormRecalculate::retranslate()
     mUi->ButtonTest->setText(u(t.RecalculateT));
     mUi->ButtonAccept->setText(u(t.RecalculateA));
     mUi->ButtonClose->setText(u(t.ButtonClose));
+    // The designed size, or more where the texts of the language need it.
+    layout()->activate();
+    setMinimumSize(mDesigned.expandedTo(layout()->minimumSize()));
 }
 
 } // namespace cuefold

@@ -41,6 +41,7 @@ signals:
 
 private:
     Ui::FormRecalculate *mUi;
+    QSize mDesigned;
 };
 
 } // namespace cuefold

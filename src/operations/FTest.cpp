@@ -3,6 +3,7 @@
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"
+#include "editor/HintPolicy.h"
 #include "ui_FTest.h"
 
 #include <QStyle>
@@ -12,6 +13,8 @@ namespace cuefold {
 namespace {
 
 QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
+// A label shows the language text's line breaks.
+QString lines(const QByteArray &b) { return DisplayLineBreaks(u(b)); }
 
 // The speed-test mode has no choices: the window is this much lower.
 constexpr int ChoicesHeight = 217;
@@ -23,7 +26,7 @@ TFormTest::TFormTest(QWidget *parent)
     , mUi(new Ui::FormTest)
 {
     mUi->setupUi(this);
-    mDesignedHeight = height();
+    mDesigned = size();
     mUi->ImageRearrangeMark->setPixmap(style()->standardPixmap(QStyle::SP_DialogApplyButton));
     connect(mUi->ButtonDecSpd, &QPushButton::clicked, this, [this] { step(-1, 0); });
     connect(mUi->ButtonIncSpd, &QPushButton::clicked, this, [this] { step(1, 0); });
@@ -46,12 +49,19 @@ void TFormTest::setMode(bool speedTest, int desktopBottom)
     mSpeedTest = speedTest;
     for (QWidget *w : {static_cast<QWidget *>(mUi->ButtonAccept), static_cast<QWidget *>(mUi->PanelRecalculation)})
         w->setVisible(!speedTest);
-    const int h = speedTest ? mDesignedHeight - ChoicesHeight : mDesignedHeight;
-    setMinimumHeight(h);
-    resize(width(), h);
+    fitTo(speedTest ? mDesigned.height() - ChoicesHeight : mDesigned.height());
     if (!speedTest && y() + frameGeometry().height() > desktopBottom)
         move(x(), qMax(0, desktopBottom - frameGeometry().height()));
     setWindowTitle(u(speedTest ? Texts.ExamC : Texts.DwellC));
+}
+
+// The designed size, or more where the texts of the language need it.
+void TFormTest::fitTo(int height)
+{
+    layout()->activate();
+    const QSize minimum = QSize(mDesigned.width(), height).expandedTo(layout()->minimumSize());
+    setMinimumSize(minimum);
+    resize(QSize(width(), minimum.height()).expandedTo(minimum));
 }
 
 TimingScope TFormTest::scope() const
@@ -106,10 +116,10 @@ void TFormTest::retranslate()
 {
     const LanguageTexts &t = Texts;
     setWindowTitle(u(mSpeedTest ? t.ExamC : t.DwellC));
-    mUi->ExamSpeed->setText(u(t.ExamLSpeed));
+    mUi->ExamSpeed->setText(lines(t.ExamLSpeed));
     mUi->ButtonDecSpd->setToolTip(u(t.ExamBDecSpd));
     mUi->ButtonIncSpd->setToolTip(u(t.ExamBIncSpd));
-    mUi->ExamFix->setText(u(t.ExamLFix));
+    mUi->ExamFix->setText(lines(t.ExamLFix));
     mUi->ButtonDecFix->setToolTip(u(t.ExamBDecDly));
     mUi->ButtonIncFix->setToolTip(u(t.ExamBIncDly));
     mUi->RadioGroupRange->setTitle(u(t.RadioGroupRangeC));
@@ -119,13 +129,14 @@ void TFormTest::retranslate()
     mUi->RadioGroupStint0->setText(u(t.RadioGroupStintC0));
     mUi->RadioGroupStint1->setText(u(t.RadioGroupStintC1));
     mUi->RadioGroupStint2->setText(u(t.RadioGroupStintC2));
-    mUi->LabelRearrange->setText(u(t.RearrangeUnmarkedL));
+    mUi->LabelRearrange->setText(lines(t.RearrangeUnmarkedL));
     mUi->CheckBoxRearrange->setText(u(t.RearrangeUnmarkedB));
     mUi->CheckBoxRearrange->setToolTip(u(t.RearrangeUnmarkedH));
     mUi->ButtonTest->setText(u(t.RecalculateT));
     mUi->ButtonAccept->setText(u(t.RecalculateA));
     mUi->ButtonClose->setText(u(t.ButtonClose));
     refreshLabels();
+    fitTo(minimumHeight());
 }
 
 } // namespace cuefold

@@ -41,11 +41,12 @@ signals:
     void closed();
 
 private:
+    void fitTo(int height);
     void step(int speed, int minDwell);
     void CheckBoxRearrangeClick(bool checked);
 
     Ui::FormTest *mUi;
-    int mDesignedHeight;
+    QSize mDesigned;
     bool mSpeedTest = false;
 };
 
