@@ -325,6 +325,22 @@ TEST_F(TimingWindowsTest, ReadingSpeedTestReportsAndAcceptWritesTheEnds)
     EXPECT_FALSE(QFile::exists(testFile()));
 }
 
+TEST_F(TimingWindowsTest, RecalculationBySpeedNeedsTheFrameRate)
+{
+    startWith("{1}{1}25\r\n{100}{150}a\r\n{200}{250}b\r\n");
+    doc().FPS = -1;
+    messages.clear();
+    trigger(CommandId::MenuCommonRecalcPerSpeed);
+    clickIn(test(), "ButtonTest");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, T(Texts.DwellReqFPS));
+    EXPECT_EQ(messages[0].caption, T(Texts.DwellRequires));
+    clickIn(test(), "ButtonAccept"); // refused, and the window closes
+    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_FALSE(test()->isVisible());
+    EXPECT_EQ(doc().line(2).Last, 150);
+}
+
 TEST_F(TimingWindowsTest, ArrowsStopAtTheLowestSpeedAndMinimalTime)
 {
     start();
