@@ -13,6 +13,7 @@
 #include "player/PlayerController.h"
 #include "ui_FOptions.h"
 
+#include <QLocale>
 #include <QToolBar>
 
 namespace cuefold {
@@ -73,8 +74,11 @@ void TFormOptions::ApplySettings()
     mUi->CheckBoxPlayerAutoPlayAfterSave->setChecked(p.AutoPlayAfterSave);
     mUi->CheckBoxPlayerSaveWindowPosition->setChecked(p.SaveWindowPosition);
 
-    setNumber(RewindAfterSave, SecondsText(p.RewindAfterSave));
-    setNumber(PlayerStep, SecondsText(p.PlayerStep));
+    // Shown as the user would type them: with the locale's decimal separator.
+    const QString point = QLocale().decimalPoint();
+    const char separator = point == QStringLiteral(",") ? ',' : '.';
+    setNumber(RewindAfterSave, SecondsText(p.RewindAfterSave, separator));
+    setNumber(PlayerStep, SecondsText(p.PlayerStep, separator));
 
     mUi->EditOpenPath->setText(Settings.DefaultPath.Open);
     mUi->EditSavePath->setText(Settings.DefaultPath.Save);

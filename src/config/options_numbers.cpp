@@ -24,9 +24,9 @@ int TypedFrames(double value)
     return static_cast<int>(std::clamp(std::trunc(value), Lowest, Highest));
 }
 
-QByteArray SecondsText(double seconds)
+QByteArray SecondsText(double seconds, char decimalPoint)
 {
-    return TrimZeros(QByteArray::number(seconds, 'f', 3));
+    return TrimZeros(QByteArray::number(seconds, 'f', 3)).replace('.', decimalPoint);
 }
 
 } // namespace cuefold

@@ -21,7 +21,8 @@ TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designTe
 int TypedFrames(double value);
 
 // Seconds as the settings window shows them: three decimals with trailing
-// zeros and a trailing point dropped (5 -> "5", 2.5 -> "2.5").
-QByteArray SecondsText(double seconds);
+// zeros and a trailing point dropped (5 -> "5", 2.5 -> "2.5"), the point
+// written as the user's decimal separator.
+QByteArray SecondsText(double seconds, char decimalPoint = '.');
 
 } // namespace cuefold
