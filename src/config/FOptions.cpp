@@ -154,6 +154,10 @@ void TFormOptions::retranslate()
     }
     showFolderVerdicts();
     FormBrowseFolder->retranslate();
+    // The window grows to show the new texts whole, within its limits.
+    const QSize least = layout()->minimumSize().expandedTo(QSize(588, 504)).boundedTo(maximumSize());
+    setMinimumSize(least);
+    resize(size().expandedTo(least));
 }
 
 void TFormOptions::showEvent(QShowEvent *event)

@@ -5,6 +5,7 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
 #include <QPixmap>
 #include <QPushButton>
@@ -29,6 +30,22 @@ QIcon swatch(quint32 colour)
     return QIcon(p);
 }
 
+// The dialog picks a font's style by its name and takes the family's first
+// style when none is called "Normal" or "Bold" ("Book", say, or "Oblique"),
+// so the font is named by the plainest style of its weight and slant.
+QFont withStyleName(QFont font)
+{
+    QString best;
+    for (const QString &style : QFontDatabase::styles(font.family()))
+        if (QFontDatabase::italic(font.family(), style) == font.italic()
+            && QFontDatabase::weight(font.family(), style) == font.weight()
+            && (best.isEmpty() || style.size() < best.size()))
+            best = style;
+    if (!best.isEmpty())
+        font.setStyleName(best);
+    return font;
+}
+
 } // namespace
 
 std::optional<FontChoice> AskFont(QWidget *parent, const FontChoice &initial, const FontApply &apply)
@@ -37,7 +54,7 @@ std::optional<FontChoice> AskFont(QWidget *parent, const FontChoice &initial, co
         return handler()(initial, apply);
     // Qt's own font dialog has no colour and no Apply: both are added to its
     // button row.
-    QFontDialog dialog(initial.font, parent);
+    QFontDialog dialog(withStyleName(initial.font), parent);
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     FontChoice choice = initial;
     if (auto *buttons = dialog.findChild<QDialogButtonBox *>()) {
