@@ -264,3 +264,34 @@ TEST_F(OptionsWindowTest, FirstRunShowsTheSettingsWindowBeforeTheDocument)
     restart();
     EXPECT_EQ(documentThere.size(), 1u);
 }
+
+TEST_F(OptionsWindowTest, FolderRowsVerifyAndSteerTheOpenDialog)
+{
+    start();
+    openOptions();
+    auto *edit = opt<QLineEdit>("EditOpenPath");
+    auto *label = opt<QLabel>("LabelOpenPath");
+    const QString caption = QStringLiteral("Implicitn\u00ED slo\u017Eka pro \"Otev\u0159\u00EDt...\"");
+    typeInto(edit, path("missing"), false);
+    EXPECT_EQ(label->text(), caption);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(label->text(), caption + QStringLiteral(" - Nespr\u00E1vn\u00E1"));
+    trigger(CommandId::MenuFileOpen);
+    ASSERT_FALSE(dialogs.empty());
+    EXPECT_EQ(dialogs.back().folder, path("missing"));
+    QTest::keyClick(options(), Qt::Key_Escape);
+    trigger(CommandId::MenuFileOpen);
+    EXPECT_EQ(dialogs.back().folder, QString());
+}
+
+TEST_F(OptionsWindowTest, GirderKeysAreOffWhileTheWindowIsOpen)
+{
+    start();
+    trigger(CommandId::MenuGirderInUse);
+    QAction *girderKey = form->commands().action(CommandId::MenuGirderBreakLineLeft);
+    EXPECT_EQ(girderKey->shortcut(), QKeySequence(Qt::Key_F5));
+    openOptions();
+    EXPECT_TRUE(girderKey->shortcut().isEmpty());
+    QTest::keyClick(options(), Qt::Key_Escape);
+    EXPECT_EQ(girderKey->shortcut(), QKeySequence(Qt::Key_F5));
+}
