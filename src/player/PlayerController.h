@@ -40,8 +40,13 @@ public:
 
     void loadSettings();
     void saveSettings();
-    void ConfigureWMP();
-    void ConfigureSeconds();
+    // The player window and control as `options` say (the settings, or the
+    // settings window's controls while it previews them).
+    void ConfigureWMP(const PlayerSettings &options);
+    // The step commands' captions with the step as the user typed it.
+    void ConfigureSeconds(const QByteArray &stepText);
+    // The movie dialog's start folder.
+    void setMovieFolder(const QString &folder) { mMovieFolder = folder; }
     void retranslate();
     void resetPreviewColour();
     // The settings and help windows keep the remote-control keys off while open.
@@ -115,6 +120,7 @@ private:
     bool mAdoptMovieFps = false; // take the movie's frame rate once it has loaded
     bool mClosing = false;
     QString mMovieFolder;        // initial folder of the movie dialog
+    QByteArray mStepText = "3";  // the step as the captions show it
 };
 
 } // namespace cuefold
