@@ -407,4 +407,8 @@
     X(TextsCut, "%1 titulk\xF9 bylo del\x9A\xED" "ch ne\x9E %2 znak\xF9, jejich text byl zkr\xE1" "cen.", Breaks) \
     X(SaveOverIncompleteFile, "Dokument neobsahuje cel\xFD soubor (viz upozorn\xECn\xED p\xF8i otev\xF8" "en\xED).\\NUlo\x9E" "en\xEDm do n\xECj se chyb\xECj\xED" "c\xED \xE8\xE1st ztrat\xED. P\xF8" "esto ulo\x9Eit?", Breaks) \
     X(FontDialogColour, "&Barva...", Plain) \
+    X(GirderBreakLeft, "Posunout zalomen\xED v&levo", Plain) \
+    X(GirderBreakRight, "Posunout zalomen\xED v&pravo", Plain) \
+    X(GirderPreviousLine, "&P\xF8" "edchoz\xED titulek", Plain) \
+    X(GirderNextLine, "&N\xE1sleduj\xED" "c\xED titulek", Plain) \
 

@@ -30,13 +30,13 @@ MenuTable PlayerController::girderTable()
             {.id = C::MenuGirderInUse, .caption = &LanguageTexts::MenuGirderInUse, .handler = Bind(this, &PlayerController::MenuGirderInUseClick),
              .kind = CommandKind::Check},
             {.id = C::MenuGirderBreakLineLeft, .handler = [this] { girderBreakLine(true); }, .separatorBefore = true,
-             .fixedCaption = "Posunout zalomen\xED v&levo"},
+             .caption = &LanguageTexts::GirderBreakLeft},
             {.id = C::MenuGirderBreakLineRight, .handler = [this] { girderBreakLine(false); },
-             .fixedCaption = "Posunout zalomen\xED v&pravo"},
+             .caption = &LanguageTexts::GirderBreakRight},
             {.id = C::MenuGirderCurrentLineIndexDec, .handler = [this] { girderStep(-1); },
-             .separatorBefore = true, .fixedCaption = "&P\xF8" "edchoz\xED titulek"},
+             .separatorBefore = true, .caption = &LanguageTexts::GirderPreviousLine},
             {.id = C::MenuGirderCurrentLineIndexInc, .handler = [this] { girderStep(1); },
-             .fixedCaption = "&N\xE1sleduj\xED" "c\xED titulek"},
+             .caption = &LanguageTexts::GirderNextLine},
         }};
 }
 
