@@ -1,6 +1,5 @@
 #include "player/MediaPlayer.h"
 
-#include "document/code_page.h"
 #include "player/MpvController.h"
 #include "player/MpvWidget.h"
 
@@ -35,6 +34,9 @@ MpvController::Options playerOptions(bool drawsVideo)
         {"keep-open", "yes"},
         {"pause", "yes"},
         {"sub-auto", "no"},
+        // Subtitles are drawn on exactly the frames their times give; mpv
+        // must not stretch or shorten them to close small gaps.
+        {"sub-fix-timing", "no"},
         {"audio-file-auto", "no"},
         {"input-default-bindings", "no"},
         {"input-vo-keyboard", "no"},
@@ -305,16 +307,15 @@ void MediaPlayer::showSubtitleFile(const QString &path)
         addSubtitleFile();
         return;
     }
-    mController->setString("sub-codepage", CodePage::name());
     mController->command({"sub-reload"});
 }
 
-// The file is in the program's code page, which mpv would otherwise guess.
+// The files the program writes for the player are UTF-8.
 void MediaPlayer::addSubtitleFile()
 {
     if (mSubtitlePath.isEmpty())
         return;
-    mController->setString("sub-codepage", CodePage::name());
+    mController->setString("sub-codepage", "utf-8");
     mSubtitleAdded = mController->command({"sub-add", mSubtitlePath.toUtf8(), "select"});
 }
 

@@ -76,7 +76,7 @@ public:
     // mpv cannot start video without the widget's GL context.
     QWidget *videoWidget() const;
 
-    // Shows a subtitle file over the open movie: added and selected the
+    // Shows a subtitle file (UTF-8) over the open movie: added and selected the
     // first time, re-read from disk on later calls with the same path. A file
     // given before the movie has loaded is added as soon as it has; opening
     // another movie forgets it.

@@ -13,7 +13,7 @@
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
 #include "player/movie_lookup.h"
-#include "player/subtitle_file_lookup.h"
+#include "player/preview_script.h"
 
 #include <QFileInfo>
 
@@ -77,6 +77,7 @@ void PlayerController::SetPlayerSeeking(bool flag)
 
 void PlayerController::movieLoaded()
 {
+    showSubtitlesFrom(mShownSubtitles);
     if (!mAdoptMovieFps)
         return;
     mAdoptMovieFps = false;
@@ -86,18 +87,24 @@ void PlayerController::movieLoaded()
     }
 }
 
-// The filter draws the file it finds for the movie; the player is given a
-// copy without lock marks, which it would show as text. 0, or the I/O error
-// code of writing the copy.
+// The picture shows the open document: the player is given a copy of its
+// saved file, whatever that file is called and wherever it lies, timed by
+// the movie's own frame rate. Until the movie has loaded that rate is
+// unknown, and the copy is made once it has. 0, or the I/O error code of
+// writing the copy.
 int PlayerController::showMovieSubtitles()
 {
-    if (!mFilter.FilterPresent || !mPlayer.MovieLoaded)
+    return showSubtitlesFrom(mCtx.doc().SubFileName);
+}
+
+int PlayerController::showSubtitlesFrom(const QString &subtitlePath)
+{
+    mShownSubtitles = subtitlePath;
+    if (!mFilter.FilterPresent || !mPlayer.MovieLoaded || subtitlePath.isEmpty() || !player()->isLoaded())
         return 0;
-    const QString source = FindFilterSubtitleFile(mCtx.doc().MovieFileName, Settings.SubtitleFilter.SubPath);
-    if (source.isEmpty())
-        return 0;
+    const double fps = player()->frameRate() > 0 ? player()->frameRate() : playerFps();
     const QString copy = FormWMP->previewCopyPath(mCtx.doc().MovieFileName);
-    const int code = WritePreviewCopy(source, copy);
+    const int code = WritePreviewCopy(subtitlePath, copy, fps);
     if (code == 0)
         player()->showSubtitleFile(copy);
     return code;

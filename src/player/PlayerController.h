@@ -57,6 +57,10 @@ public:
     void SetPlayerSeeking(bool flag);
     bool ReloadMovie(bool allow);
     void showMovieProperties();
+    // Shows the subtitle file at `subtitlePath` over the movie instead of the
+    // document (a timing test's file); the next save or reload shows the
+    // document again. 0, or the I/O error code of writing the player's copy.
+    int showSubtitlesFrom(const QString &subtitlePath);
     // Around every save of the document's own file.
     void beforeSave();
     void afterSave();
@@ -115,6 +119,7 @@ private:
     bool mAdoptMovieFps = false; // take the movie's frame rate once it has loaded
     bool mClosing = false;
     QString mMovieFolder;        // initial folder of the movie dialog
+    QString mShownSubtitles;     // the file the picture shows, copied once the movie has loaded
 };
 
 } // namespace cuefold

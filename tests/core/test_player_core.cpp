@@ -306,16 +306,14 @@ TEST_F(FilesTest, NoFolderQualifiesFromRelativeEntriesOrAnAbsentFilter)
     EXPECT_FALSE(absent.FilterPresent || absent.FilterFolderFound || absent.FilterReload);
 }
 
-TEST_F(FilesTest, PreviewCopyHasNoLockMarks)
+TEST(TimingTestSubtitlePath, NamesTheMovieInTheFilterFolderOnlyWhenOneWasFound)
 {
-    const QString source = file(QStringLiteral("film.sub"), "{1}{1}25\r\n{10}{20}}Zamceno\r\n{30}{40}Volne\r\n");
-    const QString copy = dir.filePath(QStringLiteral("copy/film.sub"));
-    QDir().mkpath(dir.filePath(QStringLiteral("copy")));
-    ASSERT_EQ(WritePreviewCopy(source, copy), 0);
-    QFile f(copy);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("{1}{1}25\r\n{10}{20}Zamceno\r\n{30}{40}Volne\r\n"));
-    EXPECT_NE(WritePreviewCopy(dir.filePath(QStringLiteral("none.sub")), copy), 0);
+    FilterState filter;
+    filter.FilterFolder = QStringLiteral("/f/subs/");
+    EXPECT_TRUE(TimingTestSubtitlePath(filter, QStringLiteral("/m/film.cz.mkv")).isEmpty());
+    filter.FilterFolderFound = true;
+    EXPECT_EQ(TimingTestSubtitlePath(filter, QStringLiteral("/m/film.cz.mkv")), QStringLiteral("/f/subs/film.cz.sub"));
+    EXPECT_TRUE(TimingTestSubtitlePath(filter, QString()).isEmpty());
 }
 
 } // namespace
