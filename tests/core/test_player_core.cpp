@@ -225,6 +225,19 @@ TEST_F(FilesTest, FindMoviePrefersAviThenMpgThenMpegThenAsf)
     EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("a/film.avi")));
 }
 
+TEST_F(FilesTest, ModernContainersComeAfterTheClassicOnesInTheirOwnOrder)
+{
+    const QString sub = file(QStringLiteral("b/film.txt"));
+    file(QStringLiteral("b/film.WMV"));
+    EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.WMV")));
+    file(QStringLiteral("b/film.mp4"));
+    EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.mp4")));
+    file(QStringLiteral("b/film.Mkv"));
+    EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.Mkv")));
+    file(QStringLiteral("b/film.asf"));
+    EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.asf")));
+}
+
 TEST_F(FilesTest, MovieIsLookedForInTheOpenFolderToo)
 {
     const QString sub = file(QStringLiteral("a/film.sub"));
