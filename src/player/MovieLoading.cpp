@@ -15,6 +15,7 @@
 #include "player/movie_lookup.h"
 #include "player/preview_script.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace cuefold {
@@ -36,9 +37,16 @@ void PlayerController::LoadMovie(const QString &path, bool exact)
     }
     mCtx.doc().MovieFileName = movie;
     if (!movie.isEmpty()) {
+        player()->SetFileName(movie);
+        if (player()->FileName().isEmpty()) {
+            // Without libmpv no movie opens: say so rather than show an empty player.
+            mCtx.doc().MovieFileName.clear();
+            ShowMessage(mCtx.window, u(Texts.PlayerLibraryMissing), u(Texts.Error), MsgIcon::Stop);
+            mCtx.window->activateWindow();
+            return;
+        }
         FormWMP->setMovieCaption(movie);
         ShowPlayer(2);
-        player()->SetFileName(movie);
         mPlayer.follow.restart();
         mPlayer.MovieLoaded = true;
         if (!exact)
@@ -73,6 +81,17 @@ void PlayerController::SetPlayerSeeking(bool flag)
     if (flag)
         mPlayer.follow.insideShown = mPlayer.follow.outsideShown = false;
     emit seekingChanged(flag);
+}
+
+// The movie turned out not to be playable: the player is emptied and the
+// user told which file it was.
+void PlayerController::movieLoadFailed()
+{
+    const QString movie = mCtx.doc().MovieFileName;
+    UnloadMovie();
+    mCtx.doc().MovieFileName.clear();
+    ShowMessage(mCtx.window, u(Texts.MovieNotPlayable).arg(QDir::toNativeSeparators(movie)), u(Texts.Error),
+                MsgIcon::Stop);
 }
 
 void PlayerController::movieLoaded()

@@ -4,6 +4,7 @@
 #include "player/player_state.h"
 #include "player/subtitle_filter.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class QComboBox;
@@ -72,6 +73,10 @@ public:
     void MenuPlayerAutomateClick();
     void MenuGirderInUseClick();
 
+protected:
+    // Takes the frame on screen the moment the automation key arrives.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 signals:
     // False while a timing test owns the player.
     void seekingChanged(bool seeking);
@@ -87,6 +92,7 @@ private:
     int showMovieSubtitles();
     void playerPositionChange(double oldFrame, double newFrame);
     void movieLoaded();
+    void movieLoadFailed();
     void FormWMPClose();
     void FormWMPResize();
     void SyncToggled();
@@ -106,6 +112,8 @@ private:
     double playerFps() const;
     void updateShowPlayerCommand();
     void statusMessage(const QString &text);
+    // The frame on screen when the automation key came, or now for a click.
+    double takeKeyPosition();
 
     EditorContext &mCtx;
     TFormWMP *FormWMP;
@@ -119,6 +127,9 @@ private:
     bool mAdoptMovieFps = false; // take the movie's frame rate once it has loaded
     bool mClosing = false;
     QString mMovieFolder;        // initial folder of the movie dialog
+    bool mHoldPicture = false;   // a new current subtitle does not seek the player
+    double mKeyFrame = -1;       // the frame on screen at the last automation key
+    QElapsedTimer mKeyClock;     // since that key
     QString mShownSubtitles;     // the file the picture shows, copied once the movie has loaded
 };
 

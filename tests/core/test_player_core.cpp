@@ -6,6 +6,7 @@
 #include "operations/frame_shift.h"
 #include "player/automation.h"
 #include "player/follow_search.h"
+#include "player/key_position.h"
 #include "player/movie_lookup.h"
 #include "player/resume_position.h"
 #include "player/subtitle_filter.h"
@@ -317,6 +318,19 @@ TEST_F(FilesTest, NoFolderQualifiesFromRelativeEntriesOrAnAbsentFilter)
     s.Present = false;
     const FilterState absent = DetectFilter(s);
     EXPECT_FALSE(absent.FilterPresent || absent.FilterFolderFound || absent.FilterReload);
+}
+
+// The picture trails the player while frames queue for drawing: a key
+// stamps the drawn frame while it is recent, the position otherwise.
+TEST(KeyFrame, TakesTheDrawnFrameWhileItIsRecent)
+{
+    EXPECT_EQ(KeyFrame(421, 30, 425), 421);
+    EXPECT_EQ(KeyFrame(421, DrawnFrameValidMs, 425), 421);
+    EXPECT_EQ(KeyFrame(421, DrawnFrameValidMs + 1, 425), 425);
+    EXPECT_EQ(KeyFrame(-1, 0, 425), 425);
+    EXPECT_TRUE(KeyPositionFresh(0));
+    EXPECT_FALSE(KeyPositionFresh(5000));
+    EXPECT_FALSE(KeyPositionFresh(-1));
 }
 
 TEST(TimingTestSubtitlePath, NamesTheMovieInTheFilterFolderOnlyWhenOneWasFound)
