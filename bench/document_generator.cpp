@@ -1,5 +1,7 @@
 #include "document_generator.h"
 
+#include "operations/overlap_repair.h"
+
 #include <random>
 
 namespace cuefold::bench {
@@ -32,6 +34,26 @@ std::unique_ptr<Document> GenerateDocument(int overlapEvery)
     doc->LineCount = Document::Capacity;
     doc->CurrentLine = 1;
     doc->markSaved();
+    return doc;
+}
+
+std::unique_ptr<Document> GenerateFindDocument()
+{
+    auto doc = GenerateDocument(10);
+    RepairOverlapPairs(*doc);
+    for (int i = 2; i <= doc->LineCount; ++i) {
+        TSubLine &l = doc->line(i);
+        if (i % 97 == 0)
+            l.Text.clear();
+        if (i % 61 == 0)
+            l.LErr = "{}";
+        if (i % 89 == 0)
+            l.Find = 1;
+        l.Mark = i % 41 == 0;
+        if (i % 53 == 0)
+            l.Last += 1;
+    }
+    doc->SyntaxErrorCount = 1;
     return doc;
 }
 

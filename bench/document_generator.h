@@ -11,4 +11,7 @@ namespace cuefold::bench {
 // `overlapEvery`-th subtitle starting inside its predecessor.
 std::unique_ptr<Document> GenerateDocument(int overlapEvery = 0);
 
+// A full document with something of every find category spread over it.
+std::unique_ptr<Document> GenerateFindDocument();
+
 } // namespace cuefold::bench

@@ -9,6 +9,38 @@ DocumentModel::DocumentModel()
 
 DocumentModel::~DocumentModel() = default;
 
+void DocumentModel::touchRows(int first, int last)
+{
+    if (mBatchDepth == 0) {
+        emit rowsChanged(first, last);
+        return;
+    }
+    if (mBatchFirst > mBatchLast) {
+        mBatchFirst = first;
+        mBatchLast = last;
+        return;
+    }
+    mBatchFirst = qMin(mBatchFirst, first);
+    mBatchLast = qMax(mBatchLast, last);
+}
+
+DocumentModel::RowBatch::RowBatch(DocumentModel &model)
+    : mModel(model)
+{
+    ++mModel.mBatchDepth;
+}
+
+DocumentModel::RowBatch::~RowBatch()
+{
+    if (--mModel.mBatchDepth > 0 || mModel.mBatchFirst > mModel.mBatchLast)
+        return;
+    const int first = mModel.mBatchFirst;
+    const int last = mModel.mBatchLast;
+    mModel.mBatchFirst = 0;
+    mModel.mBatchLast = -1;
+    emit mModel.rowsChanged(first, last);
+}
+
 void DocumentModel::setCurrent(int index, int mode)
 {
     mDoc->CurrentLine = index;

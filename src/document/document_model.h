@@ -34,8 +34,22 @@ public:
     const Document &doc() const { return *mDoc; }
 
     // Announcements of changes already made to the document.
-    void touchRow(int row) { emit rowsChanged(row, row); }
-    void touchRows(int first, int last) { emit rowsChanged(first, last); }
+    void touchRow(int row) { touchRows(row, row); }
+    void touchRows(int first, int last);
+
+    // While a batch is open, changed rows are gathered into one span and
+    // announced once when the outermost batch closes: a bulk command that
+    // touches 2500 rows costs the listeners one update, not 2500.
+    class RowBatch {
+    public:
+        explicit RowBatch(DocumentModel &model);
+        ~RowBatch();
+        RowBatch(const RowBatch &) = delete;
+        RowBatch &operator=(const RowBatch &) = delete;
+
+    private:
+        DocumentModel &mModel;
+    };
     void insertedRows(int first, int count) { emit rowsInserted(first, count); }
     void removedRows(int first, int count) { emit rowsRemoved(first, count); }
     void announceReset() { emit documentReset(); }
@@ -70,6 +84,9 @@ signals:
 
 private:
     std::unique_ptr<Document> mDoc; // 2 x 2500 records: kept off the stack
+    int mBatchDepth = 0;
+    int mBatchFirst = 0; // the gathered span; empty while first > last
+    int mBatchLast = -1;
     QString mShortName;
     QString mMainCaption = QStringLiteral("Cuefold");
 };

@@ -15,7 +15,10 @@ bool RunCommand(EditorContext &ctx, const CommandSteps &steps)
         ctx.status.clearMessage();
     if (steps.guard && !steps.guard())
         return false;
-    const CommandChange change = steps.change();
+    const CommandChange change = [&] {
+        const DocumentModel::RowBatch batch(ctx.model);
+        return steps.change();
+    }();
     if (!change.applied)
         return false;
     if (change.showMode != 0)

@@ -17,6 +17,10 @@ namespace {
 const char *const ToolBarNames[ToolBarCount] = {
     "ToolBarFile", "ToolBarEdit", "ToolBarSearch", "ToolBarTitle", "ToolBarCommon", "ToolBarPlayer",
 };
+// Until the user arranges them, the editing bars share the first row and
+// the bulk and player bars the second, so that a window of the default
+// width shows every button without the overflow arrow.
+constexpr int DefaultRow[ToolBarCount] = {0, 0, 0, 0, 1, 1};
 
 QByteArray captionOf(const Command &c)
 {
@@ -44,6 +48,10 @@ void CommandBar::add(QMainWindow *window, MenuTable table)
     if (table.toolBar >= 0) {
         QToolBar *&slot = mToolBars[table.toolBar];
         if (!slot) {
+            if (DefaultRow[table.toolBar] > mDefaultRow) {
+                window->addToolBarBreak();
+                mDefaultRow = DefaultRow[table.toolBar];
+            }
             slot = window->addToolBar(QString());
             slot->setObjectName(QString::fromLatin1(ToolBarNames[table.toolBar]));
         }
@@ -154,10 +162,12 @@ void CommandBar::placeToolBars(QMainWindow *window, const std::array<WindowBound
     }
 }
 
-void CommandBar::storeToolBarPositions(std::array<WindowBounds, ToolBarCount> &stored) const
+void CommandBar::storeToolBarPositions(QMainWindow *window, std::array<WindowBounds, ToolBarCount> &stored) const
 {
+    // A hidden bar has no place of its own in the layout: it keeps the one
+    // it was given, so it comes back there when it is shown again.
     for (int id = 0; id < ToolBarCount; ++id)
-        if (const QToolBar *bar = mToolBars[id])
+        if (const QToolBar *bar = mToolBars[id]; bar && bar->isVisibleTo(window))
             stored[id] = {bar->y(), bar->x(), -1, -1};
 }
 

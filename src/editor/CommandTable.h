@@ -79,7 +79,7 @@ public:
     // Top), a stored Left the order within it; -1 keeps where the layout put
     // the bar.
     void placeToolBars(QMainWindow *window, const std::array<WindowBounds, ToolBarCount> &stored);
-    void storeToolBarPositions(std::array<WindowBounds, ToolBarCount> &stored) const;
+    void storeToolBarPositions(QMainWindow *window, std::array<WindowBounds, ToolBarCount> &stored) const;
 
     QAction *action(CommandId id) const { return mActions[static_cast<int>(id)]; }
     QToolButton *toolButton(CommandId id) const { return mButtons[static_cast<int>(id)]; }
@@ -101,6 +101,7 @@ private:
     std::array<QAction *, CommandCount> mActions{};
     std::array<QToolButton *, CommandCount> mButtons{};
     std::array<QToolBar *, ToolBarCount> mToolBars{};
+    int mDefaultRow = 0; // the default row of the bars added last
 };
 
 } // namespace cuefold

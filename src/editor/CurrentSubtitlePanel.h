@@ -54,7 +54,7 @@ public:
     void toggleMark();
 
     void retranslate();
-    void applyPreviewFont();
+    void setPreviewFont(const QFont &font);
     // The font the preview shows subtitles in, which widths are measured in.
     QFont previewFont() const;
     // The preview's text colour, stored as 0x00BBGGRR.

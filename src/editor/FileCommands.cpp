@@ -18,6 +18,7 @@
 #include "editor/StatusPanels.h"
 #include "editor/list_operations.h"
 #include "operations/FOperations.h"
+#include "config/ConfigCommands.h"
 #include "player/PlayerController.h"
 #include "search/SearchCommands.h"
 
@@ -38,11 +39,11 @@ FileCommands::FileCommands(EditorContext &ctx)
 {
 }
 
-void FileCommands::loadSettings()
+void FileCommands::setDefaultFolders(const QString &open, const QString &save, const QString &exportTo)
 {
-    mOpenFolder = Settings.DefaultPath.Open;
-    mSaveFolder = Settings.DefaultPath.Save;
-    mExportFolder = Settings.DefaultPath.Export;
+    mOpenFolder = open;
+    mSaveFolder = save;
+    mExportFolder = exportTo;
 }
 
 MenuTable FileCommands::menuTable()
@@ -70,6 +71,8 @@ MenuTable FileCommands::menuTable()
              QStyle::SP_ArrowForward, run(&FileCommands::MenuFileExportToClick)},
             {CommandId::MenuFileProperties, &LanguageTexts::MenuProperties, QKeySequence(Qt::ALT | Qt::Key_Return),
              "ToolButFileProperties", QStyle::SP_FileDialogInfoView, run(&FileCommands::MenuFilePropertiesClick), true},
+            {CommandId::MenuFileOptions, &LanguageTexts::MenuOptions, QKeySequence(), "ToolButFileOptions",
+             QStyle::SP_ComputerIcon, [this] { mCtx.config->MenuFileOptionsClick(); }},
             {CommandId::MenuFileExit, &LanguageTexts::MenuExit, QKeySequence(Qt::ALT | Qt::Key_F4), "ToolButFileExit",
              QStyle::SP_DialogCloseButton, exit, true},
         }};

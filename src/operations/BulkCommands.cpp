@@ -13,6 +13,7 @@
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
 #include "editor/StatusPanels.h"
+#include "editor/WindowCycle.h"
 #include "operations/FAnalysis.h"
 #include "operations/FOperations.h"
 #include "operations/FRange.h"
@@ -50,6 +51,8 @@ BulkCommands::BulkCommands(EditorContext &ctx)
     , FormRange(new TFormRange(ctx.window))
     , FormAnalysis(new TFormAnalysis(ctx.model, ctx.panel, ctx.window))
 {
+    InstallWindowCycleKeys(FormAnalysis, ctx.focusNextWindow, 6);
+    InstallWindowCycleKeys(FormRange, ctx.focusNextWindow, 7);
 }
 
 MenuTable BulkCommands::menuTable()

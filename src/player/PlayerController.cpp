@@ -7,7 +7,6 @@
 #include "config/settings.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
-#include "document/frame_text.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
@@ -143,18 +142,18 @@ void PlayerController::saveSettings()
     p.WindowLeft = FormWMP->x();
 }
 
-void PlayerController::ConfigureWMP()
+void PlayerController::ConfigureWMP(const PlayerSettings &options)
 {
     if (!mPlayer.PlayerShownOnce)
-        FormWMP->setStayOnTop(Settings.Player.AlwaysOnTop);
-    player()->SetAutoRewind(Settings.Player.AutoRewind);
+        FormWMP->setStayOnTop(options.AlwaysOnTop);
+    player()->SetAutoRewind(options.AutoRewind);
 }
 
-void PlayerController::ConfigureSeconds()
+void PlayerController::ConfigureSeconds(const QByteArray &stepText)
 {
-    const QByteArray step = TrimZeros(QByteArray::number(Settings.Player.PlayerStep, 'f', 3));
-    const QByteArray back = Texts.MenuStepBackB + ' ' + step + ' ' + Texts.MenuStepBackE;
-    const QByteArray forward = Texts.MenuStepForwardB + ' ' + step + ' ' + Texts.MenuStepForwardE;
+    mStepText = stepText;
+    const QByteArray back = Texts.MenuStepBackB + ' ' + stepText + ' ' + Texts.MenuStepBackE;
+    const QByteArray forward = Texts.MenuStepForwardB + ' ' + stepText + ' ' + Texts.MenuStepForwardE;
     for (const auto &[id, caption] : {std::pair{CommandId::MenuPlayerStepBack, back},
                                       std::pair{CommandId::MenuPlayerStepForward, forward}}) {
         mCtx.commands.action(id)->setText(u(caption));
@@ -230,7 +229,7 @@ void PlayerController::resetPreviewColour()
 void PlayerController::retranslate()
 {
     updateShowPlayerCommand();
-    ConfigureSeconds();
+    ConfigureSeconds(mStepText);
     FormWMP->retranslate();
 }
 

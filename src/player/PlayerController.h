@@ -41,8 +41,13 @@ public:
 
     void loadSettings();
     void saveSettings();
-    void ConfigureWMP();
-    void ConfigureSeconds();
+    // The player window and control as `options` say (the settings, or the
+    // settings window's controls while it previews them).
+    void ConfigureWMP(const PlayerSettings &options);
+    // The step commands' captions with the step as the user typed it.
+    void ConfigureSeconds(const QByteArray &stepText);
+    // The movie dialog's start folder.
+    void setMovieFolder(const QString &folder) { mMovieFolder = folder; }
     void retranslate();
     void resetPreviewColour();
     // The settings and help windows keep the remote-control keys off while open.
@@ -131,6 +136,7 @@ private:
     double mKeyFrame = -1;       // the frame on screen at the last automation key
     QElapsedTimer mKeyClock;     // since that key
     QString mShownSubtitles;     // the file the picture shows, copied once the movie has loaded
+    QByteArray mStepText = "3";  // the step as the captions show it
 };
 
 } // namespace cuefold

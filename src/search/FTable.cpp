@@ -10,6 +10,7 @@
 #include "editor/EditorContext.h"
 #include "editor/StatusPanels.h"
 #include "editor/WindowCycle.h"
+#include "search/TableCellDelegate.h"
 #include "search/table_model.h"
 
 #include <QCheckBox>
@@ -36,6 +37,7 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
     StringGridTable = new QTableView(this);
     StringGridTable->setObjectName(QStringLiteral("StringGridTable"));
     StringGridTable->setModel(mModel);
+    StringGridTable->setItemDelegate(new TableCellDelegate(StringGridTable));
     StringGridTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGridTable->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGridTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -72,8 +74,7 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
 
     const DocumentModel &model = ctx.model;
     connect(&model, &DocumentModel::rowsChanged, this, [this](int first, int last) {
-        for (int row = first; row <= last; ++row)
-            ShowTableRow(row);
+        mModel->showRows(mCtx.doc(), first, last);
     });
     connect(&model, &DocumentModel::rowsInserted, this, &TFormTable::FillTable);
     connect(&model, &DocumentModel::rowsRemoved, this, &TFormTable::FillTable);
@@ -103,7 +104,7 @@ void TFormTable::FillTable()
 
 void TFormTable::ShowTableRow(int line)
 {
-    mModel->showRow(mCtx.doc(), line);
+    mModel->showRows(mCtx.doc(), line, line);
 }
 
 void TFormTable::ClearTable()

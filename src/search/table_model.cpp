@@ -71,12 +71,15 @@ void TableModel::fill(const Document &doc)
     endResetModel();
 }
 
-void TableModel::showRow(const Document &doc, int line)
+void TableModel::showRows(const Document &doc, int first, int last)
 {
-    if (line < 1 || line > mRows.size())
+    first = qMax(first, 1);
+    last = qMin(last, int(mRows.size()));
+    if (first > last)
         return;
-    writeRow(mRows[line - 1], doc, line);
-    emit dataChanged(index(line - 1, 1), index(line - 1, ColumnCount - 1));
+    for (int line = first; line <= last; ++line)
+        writeRow(mRows[line - 1], doc, line);
+    emit dataChanged(index(first - 1, 1), index(last - 1, ColumnCount - 1));
 }
 
 void TableModel::clear()

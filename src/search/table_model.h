@@ -29,8 +29,9 @@ public:
 
     // Rebuilds every row from the document (FillTable).
     void fill(const Document &doc);
-    // Rewrites the eight data cells of subtitle `line` (ShowTableRow).
-    void showRow(const Document &doc, int line);
+    // Rewrites the eight data cells of subtitles first..last (ShowTableRow),
+    // told to the grid as one change.
+    void showRows(const Document &doc, int first, int last);
     // No rows left (ClearTable).
     void clear();
     // Header texts from the language table.

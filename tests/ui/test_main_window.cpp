@@ -337,6 +337,42 @@ TEST_F(MainWindowTest, SavedToolBarRowsAreRestored)
 
 namespace {
 
+TEST_F(MainWindowTest, DefaultWindowShowsEveryToolButton)
+{
+    start();
+    QApplication::processEvents();
+    for (int id = 0; id < ToolBarCount; ++id) {
+        const QToolBar *bar = form->commands().toolBar(id);
+        const auto *overflow = bar->findChild<QWidget *>(QStringLiteral("qt_toolbar_ext_button"));
+        EXPECT_TRUE(overflow == nullptr || !overflow->isVisible()) << bar->objectName().toStdString();
+    }
+}
+
+// A bar hidden through a whole run keeps its saved row for when it is shown.
+TEST_F(MainWindowTest, HiddenToolBarKeepsItsRow)
+{
+    QByteArray ini = ReadAll(mIni);
+    ini.replace("[Main]\r\n", "[Main]\r\nSaveWindowPosition=1\r\n");
+    ini.replace("ShowToolbarFile=1", "ShowToolbarFile=0");
+    ini.replace("ToolBarFileTop=-1", "ToolBarFileTop=80");
+    for (const char *bar : {"Edit", "Search", "Title", "Common", "Player"})
+        ini.replace("ToolBar" + QByteArray(bar) + "Top=-1", "ToolBar" + QByteArray(bar) + "Top=40");
+    WriteAll(mIni, ini);
+    start();
+    form->close();
+    form.reset();
+    ini = ReadAll(mIni);
+    EXPECT_TRUE(ini.contains("ToolBarFileTop=80\r\n"));
+    WriteAll(mIni, ini.replace("ShowToolbarFile=0", "ShowToolbarFile=1"));
+    start();
+    QApplication::processEvents();
+    EXPECT_GT(form->commands().toolBar(ToolBarFileId)->y(), form->commands().toolBar(ToolBarEditId)->y());
+}
+
+} // namespace
+
+namespace {
+
 TEST_F(MainWindowTest, HelpKeysOpenTheManualAndTheHistoryAndSilenceTheRemoteKeys)
 {
     start();

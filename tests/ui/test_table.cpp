@@ -3,6 +3,9 @@
 
 #include "config/settings.h"
 #include "document/code_page.h"
+#include "operations/BulkCommands.h"
+#include "operations/FAnalysis.h"
+#include "operations/FRange.h"
 #include "search/FTable.h"
 #include "search/table_model.h"
 
@@ -107,12 +110,22 @@ namespace {
 
 TEST_F(TableTest, CtrlTabCyclesThroughTheShownWindows)
 {
+    // Main window 1, grid 2, width analysis 6, range dialog 7.
+    QWidget *analysis = form->context().bulk->analysis();
+    QWidget *range = form->context().bulk->range();
+    analysis->show();
+    range->show();
+    const auto activates = [](QWidget *from, Qt::KeyboardModifiers modifiers, QWidget *to) {
+        QTest::keyClick(from->focusWidget() ? from->focusWidget() : from, Qt::Key_Tab, modifiers);
+        return QTest::qWaitFor([to] { return QApplication::activeWindow() == to; }, 2000);
+    };
     QApplication::setActiveWindow(form.get());
     ctl<QLineEdit>("EditSubtitle")->setFocus();
-    QTest::keyClick(ctl<QLineEdit>("EditSubtitle"), Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == table; }, 2000));
-    QTest::keyClick(table->grid(), Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return QApplication::activeWindow() == form.get(); }, 2000));
+    EXPECT_TRUE(activates(form.get(), Qt::ControlModifier, table));
+    EXPECT_TRUE(activates(table, Qt::ControlModifier, analysis));
+    EXPECT_TRUE(activates(analysis, Qt::ControlModifier, range));
+    EXPECT_TRUE(activates(range, Qt::ControlModifier, form.get()));
+    EXPECT_TRUE(activates(form.get(), Qt::ControlModifier | Qt::ShiftModifier, range));
 }
 
 } // namespace

@@ -1,0 +1,84 @@
+// Bulk commands and find steps as the user meets them with the overview grid
+// open: the command's change through the command flow, the grid's rows
+// rewritten, and the grid and panel painted.
+#include "document_generator.h"
+#include "shown_table.h"
+#include "editor/CommandFlow.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/EditorContext.h"
+#include "operations/frame_gaps.h"
+#include "operations/frame_shift.h"
+#include "operations/overlap_repair.h"
+#include "operations/range_commands.h"
+#include "search/SearchCommands.h"
+#include "search/find_state.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+using namespace cuefold;
+
+namespace {
+
+using BulkChange = std::function<void(Document &, const RowChanged &)>;
+
+struct BulkCase {
+    const char *name;
+    int overlapEvery;
+    BulkChange change;
+};
+
+const BulkCase BulkCases[] = {
+    {"shift", 0, [](Document &d, const RowChanged &c) { ShiftLines(d, 1, -150, c); }},
+    {"enlarge", 0, [](Document &d, const RowChanged &c) { EnlargeLines(d, 1, 10, 2, c); }},
+    {"close_gaps", 10, [](Document &d, const RowChanged &c) { CloseShortGaps(d, 8, 2, c); }},
+    {"insert_gaps", 10, [](Document &d, const RowChanged &c) { InsertGaps(d, 6, c); }},
+    {"repair_overlaps", 10, [](Document &d, const RowChanged &c) { RepairOverlapPairs(d, c); }},
+    {"remove_breaks", 0, [](Document &d, const RowChanged &c) { RemoveBreaksInRange(d, {.Except = true}, c); }},
+    {"lock_all", 0, [](Document &d, const RowChanged &c) { SetLockInRange(d, {}, true, c); }},
+    {"unmark_all", 0, [](Document &d, const RowChanged &c) { UnmarkAll(d, c); }},
+};
+
+void BM_BulkWithGrid(benchmark::State &state)
+{
+    const BulkCase &bulk = BulkCases[state.range(0)];
+    state.SetLabel(bulk.name);
+    auto original = bench::GenerateDocument(bulk.overlapEvery);
+    for (int i = 1; i <= original->LineCount; i += 3)
+        original->line(i).Mark = 1;
+    bench::ShownTable shown(*original);
+    EditorContext &ctx = shown.context();
+    const RowChanged touch = [&model = ctx.model](int row) { model.touchRow(row); };
+    for (auto _ : state) {
+        state.PauseTiming();
+        ctx.doc() = *original;
+        state.ResumeTiming();
+        RunCommand(ctx, {.change = [&] {
+                             bulk.change(ctx.doc(), touch);
+                             return CommandChange{.modified = ModifiedRule::Check};
+                         }});
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_BulkWithGrid)->ArgName("command")->DenseRange(0, std::size(BulkCases) - 1)->Unit(benchmark::kMicrosecond);
+
+// One F3 press: fresh statistics, the search from the current subtitle, the
+// match made current and shown in the panel and the grid. At the last match
+// the walk starts again from subtitle 1.
+void BM_FindNextWithGrid(benchmark::State &state)
+{
+    bench::ShownTable shown(*bench::GenerateFindDocument());
+    EditorContext &ctx = shown.context();
+    FindState find;
+    const int category = int(state.range(0));
+    for (auto _ : state) {
+        ctx.search->RefreshProperties();
+        find.FindCategory = category;
+        const FindResult found = RunFind(ctx.doc(), find, "jak", false);
+        ctx.panel.ShowLine(found.Line > 0 ? found.Line : 1, ShowPlain);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_FindNextWithGrid)->ArgName("category")->DenseRange(0, FindWhatCount - 1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
