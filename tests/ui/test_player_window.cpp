@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QProcess>
 #include <algorithm>
 #include <QComboBox>
 #include <QSignalSpy>
@@ -266,6 +267,36 @@ TEST_F(PlayerWindowTest, AnUnplayableMovieIsReportedAndUnloaded)
     EXPECT_TRUE(failure->text.endsWith(path("vadny.avi"))) << failure->text.toStdString();
     EXPECT_TRUE(doc().MovieFileName.isEmpty());
     EXPECT_EQ(form->context().player->window()->windowTitle(), QStringLiteral("Windows Media Player - N\u00E1hed"));
+}
+
+// Run again in a child whose library path holds a libmpv without its
+// functions: opening a movie there says that libmpv is missing.
+TEST_F(PlayerWindowTest, WithoutLibmpvOpeningAMovieSaysSo)
+{
+    if (qEnvironmentVariableIsEmpty("CUEFOLD_WITHOUT_MPV")) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CUEFOLD_WITHOUT_MPV"), QStringLiteral("1"));
+        env.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral(CUEFOLD_FAKE_MPV_DIR));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=PlayerWindowTest.WithoutLibmpvOpeningAMovieSaysSo")});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        const QByteArray output = child.readAllStandardOutput();
+        EXPECT_EQ(child.exitCode(), 0) << output.constData();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.constData();
+        return;
+    }
+    start();
+    ASSERT_TRUE(QFile::link(QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi"), path("ukazka.avi")));
+    WriteAll(path("ukazka.sub"), Film);
+    form->context().file->OpenDocument(path("ukazka.sub"));
+    EXPECT_FALSE(form->context().player->state().MovieLoaded);
+    EXPECT_TRUE(doc().MovieFileName.isEmpty());
+    const bool told = std::any_of(messages.begin(), messages.end(), [](const MessageRequest &m) {
+        return m.text.startsWith(QStringLiteral("Knihovna libmpv nebyla nalezena"));
+    });
+    EXPECT_TRUE(told);
 }
 
 TEST_F(PlayerWindowTest, GirderModeTakesTheKeysAndGivesThemBack)
