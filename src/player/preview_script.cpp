@@ -64,9 +64,11 @@ QByteArray eventText(const QByteArray &text)
             out += styleTags(style, run.style);
             style = run.style;
             // Line ends would end the event; the reader keeps none, but a
-            // text set by other means must not break the script.
+            // text set by other means must not break the script. A backslash
+            // is followed by an invisible word joiner, so that "\N" or "\h"
+            // typed as text stays text.
             QByteArray plain = CodePage::toUnicode(run.text).toUtf8();
-            plain.replace('\r', ' ').replace('\n', ' ');
+            plain.replace('\r', ' ').replace('\n', ' ').replace("\\", "\\\xE2\x81\xA0");
             out += plain;
         }
     }

@@ -64,12 +64,14 @@ TEST(PreviewScript, TranslatesRowsAndStylesAndLeavesOutWhatIsNotShown)
                           {50, 60, "{Y:b}Tu\xE8n\xE9|st\xE1le{x:b} ne"},
                           {70, -1, "Bez konce"},
                           {-1, 90, "Bez za\xE8\xE1tku"},
-                          {95, 99, ""}});
+                          {95, 99, ""},
+                          {100, 110, "C:\\N\\h"}});
     const QList<QByteArray> e = events(PreviewScript(*d, 25));
-    ASSERT_EQ(e.size(), 3);
+    ASSERT_EQ(e.size(), 4);
     EXPECT_TRUE(e[0].endsWith(",,Ahoj\\Nsv\xC4\x9Bte")) << e[0].constData();
     EXPECT_TRUE(e[1].endsWith(",,{\\i1}Kurz\xC3\xADva\\N{\\i0}dal\xC3\xAD")) << e[1].constData();
     EXPECT_TRUE(e[2].endsWith(",,{\\b1}Tu\xC4\x8Dn\xC3\xA9\\Nst\xC3\xA1le{\\b0} ne")) << e[2].constData();
+    EXPECT_TRUE(e[3].endsWith(",,C:\\\xE2\x81\xA0N\\\xE2\x81\xA0h")) << e[3].constData();
 }
 
 TEST(PreviewScript, WithoutAFrameRateHoldsNoEvents)
