@@ -1,8 +1,8 @@
 #include "player/MediaPlayer.h"
 
 #include "player/MpvController.h"
-#include "player/key_position.h"
 #include "player/MpvWidget.h"
+#include "player/key_position.h"
 
 #include <QGuiApplication>
 #include <QVBoxLayout>

@@ -20,8 +20,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
