@@ -196,7 +196,8 @@ TEST_F(PlayerWindowTest, CaptureStartsANewSubtitleAtTheFrame)
 }
 
 // The picture shows the opened film.txt: not a film.sub beside it, nor a
-// stale film.sub in the filter folder; the movie is a Matroska file.
+// stale film.sub in the filter folder, nor nothing when the movie lies in the
+// default open folder; the movie is a Matroska file.
 TEST_F(PlayerWindowTest, ThePictureShowsTheOpenDocumentWhateverItsName)
 {
     start();
@@ -210,6 +211,17 @@ TEST_F(PlayerWindowTest, ThePictureShowsTheOpenDocumentWhateverItsName)
     EXPECT_EQ(doc().MovieFileName, path("film.mkv"));
     ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
     seekTo(150);
+    EXPECT_TRUE(shows(QString::fromUtf8("Otevřený"))) << player()->subtitleText().toStdString();
+
+    // A movie found in the default open folder shows the document as well.
+    QDir().mkpath(path("jinde"));
+    ASSERT_TRUE(QFile::rename(path("film.txt"), path("jinde/film.txt")));
+    Settings.DefaultPath.Open = mDir.path();
+    form->context().file->OpenDocument(path("jinde/film.txt"));
+    Settings.DefaultPath.Open.clear();
+    EXPECT_EQ(doc().MovieFileName, path("film.mkv"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
+    seekTo(120);
     EXPECT_TRUE(shows(QString::fromUtf8("Otevřený"))) << player()->subtitleText().toStdString();
 }
 
