@@ -9,7 +9,7 @@ PACKAGES=(
   libmpv-dev libjpeg-dev
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick time
+  xvfb xauth x11-utils imagemagick time ffmpeg
   fonts-dejavu-core
 )
 

@@ -43,6 +43,8 @@ public:
     void CommitEdits();
     // Stores the text field only.
     void EditSubtitleExit();
+    // A frame or text field holds typing that is not stored yet.
+    bool hasUnstoredTyping() const;
     void ShowPreview();
     // Empties every field: the state between two documents.
     void clearFields();

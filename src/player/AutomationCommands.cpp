@@ -15,6 +15,7 @@
 #include "editor/TitleCommands.h"
 #include "player/MediaPlayer.h"
 #include "player/automation.h"
+#include "player/key_position.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,6 +24,7 @@ namespace cuefold {
 
 void PlayerController::MenuPlayerAutomateClick()
 {
+    const double position = takeKeyPosition(); // before anything else takes time
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
     Document &d = mCtx.doc();
@@ -34,7 +36,7 @@ void PlayerController::MenuPlayerAutomateClick()
     }
     const AutomationParams params{Settings.Main.DelayFrames, !Settings.Player.AutoNoSave, d.FPS,
                                   DisplayTimeRuleFromSettings()};
-    const double newFrom = AutomationStart(player()->CurrentPosition(), params.Gap);
+    const double newFrom = AutomationStart(position, params.Gap);
     if (params.SaveAfter && player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
     const RowChanged refresh = [this](int row) { mCtx.model.touchRow(row); };
@@ -67,7 +69,12 @@ void PlayerController::MenuPlayerCaptureFrameClick()
     if (ShowMessage(mCtx.window, question, CodePage::toUnicode(Texts.FrameNumber), MsgIcon::Question, MsgButtons::YesNo,
                     MsgResult::Yes)
         == MsgResult::Yes) {
-        if (!mCtx.title->MenuTitleInsertEmptyLineClick())
+        // The picture stays on the captured frame: the new subtitle's
+        // provisional first frame is no place to show.
+        mHoldPicture = true;
+        const bool inserted = mCtx.title->MenuTitleInsertEmptyLineClick();
+        mHoldPicture = false;
+        if (!inserted)
             return; // refused (document full): the current subtitle keeps its frames
         mCtx.panel.SetFrom(ShowPlain, frame);
         if (mCtx.doc().line(mCtx.doc().CurrentLine).From > mCtx.doc().line(mCtx.doc().CurrentLine).Last)
@@ -76,6 +83,13 @@ void PlayerController::MenuPlayerCaptureFrameClick()
         MenuPlayerStepBackClick();
         player()->Play();
     }
+}
+
+double PlayerController::takeKeyPosition()
+{
+    const bool fresh = mKeyClock.isValid() && KeyPositionFresh(mKeyClock.elapsed());
+    mKeyClock.invalidate();
+    return fresh ? mKeyFrame : player()->shownPosition();
 }
 
 void PlayerController::statusMessage(const QString &text)

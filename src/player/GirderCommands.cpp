@@ -29,14 +29,14 @@ MenuTable PlayerController::girderTable()
         {
             {.id = C::MenuGirderInUse, .caption = &LanguageTexts::MenuGirderInUse, .handler = Bind(this, &PlayerController::MenuGirderInUseClick),
              .kind = CommandKind::Check},
-            {.id = C::MenuGirderBreakLineLeft, .handler = [this] { girderBreakLine(true); }, .separatorBefore = true,
-             .caption = &LanguageTexts::GirderBreakLeft},
-            {.id = C::MenuGirderBreakLineRight, .handler = [this] { girderBreakLine(false); },
-             .caption = &LanguageTexts::GirderBreakRight},
-            {.id = C::MenuGirderCurrentLineIndexDec, .handler = [this] { girderStep(-1); },
-             .separatorBefore = true, .caption = &LanguageTexts::GirderPreviousLine},
-            {.id = C::MenuGirderCurrentLineIndexInc, .handler = [this] { girderStep(1); },
-             .caption = &LanguageTexts::GirderNextLine},
+            {.id = C::MenuGirderBreakLineLeft, .caption = &LanguageTexts::GirderBreakLeft,
+             .handler = [this] { girderBreakLine(true); }, .separatorBefore = true},
+            {.id = C::MenuGirderBreakLineRight, .caption = &LanguageTexts::GirderBreakRight,
+             .handler = [this] { girderBreakLine(false); }},
+            {.id = C::MenuGirderCurrentLineIndexDec, .caption = &LanguageTexts::GirderPreviousLine,
+             .handler = [this] { girderStep(-1); }, .separatorBefore = true},
+            {.id = C::MenuGirderCurrentLineIndexInc, .caption = &LanguageTexts::GirderNextLine,
+             .handler = [this] { girderStep(1); }},
         }};
 }
 

@@ -19,7 +19,9 @@
 #include "search/SearchCommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -51,9 +53,10 @@ PlayerController::PlayerController(EditorContext &ctx)
     InstallWindowCycleKeys(FormWMP, ctx.focusNextWindow, 3);
     connect(player(), &MediaPlayer::PositionChange, this, &PlayerController::playerPositionChange);
     connect(player(), &MediaPlayer::fileLoaded, this, &PlayerController::movieLoaded);
+    connect(player(), &MediaPlayer::loadFailed, this, &PlayerController::movieLoadFailed);
     // Picture follows subtitles: a subtitle made current seeks the player.
     connect(&ctx.model, &DocumentModel::currentChanged, this, [this](int, int mode) {
-        if (mPlayer.PlayerSeeking && mode != ShowNoSeek && syncChecked())
+        if (mPlayer.PlayerSeeking && mode != ShowNoSeek && syncChecked() && !mHoldPicture)
             MenuPlayerSeekPlayerClick();
     });
 
@@ -87,6 +90,20 @@ void PlayerController::attach()
     QObject::connect(mCtx.search->properties(), &TFormFileProperties::moviePropertiesRequested, this,
                      &PlayerController::showMovieProperties);
     Timer1->start();
+    qApp->installEventFilter(this);
+}
+
+bool PlayerController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && mPlayer.MovieLoaded) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (!key->isAutoRepeat()
+            && QKeySequence(key->keyCombination()) == mCtx.commands.action(CommandId::MenuPlayerAutomate)->shortcut()) {
+            mKeyFrame = player()->shownPosition();
+            mKeyClock.start();
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PlayerController::showMovieProperties()

@@ -4,6 +4,7 @@
 #include "player/player_state.h"
 #include "player/subtitle_filter.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class QComboBox;
@@ -62,6 +63,10 @@ public:
     void SetPlayerSeeking(bool flag);
     bool ReloadMovie(bool allow);
     void showMovieProperties();
+    // Shows the subtitle file at `subtitlePath` over the movie instead of the
+    // document (a timing test's file); the next save or reload shows the
+    // document again. 0, or the I/O error code of writing the player's copy.
+    int showSubtitlesFrom(const QString &subtitlePath);
     // Around every save of the document's own file.
     void beforeSave();
     void afterSave();
@@ -72,6 +77,10 @@ public:
     void MenuPlayerCaptureFrameClick();
     void MenuPlayerAutomateClick();
     void MenuGirderInUseClick();
+
+protected:
+    // Takes the frame on screen the moment the automation key arrives.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // False while a timing test owns the player.
@@ -88,6 +97,7 @@ private:
     int showMovieSubtitles();
     void playerPositionChange(double oldFrame, double newFrame);
     void movieLoaded();
+    void movieLoadFailed();
     void FormWMPClose();
     void FormWMPResize();
     void SyncToggled();
@@ -107,6 +117,8 @@ private:
     double playerFps() const;
     void updateShowPlayerCommand();
     void statusMessage(const QString &text);
+    // The frame on screen when the automation key came, or now for a click.
+    double takeKeyPosition();
 
     EditorContext &mCtx;
     TFormWMP *FormWMP;
@@ -120,6 +132,10 @@ private:
     bool mAdoptMovieFps = false; // take the movie's frame rate once it has loaded
     bool mClosing = false;
     QString mMovieFolder;        // initial folder of the movie dialog
+    bool mHoldPicture = false;   // a new current subtitle does not seek the player
+    double mKeyFrame = -1;       // the frame on screen at the last automation key
+    QElapsedTimer mKeyClock;     // since that key
+    QString mShownSubtitles;     // the file the picture shows, copied once the movie has loaded
     QByteArray mStepText = "3";  // the step as the captions show it
 };
 
