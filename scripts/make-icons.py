@@ -219,6 +219,8 @@ ICONS = {
     + text_lines(11.5, 11, [7, 7, 5], EDIT, 3, 1.4),
     "edit-paste": rect(4, 4, 16, 18, EDIT, tint(EDIT), 1.5) + box(8, 2, 8, 4.5, DARK, 1)
     + box(8, 9, 10, 11, PAPER, 0.5) + text_lines(10, 12, [6, 6, 4], EDIT, 3, 1.4),
+    "document-revert": text_lines(2, 5, [12, 9], tint(EDIT), 4, 1.8)
+    + stroke("M20 16A6 6 0 1 1 14 10H15", EDIT, 2.2) + head(19, 10, 0, EDIT, 4.2),
     "edit-select-all": rect(3, 3, 18, 18, EDIT, rx=1, width=1.6, extra=' stroke-dasharray="2.5 2"')
     + box(6, 6.5, 12, 3, EDIT, 0.5) + box(6, 10.8, 12, 3, EDIT, 0.5) + box(6, 15, 8, 3, EDIT, 0.5),
     # Subtitle menu: the text of one subtitle and its line breaks
