@@ -6,6 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev libgl-dev
+  qt6-svg-dev
   libmpv-dev libjpeg-dev
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
