@@ -413,4 +413,6 @@
     X(GirderBreakRight, "Posunout zalomen\xED v&pravo", Plain) \
     X(GirderPreviousLine, "&P\xF8" "edchoz\xED titulek", Plain) \
     X(GirderNextLine, "&N\xE1sleduj\xED" "c\xED titulek", Plain) \
+    X(AutomateNeedsPausedPlayer, "P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en, mus\xED b\xFDt zn\xE1mo FPS a Sync (CTRL+K) mus\xED b\xFDt vypnut nebo mus\xED b\xFDt PAUSE!", Plain) \
+    X(CaptureNeedsSync, "P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en a Sync (CTRL+K) mus\xED b\xFDt zapnut!", Plain) \
 

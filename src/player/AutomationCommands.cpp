@@ -30,8 +30,7 @@ void PlayerController::MenuPlayerAutomateClick()
     Document &d = mCtx.doc();
     if (!IsValidFPS(d.FPS) || !mPlayer.MovieLoaded
         || (player()->PlayState() == MediaPlayer::Playing && syncChecked())) {
-        statusMessage(CodePage::toUnicode("P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en, mus\xED b\xFDt zn\xE1mo FPS "
-                                             "a Sync (CTRL+K) mus\xED b\xFDt vypnut nebo mus\xED b\xFDt PAUSE!"));
+        statusMessage(CodePage::toUnicode(Texts.AutomateNeedsPausedPlayer));
         return;
     }
     const AutomationParams params{Settings.Main.DelayFrames, !Settings.Player.AutoNoSave, d.FPS,
@@ -56,8 +55,7 @@ void PlayerController::MenuPlayerCaptureFrameClick()
 {
     mCtx.status.clearMessage();
     if (!mPlayer.MovieLoaded || !syncChecked()) {
-        statusMessage(CodePage::toUnicode("P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en a Sync (CTRL+K) "
-                                             "mus\xED b\xFDt zapnut!"));
+        statusMessage(CodePage::toUnicode(Texts.CaptureNeedsSync));
         return;
     }
     if (player()->PlayState() == MediaPlayer::Playing)
