@@ -2,7 +2,10 @@
 
 #include "config/FAbout.h"
 #include "config/FHelp.h"
+#include "config/FOptions.h"
 #include "config/HelpLinks.h"
+#include "config/settings.h"
+#include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/WindowCycle.h"
 #include "player/PlayerController.h"
@@ -13,6 +16,7 @@ ConfigCommands::ConfigCommands(EditorContext &ctx)
     : mCtx(ctx)
     , FormHelp(new TFormHelp(ctx.window))
     , FormAbout(new TFormAbout(ctx.window))
+    , FormOptions(new TFormOptions(ctx, ctx.window))
 {
     InstallWindowCycleKeys(FormHelp, ctx.focusNextWindow, 4);
     // The remote-control keys stay off while the help is read.
@@ -45,6 +49,29 @@ void ConfigCommands::retranslate()
 {
     FormHelp->retranslate();
     FormAbout->retranslate();
+    FormOptions->retranslate();
+}
+
+void ConfigCommands::loadSettings()
+{
+    FormOptions->setLanguageList(Settings.Language.Names);
+}
+
+void ConfigCommands::ApplySettings()
+{
+    FormOptions->ApplySettings();
+}
+
+void ConfigCommands::chooseFirstLanguage()
+{
+    FormOptions->exec();
+}
+
+void ConfigCommands::MenuFileOptionsClick()
+{
+    mCtx.panel.CommitEdits();
+    // Modal to the user, yet the command is over once the window shows.
+    FormOptions->show();
 }
 
 } // namespace cuefold

@@ -9,20 +9,32 @@ namespace cuefold {
 struct EditorContext;
 class TFormHelp;
 class TFormAbout;
+class TFormOptions;
 
-// The Help menu and the windows behind it: the manual and the version
-// history, the program's web pages, the contributors and the about window.
+// The settings window and the Help menu with the windows behind it: the
+// manual and the version history, the program's web pages, the
+// contributors and the about window.
 class ConfigCommands : public QObject {
 public:
     explicit ConfigCommands(EditorContext &ctx);
     MenuTable menuTable();
     TFormHelp *help() const { return FormHelp; }
+    TFormOptions *options() const { return FormOptions; }
     void retranslate();
+
+    // The language list of the settings just read.
+    void loadSettings();
+    // The settings window's controls from the settings, applied to the program.
+    void ApplySettings();
+    // The first run: the settings window, modally, to choose the language.
+    void chooseFirstLanguage();
+    void MenuFileOptionsClick();
 
 private:
     EditorContext &mCtx;
     TFormHelp *FormHelp;
     TFormAbout *FormAbout;
+    TFormOptions *FormOptions;
 };
 
 } // namespace cuefold

@@ -116,7 +116,7 @@
     X(SaveDialogTitle, "Ulo\x9Eit titulky", Plain) \
     X(ExportDialogTitle, "Exportovat titulky", Plain) \
     X(DialogsFilterTitle, "Titulky MicroDVD (*.TXT;*.SUB)|*.TXT;*.SUB|V\x9A" "echny soubory (*.*)|*.*", Plain) \
-    X(DialogsFilterMovie, "Video soubory (*.AVI;*.ASF;*.IVF;*.MPG;*.MPE;*.MPEG;*.M1V;*.MP2;*.MPV2;*.MP2V;*.MOV;*.QT;*.VMW)|*.AVI;*.ASF;*.IVF;*.MPG;*.MPE;*.MPEG;*.M1V;*.MP2;*.MPV2;*.MP2V;*.MOV;*.QT;*.VMW|V\x9A" "echny soubory (*.*)|*.*", Plain) \
+    X(DialogsFilterMovie, "Video soubory (*.AVI;*.ASF;*.IVF;*.MPG;*.MPE;*.MPEG;*.M1V;*.MP2;*.MPV2;*.MP2V;*.MOV;*.QT;*.VMW;*.MKV;*.MP4;*.M4V;*.WEBM;*.OGV;*.WMV)|*.AVI;*.ASF;*.IVF;*.MPG;*.MPE;*.MPEG;*.M1V;*.MP2;*.MPV2;*.MP2V;*.MOV;*.QT;*.VMW;*.MKV;*.MP4;*.M4V;*.WEBM;*.OGV;*.WMV|V\x9A" "echny soubory (*.*)|*.*", Plain) \
     X(StatusBarPanel0, "Aktu\xE1ln\xED sn\xEDmek:", Plain) \
     X(DefaultNewName, "Nepojmenovan\xFD", Plain) \
     X(DiscardChanges, "Zahodit zm\xECny?", Breaks) \
@@ -406,4 +406,13 @@
     X(TooManySubtitles, "Soubor obsahuje %1 titulk\xF9, na\xE8teno bylo jen prvn\xED" "ch %2.\\NPo ulo\x9E" "en\xED do tohoto souboru by zbyl\xE9 titulky chyb\xECly.", Breaks) \
     X(TextsCut, "%1 titulk\xF9 bylo del\x9A\xED" "ch ne\x9E %2 znak\xF9, jejich text byl zkr\xE1" "cen.", Breaks) \
     X(SaveOverIncompleteFile, "Dokument neobsahuje cel\xFD soubor (viz upozorn\xECn\xED p\xF8i otev\xF8" "en\xED).\\NUlo\x9E" "en\xEDm do n\xECj se chyb\xECj\xED" "c\xED \xE8\xE1st ztrat\xED. P\xF8" "esto ulo\x9Eit?", Breaks) \
+    X(FontDialogColour, "&Barva...", Plain) \
+    X(MovieNotPlayable, "Videosoubor nelze p\xF8" "ehr\xE1t, n\xE1hled z\xF9stane bez obrazu:\\N%1", Breaks) \
+    X(PlayerLibraryMissing, "Knihovna libmpv nebyla nalezena, videosoubory nelze p\xF8" "ehr\xE1t.\\NNainstalujte knihovnu libmpv a spus\x9Dte program znovu.", Breaks) \
+    X(GirderBreakLeft, "Posunout zalomen\xED v&levo", Plain) \
+    X(GirderBreakRight, "Posunout zalomen\xED v&pravo", Plain) \
+    X(GirderPreviousLine, "&P\xF8" "edchoz\xED titulek", Plain) \
+    X(GirderNextLine, "&N\xE1sleduj\xED" "c\xED titulek", Plain) \
+    X(AutomateNeedsPausedPlayer, "P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en, mus\xED b\xFDt zn\xE1mo FPS a Sync (CTRL+K) mus\xED b\xFDt vypnut nebo mus\xED b\xFDt PAUSE!", Plain) \
+    X(CaptureNeedsSync, "P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en a Sync (CTRL+K) mus\xED b\xFDt zapnut!", Plain) \
 

@@ -7,7 +7,7 @@ namespace cuefold {
 // is always reached by a typed id and never looked up by a string.
 #define CUEFOLD_COMMANDS(X)                                                                                  \
     X(MenuFileNew) X(MenuFileOpen) X(MenuFileSave) X(MenuFileSaveHidden) X(MenuFileSaveAs)                   \
-    X(MenuFileExportTo) X(MenuFileProperties) X(MenuFileExit)                                                \
+    X(MenuFileExportTo) X(MenuFileProperties) X(MenuFileOptions) X(MenuFileExit)                             \
     X(MenuEditUndo) X(MenuEditCut) X(MenuEditCopy) X(MenuEditPaste) X(MenuEditSelectAll)                     \
     X(MenuEditUndoWholeLine)                                                                                 \
     X(MenuFind) X(MenuFindHidden) X(MenuFindNext) X(MenuShowTable)                                           \

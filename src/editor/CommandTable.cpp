@@ -3,7 +3,6 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QToolBar>
@@ -39,6 +38,12 @@ const char *CommandName(CommandId id)
     return names[static_cast<int>(id)];
 }
 
+QIcon CommandIcon(const char *name)
+{
+    const QString theme = QString::fromLatin1(name);
+    return QIcon::fromTheme(theme, QIcon(QStringLiteral(":/icons/%1.svg").arg(theme)));
+}
+
 void CommandBar::add(QMainWindow *window, MenuTable table)
 {
     QMenu *menu = window->menuBar()->addMenu(QString());
@@ -65,8 +70,8 @@ void CommandBar::add(QMainWindow *window, MenuTable table)
         action->setShortcutContext(Qt::ApplicationShortcut);
         action->setCheckable(c.kind != CommandKind::Plain);
         action->setChecked(c.checked);
-        if (c.icon != QStyle::SP_CustomBase)
-            action->setIcon(QApplication::style()->standardIcon(c.icon));
+        if (c.icon)
+            action->setIcon(CommandIcon(c.icon));
         QObject::connect(action, &QAction::triggered, window, c.handler);
         QMenu *target = menu;
         if (c.hidden) {

@@ -4,8 +4,8 @@
 #include "config/settings.h"
 #include "editor/CommandId.h"
 
+#include <QIcon>
 #include <QKeySequence>
-#include <QStyle>
 #include <array>
 #include <functional>
 #include <vector>
@@ -46,7 +46,7 @@ struct Command {
     QByteArray LanguageTexts::*caption = nullptr;
     QKeySequence shortcut{};
     const char *toolButton = nullptr;          // object name of its tool button
-    QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
+    const char *icon = nullptr;                // icon-theme name of its picture
     CommandHandler handler{};
     bool separatorBefore = false;
     bool hidden = false;                       // reachable by shortcut only
@@ -58,6 +58,10 @@ struct Command {
     CommandHandler buttonHandler{};             // what the tool button runs, when not the item
     std::function<bool()> enabled{};            // when the command is available; none: always
 };
+
+// The picture of an icon-theme name: the desktop theme's when it has one,
+// otherwise our own resources/icons/<name>.svg.
+QIcon CommandIcon(const char *name);
 
 struct MenuTable {
     const char *name;                          // "MenuFile"

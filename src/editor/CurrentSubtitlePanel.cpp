@@ -241,16 +241,9 @@ void CurrentSubtitlePanel::retranslate()
     BitBtnSubtitleUndo->setToolTip(u(Texts.HintUndoWholeLine));
 }
 
-void CurrentSubtitlePanel::applyPreviewFont()
+void CurrentSubtitlePanel::setPreviewFont(const QFont &font)
 {
-    const TFontOptions &f = Settings.Font;
-    QFont font(CodePage::toUnicode(f.Name), f.Size);
-    font.setBold(f.Style & FontBold);
-    font.setItalic(f.Style & FontItalic);
-    font.setUnderline(f.Style & FontUnderline);
-    font.setStrikeOut(f.Style & FontStrikeOut);
     RTFpreview->setFont(font);
-    setPreviewColour(Settings.PreviewFontColor);
     ShowPreview();
 }
 

@@ -43,6 +43,8 @@ public:
     void CommitEdits();
     // Stores the text field only.
     void EditSubtitleExit();
+    // A frame or text field holds typing that is not stored yet.
+    bool hasUnstoredTyping() const;
     void ShowPreview();
     // Empties every field: the state between two documents.
     void clearFields();
@@ -52,7 +54,7 @@ public:
     void toggleMark();
 
     void retranslate();
-    void applyPreviewFont();
+    void setPreviewFont(const QFont &font);
     // The font the preview shows subtitles in, which widths are measured in.
     QFont previewFont() const;
     // The preview's text colour, stored as 0x00BBGGRR.

@@ -74,17 +74,17 @@ MenuTable EditCommands::menuTable()
         "MenuEdit", &LanguageTexts::MenuEdit, ToolBarEditId,
         {
             {CommandId::MenuEditUndo, &LanguageTexts::MenuUndo, K(Qt::CTRL | Qt::Key_Z), "ToolButEditUndo",
-             QStyle::SP_ArrowBack, route(Op::Undo)},
+             "edit-undo", route(Op::Undo)},
             {CommandId::MenuEditCut, &LanguageTexts::MenuCut, K(Qt::CTRL | Qt::Key_X), "ToolButEditCut",
-             QStyle::SP_DialogDiscardButton, route(Op::Cut), true},
+             "edit-cut", route(Op::Cut), true},
             {CommandId::MenuEditCopy, &LanguageTexts::MenuCopy, K(Qt::CTRL | Qt::Key_C), "ToolButEditCopy",
-             QStyle::SP_FileLinkIcon, route(Op::Copy)},
+             "edit-copy", route(Op::Copy)},
             {CommandId::MenuEditPaste, &LanguageTexts::MenuPaste, K(Qt::CTRL | Qt::Key_V), "ToolButEditPaste",
-             QStyle::SP_DialogApplyButton, route(Op::Paste)},
+             "edit-paste", route(Op::Paste)},
             {CommandId::MenuEditSelectAll, &LanguageTexts::MenuSelectAll, K(Qt::CTRL | Qt::Key_A), "ToolButEditSelectAll",
-             QStyle::SP_DialogYesToAllButton, route(Op::SelectAll), true},
+             "edit-select-all", route(Op::SelectAll), true},
             {CommandId::MenuEditUndoWholeLine, &LanguageTexts::MenuUndoWholeLine, K(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
-             nullptr, QStyle::SP_BrowserReload, Bind(this, &EditCommands::MenuEditUndoWholeLineClick), true},
+             nullptr, "document-revert", Bind(this, &EditCommands::MenuEditUndoWholeLineClick), true},
         }};
 }
 

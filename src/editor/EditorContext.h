@@ -31,6 +31,10 @@ struct EditorContext {
     QWidget *window; // parent of message boxes and dialogs
     // Ctrl+Tab cycling: from the window numbered `from`, forward or back.
     std::function<void(int from, bool forward)> focusNextWindow{};
+    // The texts of a language loaded and shown in every window.
+    std::function<void(const QByteArray &language)> applyLanguage{};
+    // Every setting, the windows' own included, written to the settings file.
+    std::function<void()> saveSettings{};
 
     FileCommands *file = nullptr;
     EditCommands *edit = nullptr;

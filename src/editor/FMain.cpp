@@ -2,6 +2,7 @@
 
 #include "config/ConfigCommands.h"
 #include "config/FHelp.h"
+#include "config/FOptions.h"
 #include "config/document_texts.h"
 #include "config/language_table.h"
 #include "config/settings.h"
@@ -11,7 +12,6 @@
 #include "editor/EditCommands.h"
 #include "editor/EditorContext.h"
 #include "editor/FileCommands.h"
-#include "editor/HintPolicy.h"
 #include "editor/MessageBox.h"
 #include "editor/QtTranslations.h"
 #include "editor/StatusPanels.h"
@@ -35,7 +35,6 @@
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 #include <optional>
 
 namespace cuefold {
@@ -55,6 +54,8 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     resize(1000, 360);
     setCentralWidget(mPanel);
     mCtx->focusNextWindow = [this](int from, bool forward) { FocusNextWindow(from, forward); };
+    mCtx->applyLanguage = [this](const QByteArray &language) { applyLanguage(language); };
+    mCtx->saveSettings = [this] { SaveSettings(); };
     mCtx->operations = FormOperations;
     // The tool windows live from start-up to exit, hidden until asked for.
     mFile = std::make_unique<FileCommands>(*mCtx);
@@ -123,8 +124,11 @@ void TForm1::Timer2Timer()
     if (!mStartingUp)
         return;
     mStartingUp = false;
-    LoadSettings();
-    ApplySettings();
+    const bool firstRun = LoadSettings();
+    mConfig->ApplySettings();
+    // The first run lets the user pick the language before anything else.
+    if (firstRun)
+        mConfig->chooseFirstLanguage();
     mFile->NewDocument();
     if (Settings.Table.AutoShow && !mSearch->tableShown())
         mSearch->MenuShowTableClick();
@@ -157,9 +161,10 @@ void TForm1::openCommandLineFile()
                 QStringLiteral("Command line syntax error"), MsgIcon::Stop);
 }
 
-void TForm1::LoadSettings()
+bool TForm1::LoadSettings()
 {
-    ReadSettingsFile(mSettingsPath, Settings);
+    SettingsReadResult read;
+    ReadSettingsFile(mSettingsPath, Settings, &read);
     CodePage::select(Settings.Main.CodePage);
 
     const QRect desktop = VirtualDesktop();
@@ -173,8 +178,9 @@ void TForm1::LoadSettings()
         mCommands.placeToolBars(this, Settings.Main.ToolBar);
     mSearch->table()->loadSettings(desktop);
     mBulk->loadSettings(desktop);
-    mFile->loadSettings();
     mPlayer->loadSettings();
+    mConfig->loadSettings();
+    return read.firstRun;
 }
 
 void TForm1::SaveSettings()
@@ -191,19 +197,13 @@ void TForm1::SaveSettings()
                     CodePage::toUnicode(Texts.Error), MsgIcon::Stop);
 }
 
-void TForm1::ApplySettings()
+void TForm1::applyLanguage(const QByteArray &language)
 {
-    LoadLanguage(Settings.Language.Preferred, QCoreApplication::applicationFilePath(), mSettingsPath);
-    UseQtTranslations(CodePage::toUnicode(Settings.Language.Preferred));
+    // The language files lie beside the settings file, under its base name,
+    // as they lie beside the executable.
+    LoadLanguage(language, mSettingsPath, mSettingsPath);
+    UseQtTranslations(CodePage::toUnicode(language));
     retranslate();
-    for (int id = 0; id < ToolBarCount; ++id)
-        if (QToolBar *bar = mCommands.toolBar(id))
-            bar->setVisible(Settings.Main.ShowToolbar[id]);
-    HintPolicy::setEnabled(Settings.Main.ShowAllHints);
-    mPlayer->ConfigureWMP();
-    mPlayer->ConfigureSeconds();
-    mPanel->applyPreviewFont();
-    mPlayer->resetPreviewColour();
 }
 
 void TForm1::retranslate()
@@ -247,6 +247,7 @@ void TForm1::FocusNextWindow(int from, bool forward)
         case 2: return mSearch->tableShown() ? mSearch->table() : nullptr;
         case 3: return mPlayer->state().PlayerShown ? mPlayer->window() : nullptr;
         case 4: return mConfig->help();
+        case 5: return mConfig->options();
         case 6: return mBulk->timing()->recalculate();
         case 7: return mBulk->analysis();
         case 8: return mBulk->timing()->test();

@@ -48,9 +48,10 @@ protected:
 private:
     void wireControllers();
     void Timer2Timer();
-    void LoadSettings();
+    // True on the first run, when the settings name no language yet.
+    bool LoadSettings();
     void SaveSettings();
-    void ApplySettings();
+    void applyLanguage(const QByteArray &language);
     void openCommandLineFile();
 
     DocumentModel mModel;

@@ -18,6 +18,7 @@
 #include "editor/StatusPanels.h"
 #include "editor/list_operations.h"
 #include "operations/FOperations.h"
+#include "config/ConfigCommands.h"
 #include "player/PlayerController.h"
 #include "search/SearchCommands.h"
 
@@ -38,11 +39,11 @@ FileCommands::FileCommands(EditorContext &ctx)
 {
 }
 
-void FileCommands::loadSettings()
+void FileCommands::setDefaultFolders(const QString &open, const QString &save, const QString &exportTo)
 {
-    mOpenFolder = Settings.DefaultPath.Open;
-    mSaveFolder = Settings.DefaultPath.Save;
-    mExportFolder = Settings.DefaultPath.Export;
+    mOpenFolder = open;
+    mSaveFolder = save;
+    mExportFolder = exportTo;
 }
 
 MenuTable FileCommands::menuTable()
@@ -57,21 +58,23 @@ MenuTable FileCommands::menuTable()
         "MenuFile", &LanguageTexts::MenuFile, ToolBarFileId,
         {
             {CommandId::MenuFileNew, &LanguageTexts::MenuNew, QKeySequence(Qt::CTRL | Qt::Key_N), "ToolButFileNew",
-             QStyle::SP_FileIcon, run(&FileCommands::MenuFileNewClick)},
+             "document-new", run(&FileCommands::MenuFileNewClick)},
             {CommandId::MenuFileOpen, &LanguageTexts::MenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O), "ToolButFileOpen",
-             QStyle::SP_DialogOpenButton, run(&FileCommands::MenuFileOpenClick)},
+             "document-open", run(&FileCommands::MenuFileOpenClick)},
             {CommandId::MenuFileSave, &LanguageTexts::MenuSave, QKeySequence(Qt::Key_F2), "ToolButFileSave",
-             QStyle::SP_DialogSaveButton, run(&FileCommands::MenuFileSaveClick)},
+             "document-save", run(&FileCommands::MenuFileSaveClick)},
             {CommandId::MenuFileSaveHidden, nullptr, QKeySequence(Qt::CTRL | Qt::Key_S), nullptr,
-             QStyle::SP_CustomBase, run(&FileCommands::MenuFileSaveClick), false, true, "Ulo\xBEit"},
+             nullptr, run(&FileCommands::MenuFileSaveClick), false, true, "Ulo\xBEit"},
             {CommandId::MenuFileSaveAs, &LanguageTexts::MenuSaveAs, QKeySequence(), "ToolButFileSaveAs",
-             QStyle::SP_DriveFDIcon, run(&FileCommands::MenuFileSaveAsClick)},
+             "document-save-as", run(&FileCommands::MenuFileSaveAsClick)},
             {CommandId::MenuFileExportTo, &LanguageTexts::MenuExport, QKeySequence(), "ToolButFileExportTo",
-             QStyle::SP_ArrowForward, run(&FileCommands::MenuFileExportToClick)},
+             "document-export", run(&FileCommands::MenuFileExportToClick)},
             {CommandId::MenuFileProperties, &LanguageTexts::MenuProperties, QKeySequence(Qt::ALT | Qt::Key_Return),
-             "ToolButFileProperties", QStyle::SP_FileDialogInfoView, run(&FileCommands::MenuFilePropertiesClick), true},
+             "ToolButFileProperties", "document-properties", run(&FileCommands::MenuFilePropertiesClick), true},
+            {CommandId::MenuFileOptions, &LanguageTexts::MenuOptions, QKeySequence(), "ToolButFileOptions",
+             "preferences-system", [this] { mCtx.config->MenuFileOptionsClick(); }},
             {CommandId::MenuFileExit, &LanguageTexts::MenuExit, QKeySequence(Qt::ALT | Qt::Key_F4), "ToolButFileExit",
-             QStyle::SP_DialogCloseButton, exit, true},
+             "application-exit", exit, true},
         }};
 }
 

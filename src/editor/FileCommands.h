@@ -16,8 +16,8 @@ class FileCommands : public QObject {
 public:
     explicit FileCommands(EditorContext &ctx);
     MenuTable menuTable();
-    // The dialogs' start folders from the settings.
-    void loadSettings();
+    // The start folders of the open, save-as and export dialogs.
+    void setDefaultFolders(const QString &open, const QString &save, const QString &exportTo);
 
     void ResetDocument();
     void NewDocument();

@@ -73,6 +73,14 @@ void CurrentSubtitlePanel::CommitEdits()
     EditSubtitleExit();
 }
 
+bool CurrentSubtitlePanel::hasUnstoredTyping() const
+{
+    if (!mModel.doc().validIndex(mModel.doc().CurrentLine))
+        return false;
+    return EditFrameFrom->text() != mFromTexts.stored || EditFrameLast->text() != mLastTexts.stored
+           || EditSubtitle->text() != mTextTexts.stored;
+}
+
 void CurrentSubtitlePanel::EditCurrentLineIndexExit()
 {
     const Document &d = mModel.doc();

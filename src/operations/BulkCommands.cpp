@@ -62,10 +62,9 @@ BulkCommands::BulkCommands(EditorContext &ctx)
 MenuTable BulkCommands::menuTable()
 {
     using K = QKeySequence;
-    using S = QStyle;
     auto run = [this](void (BulkCommands::*m)()) { return Bind(this, m); };
     const auto row = [&](CommandId id, QByteArray LanguageTexts::*caption, K keys, const char *button,
-                         S::StandardPixmap icon, void (BulkCommands::*m)(), bool separator = false) {
+                         const char *icon, void (BulkCommands::*m)(), bool separator = false) {
         return Command{.id = id, .caption = caption, .shortcut = keys, .toolButton = button, .icon = icon,
                        .handler = run(m), .separatorBefore = separator};
     };
@@ -73,7 +72,7 @@ MenuTable BulkCommands::menuTable()
     using B = BulkCommands;
     using TC = TimingCommands;
     const auto timing = [&](CommandId id, QByteArray LanguageTexts::*caption, K keys, const char *button,
-                            S::StandardPixmap icon, void (TC::*m)(), bool (TC::*available)() const,
+                            const char *icon, void (TC::*m)(), bool (TC::*available)() const,
                             bool separator = false) {
         return Command{.id = id, .caption = caption, .shortcut = keys, .toolButton = button, .icon = icon,
                        .handler = Bind(mTiming, m), .separatorBefore = separator,
@@ -82,42 +81,42 @@ MenuTable BulkCommands::menuTable()
     return {"MenuCommon", &T::MenuCommon, ToolBarCommonId,
             {
                 row(CommandId::MenuCommonShiftTitle, &T::MenuShiftTitle, K(Qt::ALT | Qt::Key_F9),
-                    "ToolButCommonShiftTitle", S::SP_MediaSkipForward, &B::MenuCommonShiftTitleClick),
+                    "ToolButCommonShiftTitle", "cuefold-shift", &B::MenuCommonShiftTitleClick),
                 row(CommandId::MenuCommonShiftTitleTo, &T::MenuShiftTitleTo, K(Qt::ALT | Qt::Key_F10),
-                    "ToolButCommonShiftTitleTo", S::SP_MediaSkipBackward, &B::MenuCommonShiftTitleToClick),
+                    "ToolButCommonShiftTitleTo", "cuefold-shift-to", &B::MenuCommonShiftTitleToClick),
                 row(CommandId::MenuCommonEnlargeTitle, &T::MenuEnlargeTitle, K(Qt::ALT | Qt::Key_F11),
-                    "ToolButCommonEnlargeTitle", S::SP_TitleBarMaxButton, &B::MenuCommonEnlargeTitleClick),
+                    "ToolButCommonEnlargeTitle", "cuefold-enlarge", &B::MenuCommonEnlargeTitleClick),
                 row(CommandId::MenuCommonDepressDelay, &T::MenuDepressDelay, K(Qt::ALT | Qt::Key_F12),
-                    "ToolButCommonDepressDelay", S::SP_TitleBarMinButton, &B::MenuCommonDepressDelayClick, true),
+                    "ToolButCommonDepressDelay", "cuefold-gap-close", &B::MenuCommonDepressDelayClick, true),
                 row(CommandId::MenuCommonInsertDelay, &T::MenuInsertDelay, K(Qt::CTRL | Qt::Key_W),
-                    "ToolButCommonInsertDelay", S::SP_TitleBarNormalButton, &B::MenuCommonInsertDelayClick),
+                    "ToolButCommonInsertDelay", "cuefold-gap-insert", &B::MenuCommonInsertDelayClick),
                 timing(CommandId::MenuCommonRecalculateSubtitle, &T::MenuRecalculateSubtitle, K(Qt::CTRL | Qt::Key_Y),
-                       "ToolButCommonRecalculateSubtitle", S::SP_FileDialogDetailedView,
+                       "ToolButCommonRecalculateSubtitle", "cuefold-recalculate",
                        &TC::MenuCommonRecalculateSubtitleClick, &TC::recalculateAvailable),
                 row(CommandId::MenuCommonRemoveLineWrappings, &T::MenuRemoveLineWrappings,
-                    K(Qt::CTRL | Qt::SHIFT | Qt::Key_F8), nullptr, S::SP_CustomBase,
+                    K(Qt::CTRL | Qt::SHIFT | Qt::Key_F8), nullptr, nullptr,
                     &B::MenuCommonRemoveLineWrappingsClick),
                 row(CommandId::MenuCommonRepairOverlaps, &T::MenuRepairOverlaps, K(Qt::ALT | Qt::Key_F3),
-                    "ToolButCommonRepairOverlaps", S::SP_BrowserReload, &B::MenuCommonRepairOverlapsClick, true),
+                    "ToolButCommonRepairOverlaps", "cuefold-overlap-repair", &B::MenuCommonRepairOverlapsClick, true),
                 row(CommandId::MenuCommonAccept, &T::MenuAccept, K(Qt::CTRL | Qt::Key_F3), "ToolButCommonAccept",
-                    S::SP_DialogApplyButton, &B::MenuCommonAcceptClick),
+                    "cuefold-accept-repair", &B::MenuCommonAcceptClick),
                 row(CommandId::MenuCommonLockAll, &T::MenuLockAll, K(Qt::CTRL | Qt::SHIFT | Qt::Key_U),
-                    "ToolButCommonLockAll", S::SP_VistaShield, &B::MenuCommonLockAllClick, true),
+                    "ToolButCommonLockAll", "object-locked", &B::MenuCommonLockAllClick, true),
                 row(CommandId::MenuCommonUnlockAll, &T::MenuUnlockAll, K(Qt::CTRL | Qt::Key_U),
-                    "ToolButCommonUnlockAll", S::SP_DialogOpenButton, &B::MenuCommonUnlockAllClick),
+                    "ToolButCommonUnlockAll", "object-unlocked", &B::MenuCommonUnlockAllClick),
                 row(CommandId::MenuCommonUnmarkAll, &T::MenuUnmarkAll, K(Qt::CTRL | Qt::Key_Q),
-                    "ToolButCommonUnmarkAll", S::SP_DialogDiscardButton, &B::MenuCommonUnmarkAllClick),
+                    "ToolButCommonUnmarkAll", "cuefold-unmark-all", &B::MenuCommonUnmarkAllClick),
                 row(CommandId::MenuCommonAnalyzeWidths, &T::MenuAnalyzeWidths, K(Qt::CTRL | Qt::Key_M),
-                    "ToolButCommonAnalyzeWidths", S::SP_FileDialogContentsView, &B::MenuCommonAnalyzeWidthsClick,
+                    "ToolButCommonAnalyzeWidths", "cuefold-width-analysis", &B::MenuCommonAnalyzeWidthsClick,
                     true),
                 timing(CommandId::MenuCommonTestSpeed, &T::MenuTestSpeed, K(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
-                       "ToolButCommonTestSpeed", S::SP_MediaPlay, &TC::MenuCommonTestSpeedClick,
+                       "ToolButCommonTestSpeed", "cuefold-speed-test", &TC::MenuCommonTestSpeedClick,
                        &TC::speedTestAvailable, true),
                 timing(CommandId::MenuCommonRecalcPerSpeed, &T::MenuRecalcPerSpeed, K(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-                       "ToolButCommonRecalcPerSpeed", S::SP_MediaSeekForward, &TC::MenuCommonRecalcPerSpeedClick,
+                       "ToolButCommonRecalcPerSpeed", "cuefold-reading-speed", &TC::MenuCommonRecalcPerSpeedClick,
                        &TC::recalcPerSpeedAvailable),
                 row(CommandId::MenuCommonSetFPS, &T::MenuSetFPS, K(Qt::CTRL | Qt::Key_F2), "ToolButCommonSetFPS",
-                    S::SP_MediaVolume, &B::MenuCommonSetFPSClick, true),
+                    "cuefold-frame-rate", &B::MenuCommonSetFPSClick, true),
             }};
 }
 

@@ -145,8 +145,8 @@ void TimingCommands::runSpeedTest()
             mResumeStored = true;
         }
         TestPlaybackStarted = true;
-        const bool playing = TestMovieOpen ? mCtx.player->ShowTimingTest(mTestSubtitles, 0)
-                                           : mCtx.player->PlayTestMovie(mTestMovie, mTestSubtitles);
+        const bool playing = TestMovieOpen ? mCtx.player->ShowTimingTest(mTestSubtitles, 0, SpeedTestFps)
+                                           : mCtx.player->PlayTestMovie(mTestMovie, mTestSubtitles, SpeedTestFps);
         FormTest->activateWindow();
         TestMovieOpen = playing;
         if (!playing)
@@ -256,11 +256,17 @@ void TimingCommands::movieOpened()
     TestPlaybackStarted = TestMovieOpen = false;
 }
 
-// A save while a test plays makes the test show the saved subtitles too.
+// A save shows the document over the movie again: a reading-speed test runs
+// again with the saved subtitles, a two-point test shows its file again.
 void TimingCommands::saved()
 {
-    if (FormTest->isVisible() && TestPlaybackStarted && mCtx.player->state().MovieLoaded)
+    if (!mCtx.player->state().MovieLoaded)
+        return;
+    if (FormTest->isVisible() && TestPlaybackStarted)
         QMetaObject::invokeMethod(this, &TimingCommands::FormTestTestClick, Qt::QueuedConnection);
+    else if (FormRecalculate->isVisible() && mRecalcFile.written)
+        QMetaObject::invokeMethod(this, [this] { mCtx.player->showSubtitlesFrom(mRecalcFile.path); },
+                                  Qt::QueuedConnection);
 }
 
 } // namespace cuefold

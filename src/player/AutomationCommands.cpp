@@ -15,6 +15,7 @@
 #include "editor/TitleCommands.h"
 #include "player/MediaPlayer.h"
 #include "player/automation.h"
+#include "player/key_position.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -23,18 +24,18 @@ namespace cuefold {
 
 void PlayerController::MenuPlayerAutomateClick()
 {
+    const double position = takeKeyPosition(); // before anything else takes time
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
     Document &d = mCtx.doc();
     if (!IsValidFPS(d.FPS) || !mPlayer.MovieLoaded
         || (player()->PlayState() == MediaPlayer::Playing && syncChecked())) {
-        statusMessage(CodePage::toUnicode("P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en, mus\xED b\xFDt zn\xE1mo FPS "
-                                             "a Sync (CTRL+K) mus\xED b\xFDt vypnut nebo mus\xED b\xFDt PAUSE!"));
+        statusMessage(CodePage::toUnicode(Texts.AutomateNeedsPausedPlayer));
         return;
     }
     const AutomationParams params{Settings.Main.DelayFrames, !Settings.Player.AutoNoSave, d.FPS,
                                   DisplayTimeRuleFromSettings()};
-    const double newFrom = AutomationStart(player()->CurrentPosition(), params.Gap);
+    const double newFrom = AutomationStart(position, params.Gap);
     if (params.SaveAfter && player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
     const RowChanged refresh = [this](int row) { mCtx.model.touchRow(row); };
@@ -54,8 +55,7 @@ void PlayerController::MenuPlayerCaptureFrameClick()
 {
     mCtx.status.clearMessage();
     if (!mPlayer.MovieLoaded || !syncChecked()) {
-        statusMessage(CodePage::toUnicode("P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en a Sync (CTRL+K) "
-                                             "mus\xED b\xFDt zapnut!"));
+        statusMessage(CodePage::toUnicode(Texts.CaptureNeedsSync));
         return;
     }
     if (player()->PlayState() == MediaPlayer::Playing)
@@ -67,7 +67,12 @@ void PlayerController::MenuPlayerCaptureFrameClick()
     if (ShowMessage(mCtx.window, question, CodePage::toUnicode(Texts.FrameNumber), MsgIcon::Question, MsgButtons::YesNo,
                     MsgResult::Yes)
         == MsgResult::Yes) {
-        if (!mCtx.title->MenuTitleInsertEmptyLineClick())
+        // The picture stays on the captured frame: the new subtitle's
+        // provisional first frame is no place to show.
+        mHoldPicture = true;
+        const bool inserted = mCtx.title->MenuTitleInsertEmptyLineClick();
+        mHoldPicture = false;
+        if (!inserted)
             return; // refused (document full): the current subtitle keeps its frames
         mCtx.panel.SetFrom(ShowPlain, frame);
         if (mCtx.doc().line(mCtx.doc().CurrentLine).From > mCtx.doc().line(mCtx.doc().CurrentLine).Last)
@@ -76,6 +81,13 @@ void PlayerController::MenuPlayerCaptureFrameClick()
         MenuPlayerStepBackClick();
         player()->Play();
     }
+}
+
+double PlayerController::takeKeyPosition()
+{
+    const bool fresh = mKeyClock.isValid() && KeyPositionFresh(mKeyClock.elapsed());
+    mKeyClock.invalidate();
+    return fresh ? mKeyFrame : player()->shownPosition();
 }
 
 void PlayerController::statusMessage(const QString &text)

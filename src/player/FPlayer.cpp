@@ -46,7 +46,7 @@ void TFormWMP::setStayOnTop(bool onTop)
 
 QString TFormWMP::previewCopyPath(const QString &moviePath) const
 {
-    return mPreviewDir.filePath(QFileInfo(moviePath).completeBaseName() + QStringLiteral(".sub"));
+    return mPreviewDir.filePath(QFileInfo(moviePath).completeBaseName() + QStringLiteral(".ass"));
 }
 
 void TFormWMP::closeEvent(QCloseEvent *event)

@@ -29,14 +29,14 @@ MenuTable PlayerController::girderTable()
         {
             {.id = C::MenuGirderInUse, .caption = &LanguageTexts::MenuGirderInUse, .handler = Bind(this, &PlayerController::MenuGirderInUseClick),
              .kind = CommandKind::Check},
-            {.id = C::MenuGirderBreakLineLeft, .handler = [this] { girderBreakLine(true); }, .separatorBefore = true,
-             .fixedCaption = "Posunout zalomen\xED v&levo"},
-            {.id = C::MenuGirderBreakLineRight, .handler = [this] { girderBreakLine(false); },
-             .fixedCaption = "Posunout zalomen\xED v&pravo"},
-            {.id = C::MenuGirderCurrentLineIndexDec, .handler = [this] { girderStep(-1); },
-             .separatorBefore = true, .fixedCaption = "&P\xF8" "edchoz\xED titulek"},
-            {.id = C::MenuGirderCurrentLineIndexInc, .handler = [this] { girderStep(1); },
-             .fixedCaption = "&N\xE1sleduj\xED" "c\xED titulek"},
+            {.id = C::MenuGirderBreakLineLeft, .caption = &LanguageTexts::GirderBreakLeft,
+             .handler = [this] { girderBreakLine(true); }, .separatorBefore = true},
+            {.id = C::MenuGirderBreakLineRight, .caption = &LanguageTexts::GirderBreakRight,
+             .handler = [this] { girderBreakLine(false); }},
+            {.id = C::MenuGirderCurrentLineIndexDec, .caption = &LanguageTexts::GirderPreviousLine,
+             .handler = [this] { girderStep(-1); }, .separatorBefore = true},
+            {.id = C::MenuGirderCurrentLineIndexInc, .caption = &LanguageTexts::GirderNextLine,
+             .handler = [this] { girderStep(1); }},
         }};
 }
 

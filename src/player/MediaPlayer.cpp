@@ -1,8 +1,8 @@
 #include "player/MediaPlayer.h"
 
-#include "document/code_page.h"
 #include "player/MpvController.h"
 #include "player/MpvWidget.h"
+#include "player/key_position.h"
 
 #include <QGuiApplication>
 #include <QVBoxLayout>
@@ -35,6 +35,9 @@ MpvController::Options playerOptions(bool drawsVideo)
         {"keep-open", "yes"},
         {"pause", "yes"},
         {"sub-auto", "no"},
+        // Subtitles are drawn on exactly the frames their times give; mpv
+        // must not stretch or shorten them to close small gaps.
+        {"sub-fix-timing", "no"},
         {"audio-file-auto", "no"},
         {"input-default-bindings", "no"},
         {"input-vo-keyboard", "no"},
@@ -78,6 +81,7 @@ bool MediaPlayer::startCore()
         return false;
     }
     connect(mController, &MpvController::fileLoaded, this, &MediaPlayer::onFileLoaded);
+    connect(mController, &MpvController::fileEnded, this, &MediaPlayer::onFileEnded);
     connect(mController, &MpvController::commandReplied, this, &MediaPlayer::onSeekReplied);
     connect(mController, &MpvController::playbackRestarted, this, &MediaPlayer::onPlaybackRestarted);
     connect(mController, &MpvController::eofReachedChanged, this, &MediaPlayer::onEofReachedChanged);
@@ -85,6 +89,7 @@ bool MediaPlayer::startCore()
     if (mDrawsVideo) {
         mRenderer = new MpvWidget(mController);
         connect(mRenderer, &MpvWidget::renderReady, this, &MediaPlayer::openWhenRenderReady);
+        connect(mRenderer, &MpvWidget::frameDrawn, this, &MediaPlayer::onFrameDrawn);
         auto *layout = new QVBoxLayout(mVideoArea);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(mRenderer);
@@ -114,6 +119,8 @@ void MediaPlayer::SetFileName(const QString &path)
     mSeekTarget = -1;
     mSubtitlePath.clear();
     mSubtitleAdded = false;
+    mDrawnFrame = -1;
+    mDrawnClock.invalidate();
     if (opens)
         openWhenRenderReady();
     else if (mController)
@@ -139,6 +146,18 @@ void MediaPlayer::onFileLoaded()
         mSeekTarget = -1;
     addSubtitleFile();
     emit fileLoaded();
+}
+
+// Only a failure of the load under way counts: the end of a movie replaced
+// by another one, or closed, is no failure.
+void MediaPlayer::onFileEnded(bool failed)
+{
+    if (!failed || !mOpenIssued || mLoaded || mFileName.isEmpty())
+        return;
+    mFileName.clear();
+    mOpenIssued = false;
+    mSeekTarget = -1;
+    emit loadFailed();
 }
 
 double MediaPlayer::frameRate() const
@@ -206,6 +225,23 @@ void MediaPlayer::onPlaybackRestarted()
     if (mSeekAcknowledged)
         mSeekTarget = -1;
     emit playbackRestarted();
+}
+
+// mpv draws the frame it is showing, so its position at the drawing is the
+// drawn frame's.
+void MediaPlayer::onFrameDrawn()
+{
+    if (!mLoaded)
+        return;
+    mDrawnFrame = framesOf(mController->getDouble("time-pos"));
+    mDrawnClock.start();
+}
+
+double MediaPlayer::shownPosition() const
+{
+    if (mSeekTarget >= 0 || !mDrawnClock.isValid())
+        return CurrentPosition();
+    return KeyFrame(mDrawnFrame, mDrawnClock.elapsed(), CurrentPosition());
 }
 
 int MediaPlayer::PlayState() const
@@ -305,16 +341,15 @@ void MediaPlayer::showSubtitleFile(const QString &path)
         addSubtitleFile();
         return;
     }
-    mController->setString("sub-codepage", CodePage::name());
     mController->command({"sub-reload"});
 }
 
-// The file is in the program's code page, which mpv would otherwise guess.
+// The files the program writes for the player are UTF-8.
 void MediaPlayer::addSubtitleFile()
 {
     if (mSubtitlePath.isEmpty())
         return;
-    mController->setString("sub-codepage", CodePage::name());
+    mController->setString("sub-codepage", "utf-8");
     mSubtitleAdded = mController->command({"sub-add", mSubtitlePath.toUtf8(), "select"});
 }
 

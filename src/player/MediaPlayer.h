@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -34,7 +35,8 @@ public:
     ~MediaPlayer() override;
 
     // Setting a path opens that movie (closing any other), the empty string
-    // closes it. The movie is ready when fileLoaded() is emitted.
+    // closes it. The movie is ready when fileLoaded() is emitted, or failed
+    // with loadFailed(). Without libmpv nothing opens: FileName() stays empty.
     QString FileName() const { return mFileName; }
     void SetFileName(const QString &path);
 
@@ -44,6 +46,10 @@ public:
     void SetCurrentPosition(double frame);
     double Duration() const;
     int PlayState() const;
+    // The frame the viewer sees now: the one last drawn into the video area,
+    // which trails CurrentPosition() while playing, or CurrentPosition()
+    // when nothing has been drawn lately (headless, offscreen, hidden).
+    double shownPosition() const;
     // A movie that reaches its end goes back to frame 0 when this is set.
     bool AutoRewind() const { return mAutoRewind; }
     void SetAutoRewind(bool rewind) { mAutoRewind = rewind; }
@@ -76,7 +82,7 @@ public:
     // mpv cannot start video without the widget's GL context.
     QWidget *videoWidget() const;
 
-    // Shows a subtitle file over the open movie: added and selected the
+    // Shows a subtitle file (UTF-8) over the open movie: added and selected the
     // first time, re-read from disk on later calls with the same path. A file
     // given before the movie has loaded is added as soon as it has; opening
     // another movie forgets it.
@@ -86,6 +92,9 @@ public:
 
 signals:
     void fileLoaded();
+    // The movie given to SetFileName cannot be played (not a movie, broken,
+    // unreadable); the player is closed again.
+    void loadFailed();
     void playbackRestarted();
     // A seek moved the position (the control's OnPositionChange).
     void PositionChange(double oldFrame, double newFrame);
@@ -97,6 +106,8 @@ private:
     bool startCore();
     void openWhenRenderReady();
     void onFileLoaded();
+    void onFileEnded(bool failed);
+    void onFrameDrawn();
     void onSeekReplied(quint64 id, bool ok);
     void onPlaybackRestarted();
     void onEofReachedChanged(bool reached);
@@ -122,6 +133,8 @@ private:
     quint64 mSeekSerial = 0;
     bool mSeekAcknowledged = false;
     int mDisplaySize = NormalSize;
+    double mDrawnFrame = -1;   // the frame last drawn, -1 when none
+    QElapsedTimer mDrawnClock; // since that drawing
 
     QString mSubtitlePath;
     bool mSubtitleAdded = false;

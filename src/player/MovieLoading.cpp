@@ -13,8 +13,9 @@
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
 #include "player/movie_lookup.h"
-#include "player/subtitle_file_lookup.h"
+#include "player/preview_script.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace cuefold {
@@ -36,9 +37,16 @@ void PlayerController::LoadMovie(const QString &path, bool exact)
     }
     mCtx.doc().MovieFileName = movie;
     if (!movie.isEmpty()) {
+        player()->SetFileName(movie);
+        if (player()->FileName().isEmpty()) {
+            // Without libmpv no movie opens: say so rather than show an empty player.
+            mCtx.doc().MovieFileName.clear();
+            ShowMessage(mCtx.window, u(Texts.PlayerLibraryMissing), u(Texts.Error), MsgIcon::Stop);
+            mCtx.window->activateWindow();
+            return;
+        }
         FormWMP->setMovieCaption(movie);
         ShowPlayer(2);
-        player()->SetFileName(movie);
         mPlayer.follow.restart();
         mPlayer.MovieLoaded = true;
         if (!exact)
@@ -75,8 +83,20 @@ void PlayerController::SetPlayerSeeking(bool flag)
     emit seekingChanged(flag);
 }
 
+// The movie turned out not to be playable: the player is emptied and the
+// user told which file it was.
+void PlayerController::movieLoadFailed()
+{
+    const QString movie = mCtx.doc().MovieFileName;
+    UnloadMovie();
+    mCtx.doc().MovieFileName.clear();
+    ShowMessage(mCtx.window, u(Texts.MovieNotPlayable).arg(QDir::toNativeSeparators(movie)), u(Texts.Error),
+                MsgIcon::Stop);
+}
+
 void PlayerController::movieLoaded()
 {
+    showSubtitlesFrom(mShownSubtitles, mShownFps);
     if (!mAdoptMovieFps)
         return;
     mAdoptMovieFps = false;
@@ -86,18 +106,25 @@ void PlayerController::movieLoaded()
     }
 }
 
-// The filter draws the file it finds for the movie; the player is given a
-// copy without lock marks, which it would show as text. 0, or the I/O error
-// code of writing the copy.
+// The picture shows the open document: the player is given a copy of its
+// saved file, whatever that file is called and wherever it lies, timed by
+// the movie's own frame rate. Until the movie has loaded that rate is
+// unknown, and the copy is made once it has. 0, or the I/O error code of
+// writing the copy.
 int PlayerController::showMovieSubtitles()
 {
-    if (!mFilter.FilterPresent || !mPlayer.MovieLoaded)
+    return showSubtitlesFrom(mCtx.doc().SubFileName);
+}
+
+int PlayerController::showSubtitlesFrom(const QString &subtitlePath, double shownFps)
+{
+    mShownSubtitles = subtitlePath;
+    mShownFps = shownFps;
+    if (!mFilter.FilterPresent || !mPlayer.MovieLoaded || subtitlePath.isEmpty() || !player()->isLoaded())
         return 0;
-    const QString source = FindFilterSubtitleFile(mCtx.doc().MovieFileName, Settings.SubtitleFilter.SubPath);
-    if (source.isEmpty())
-        return 0;
+    const double fps = shownFps > 0 ? shownFps : player()->frameRate() > 0 ? player()->frameRate() : playerFps();
     const QString copy = FormWMP->previewCopyPath(mCtx.doc().MovieFileName);
-    const int code = WritePreviewCopy(source, copy);
+    const int code = WritePreviewCopy(subtitlePath, copy, fps);
     if (code == 0)
         player()->showSubtitleFile(copy);
     return code;

@@ -134,7 +134,7 @@ void MpvController::handleEvent(const mpv_event &event)
         emit fileLoaded();
         break;
     case MPV_EVENT_END_FILE:
-        emit fileEnded();
+        emit fileEnded(static_cast<const mpv_event_end_file *>(event.data)->reason == MPV_END_FILE_REASON_ERROR);
         break;
     case MPV_EVENT_PLAYBACK_RESTART:
         emit playbackRestarted();

@@ -64,7 +64,8 @@ signals:
     void subTextChanged(const QString &text);
     void commandReplied(quint64 id, bool ok);
     void fileLoaded();
-    void fileEnded();
+    // failed: the file ended because mpv could not open or play it.
+    void fileEnded(bool failed);
     void playbackRestarted();
 
 private:

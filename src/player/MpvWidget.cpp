@@ -77,6 +77,7 @@ void MpvWidget::paintGL()
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
     mController->library().render_context_render(mRender, params);
+    emit frameDrawn();
 }
 
 } // namespace cuefold

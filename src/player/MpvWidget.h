@@ -23,6 +23,8 @@ public:
 
 signals:
     void renderReady();
+    // A picture has just been drawn.
+    void frameDrawn();
 
 protected:
     void initializeGL() override;

@@ -7,7 +7,6 @@
 #include "config/settings.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
-#include "document/frame_text.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
@@ -20,7 +19,9 @@
 #include "search/SearchCommands.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
@@ -52,9 +53,10 @@ PlayerController::PlayerController(EditorContext &ctx)
     InstallWindowCycleKeys(FormWMP, ctx.focusNextWindow, 3);
     connect(player(), &MediaPlayer::PositionChange, this, &PlayerController::playerPositionChange);
     connect(player(), &MediaPlayer::fileLoaded, this, &PlayerController::movieLoaded);
+    connect(player(), &MediaPlayer::loadFailed, this, &PlayerController::movieLoadFailed);
     // Picture follows subtitles: a subtitle made current seeks the player.
     connect(&ctx.model, &DocumentModel::currentChanged, this, [this](int, int mode) {
-        if (mPlayer.PlayerSeeking && mode != ShowNoSeek && syncChecked())
+        if (mPlayer.PlayerSeeking && mode != ShowNoSeek && syncChecked() && !mHoldPicture)
             MenuPlayerSeekPlayerClick();
     });
 
@@ -88,6 +90,20 @@ void PlayerController::attach()
     QObject::connect(mCtx.search->properties(), &TFormFileProperties::moviePropertiesRequested, this,
                      &PlayerController::showMovieProperties);
     Timer1->start();
+    qApp->installEventFilter(this);
+}
+
+bool PlayerController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && mPlayer.MovieLoaded) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (!key->isAutoRepeat()
+            && QKeySequence(key->keyCombination()) == mCtx.commands.action(CommandId::MenuPlayerAutomate)->shortcut()) {
+            mKeyFrame = player()->shownPosition();
+            mKeyClock.start();
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void PlayerController::showMovieProperties()
@@ -126,18 +142,18 @@ void PlayerController::saveSettings()
     p.WindowLeft = FormWMP->x();
 }
 
-void PlayerController::ConfigureWMP()
+void PlayerController::ConfigureWMP(const PlayerSettings &options)
 {
     if (!mPlayer.PlayerShownOnce)
-        FormWMP->setStayOnTop(Settings.Player.AlwaysOnTop);
-    player()->SetAutoRewind(Settings.Player.AutoRewind);
+        FormWMP->setStayOnTop(options.AlwaysOnTop);
+    player()->SetAutoRewind(options.AutoRewind);
 }
 
-void PlayerController::ConfigureSeconds()
+void PlayerController::ConfigureSeconds(const QByteArray &stepText)
 {
-    const QByteArray step = TrimZeros(QByteArray::number(Settings.Player.PlayerStep, 'f', 3));
-    const QByteArray back = Texts.MenuStepBackB + ' ' + step + ' ' + Texts.MenuStepBackE;
-    const QByteArray forward = Texts.MenuStepForwardB + ' ' + step + ' ' + Texts.MenuStepForwardE;
+    mStepText = stepText;
+    const QByteArray back = Texts.MenuStepBackB + ' ' + stepText + ' ' + Texts.MenuStepBackE;
+    const QByteArray forward = Texts.MenuStepForwardB + ' ' + stepText + ' ' + Texts.MenuStepForwardE;
     for (const auto &[id, caption] : {std::pair{CommandId::MenuPlayerStepBack, back},
                                       std::pair{CommandId::MenuPlayerStepForward, forward}}) {
         mCtx.commands.action(id)->setText(u(caption));
@@ -213,7 +229,7 @@ void PlayerController::resetPreviewColour()
 void PlayerController::retranslate()
 {
     updateShowPlayerCommand();
-    ConfigureSeconds();
+    ConfigureSeconds(mStepText);
     FormWMP->retranslate();
 }
 

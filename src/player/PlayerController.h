@@ -4,6 +4,7 @@
 #include "player/player_state.h"
 #include "player/subtitle_filter.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class QComboBox;
@@ -40,8 +41,13 @@ public:
 
     void loadSettings();
     void saveSettings();
-    void ConfigureWMP();
-    void ConfigureSeconds();
+    // The player window and control as `options` say (the settings, or the
+    // settings window's controls while it previews them).
+    void ConfigureWMP(const PlayerSettings &options);
+    // The step commands' captions with the step as the user typed it.
+    void ConfigureSeconds(const QByteArray &stepText);
+    // The movie dialog's start folder.
+    void setMovieFolder(const QString &folder) { mMovieFolder = folder; }
     void retranslate();
     void resetPreviewColour();
     // The settings and help windows keep the remote-control keys off while open.
@@ -57,6 +63,11 @@ public:
     void SetPlayerSeeking(bool flag);
     bool ReloadMovie(bool allow);
     void showMovieProperties();
+    // Shows the subtitle file at `subtitlePath` over the movie instead of the
+    // document (a timing test's file), timed by `fps` when above 0 (a rate the
+    // test declares) or else by the movie's; the next save or reload shows the
+    // document again. 0, or the I/O error code of writing the player's copy.
+    int showSubtitlesFrom(const QString &subtitlePath, double fps = 0);
     // Around every save of the document's own file.
     void beforeSave();
     void afterSave();
@@ -67,14 +78,16 @@ public:
     // Pauses a playing movie; the position playback stood at.
     double pauseForTest();
     // Shows the test subtitles at `path` over the loaded movie instead of the
-    // document's own, keeps the movie from following the editor and resumes
-    // playback at `resumeAt`. False when no movie is loaded.
-    bool ShowTimingTest(const QString &path, double resumeAt);
+    // document's own (timed by `fps`, or by the movie's rate when 0), keeps
+    // the movie from following the editor and resumes playback at
+    // `resumeAt`. False when no movie is loaded.
+    bool ShowTimingTest(const QString &path, double resumeAt, double fps = 0);
     // The document's own subtitles again, the movie following the editor and
     // playback resuming at `resumeAt`.
     void EndTimingTest(double resumeAt);
-    // The speed test's own movie with its subtitles, from the start.
-    bool PlayTestMovie(const QString &moviePath, const QString &subtitlePath);
+    // The speed test's own movie with its subtitles (timed by `fps`), from
+    // the start.
+    bool PlayTestMovie(const QString &moviePath, const QString &subtitlePath, double fps);
     // Back from the test movie to `moviePath` (none: no movie), resuming at
     // `resumeAt`.
     void ReturnFromTestMovie(const QString &moviePath, double resumeAt);
@@ -85,6 +98,10 @@ public:
     void MenuPlayerCaptureFrameClick();
     void MenuPlayerAutomateClick();
     void MenuGirderInUseClick();
+
+protected:
+    // Takes the frame on screen the moment the automation key arrives.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // False while a timing test owns the player.
@@ -101,6 +118,7 @@ private:
     int showMovieSubtitles();
     void playerPositionChange(double oldFrame, double newFrame);
     void movieLoaded();
+    void movieLoadFailed();
     void FormWMPClose();
     void FormWMPResize();
     void SyncToggled();
@@ -121,6 +139,8 @@ private:
     void updateShowPlayerCommand();
     void resumeAt(double frame);
     void statusMessage(const QString &text);
+    // The frame on screen when the automation key came, or now for a click.
+    double takeKeyPosition();
 
     EditorContext &mCtx;
     TFormWMP *FormWMP;
@@ -134,6 +154,12 @@ private:
     bool mAdoptMovieFps = false; // take the movie's frame rate once it has loaded
     bool mClosing = false;
     QString mMovieFolder;        // initial folder of the movie dialog
+    bool mHoldPicture = false;   // a new current subtitle does not seek the player
+    double mKeyFrame = -1;       // the frame on screen at the last automation key
+    QElapsedTimer mKeyClock;     // since that key
+    QString mShownSubtitles;     // the file the picture shows, copied once the movie has loaded
+    double mShownFps = 0;         // its rate, 0: the movie's
+    QByteArray mStepText = "3";  // the step as the captions show it
 };
 
 } // namespace cuefold

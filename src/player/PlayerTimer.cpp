@@ -72,7 +72,10 @@ void PlayerController::followPlayer(double position)
         f.outsideShown = true;
         f.insideShown = false;
     }
-    if ((player()->PlayState() == MediaPlayer::Playing && i != f.lastFollowed) || f.locateRequest) {
+    // The editor stays on a subtitle whose fields hold unstored typing; it
+    // follows again once the typing is stored (Enter, leaving the field).
+    const bool moves = (player()->PlayState() == MediaPlayer::Playing && i != f.lastFollowed) || f.locateRequest;
+    if (moves && !mCtx.panel.hasUnstoredTyping()) {
         mCtx.panel.ShowLine(i, ShowNoSeek);
         f.lastFollowed = i;
     }

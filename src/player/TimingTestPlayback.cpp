@@ -1,5 +1,6 @@
-// The timing tests over the movie: the test subtitles are handed to the
-// player directly, and the document's own come back when the test ends.
+// The timing tests over the movie: the player shows the test file instead of
+// the document's own (also once a newly opened movie has loaded), and the
+// document's own come back when the test ends.
 #include "player/PlayerController.h"
 
 #include "config/settings.h"
@@ -23,11 +24,11 @@ double PlayerController::pauseForTest()
     return player()->CurrentPosition();
 }
 
-bool PlayerController::ShowTimingTest(const QString &path, double resumeFrame)
+bool PlayerController::ShowTimingTest(const QString &path, double resumeFrame, double fps)
 {
     if (!mPlayer.MovieLoaded)
         return false;
-    player()->showSubtitleFile(path);
+    showSubtitlesFrom(path, fps);
     SetPlayerSeeking(false);
     resumeAt(resumeFrame);
     return true;
@@ -43,10 +44,10 @@ void PlayerController::EndTimingTest(double resumeFrame)
     resumeAt(resumeFrame);
 }
 
-bool PlayerController::PlayTestMovie(const QString &moviePath, const QString &subtitlePath)
+bool PlayerController::PlayTestMovie(const QString &moviePath, const QString &subtitlePath, double fps)
 {
     LoadMovie(moviePath, true);
-    return ShowTimingTest(subtitlePath, 0);
+    return ShowTimingTest(subtitlePath, 0, fps);
 }
 
 void PlayerController::ReturnFromTestMovie(const QString &moviePath, double resumeFrame)

@@ -14,6 +14,21 @@ QString withoutTrailingSeparators(QString folder)
     return folder;
 }
 
+// `wanted` among the folder's names in any letter case; the exact spelling
+// wins over other cases. Empty when absent.
+QString findName(const QDir &folder, const QStringList &names, const QString &wanted)
+{
+    QString match;
+    for (const QString &name : names) {
+        if (name.compare(wanted, Qt::CaseInsensitive) != 0)
+            continue;
+        match = folder.filePath(name);
+        if (name == wanted)
+            break;
+    }
+    return match;
+}
+
 } // namespace
 
 QString FindMovie(const QString &subtitlePath)
@@ -26,17 +41,14 @@ QString FindMovie(const QString &subtitlePath)
     const QStringList names = folder.entryList(QDir::Files | QDir::Hidden);
     QString found;
     for (const char *extension : {".asf", ".mpeg", ".mpg", ".avi"}) {
-        const QString wanted = base + QLatin1String(extension);
-        QString match;
-        for (const QString &name : names) {
-            if (name.compare(wanted, Qt::CaseInsensitive) != 0)
-                continue;
-            match = folder.filePath(name);
-            if (name == wanted)
-                break; // the exact spelling wins over other letter cases
-        }
+        const QString match = findName(folder, names, base + QLatin1String(extension));
         if (!match.isEmpty())
             found = match;
+    }
+    for (const char *extension : {".mkv", ".mp4", ".m4v", ".webm", ".ogv", ".mov", ".wmv"}) {
+        if (!found.isEmpty())
+            break;
+        found = findName(folder, names, base + QLatin1String(extension));
     }
     return found;
 }

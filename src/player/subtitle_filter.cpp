@@ -1,17 +1,12 @@
 #include "player/subtitle_filter.h"
 
-#include "config/document_texts.h"
 #include "config/settings.h"
-#include "document/document.h"
-#include "document/io_error.h"
-#include "document/reader.h"
-#include "document/writer.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryFile>
-#include <memory>
 
 #include <cerrno>
 #include <csignal>
@@ -106,15 +101,12 @@ FilterState DetectFilter(const SubtitleFilterSettings &settings)
     return state;
 }
 
-int WritePreviewCopy(const QString &sourcePath, const QString &copyPath)
+QString TimingTestSubtitlePath(const FilterState &filter, const QString &moviePath)
 {
-    QFile source(sourcePath);
-    const int opened = OpenForReading(source);
-    if (opened != NoIOError)
-        return opened;
-    auto scratch = std::make_unique<Document>();
-    ReadSubtitles(source, *scratch, DisplayTimeRuleFromSettings());
-    return WriteSubtitleFile(copyPath, SerializeDocument(*scratch, true));
+    const QString base = QFileInfo(moviePath).completeBaseName();
+    if (!filter.FilterFolderFound || base.isEmpty())
+        return QString();
+    return filter.FilterFolder + base + QStringLiteral(".sub");
 }
 
 } // namespace cuefold

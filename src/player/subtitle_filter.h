@@ -37,9 +37,9 @@ QString PreviewFolderTemplate(const QString &tempFolder = QDir::tempPath());
 // Returns how many were removed.
 int RemoveStalePreviewFolders(const QString &tempFolder = QDir::tempPath());
 
-// The copy the player is given of the subtitle file at `sourcePath`: the file
-// read as the editor reads it and written without lock marks, which the
-// player would show as text. Returns an I/O error code (0 on success).
-int WritePreviewCopy(const QString &sourcePath, const QString &copyPath);
+// Where a timing test writes the subtitles it plays over `moviePath`: the
+// movie's name with ".sub" in the filter folder, so that any player of the
+// filter's kind finds them. Empty when no filter folder was found.
+QString TimingTestSubtitlePath(const FilterState &filter, const QString &moviePath);
 
 } // namespace cuefold

@@ -10,12 +10,14 @@
 #include "editor/EditorContext.h"
 #include "editor/StatusPanels.h"
 #include "editor/WindowCycle.h"
+#include "search/FrozenNumberColumn.h"
 #include "search/TableCellDelegate.h"
 #include "search/table_model.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -44,13 +46,15 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
     StringGridTable->setWordWrap(false);
     StringGridTable->verticalHeader()->hide();
     StringGridTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGridTable->verticalHeader()->setDefaultSectionSize(16);
-    StringGridTable->horizontalHeader()->setFixedHeight(18);
+    // Rows and the header follow the font, so no text is cut at the bottom.
+    StringGridTable->verticalHeader()->setDefaultSectionSize(qMax(16, StringGridTable->fontMetrics().height() + 2));
+    StringGridTable->horizontalHeader()->setFixedHeight(StringGridTable->horizontalHeader()->sizeHint().height());
     StringGridTable->horizontalHeader()->setSectionsMovable(true);
     StringGridTable->horizontalHeader()->setHighlightSections(false);
     StringGridTable->horizontalHeader()->setDefaultSectionSize(38);
     for (int c = 0; c < TableModel::ColumnCount; ++c)
         StringGridTable->setColumnWidth(c, StartWidths[c]);
+    auto *numbers = new FrozenNumberColumn(StringGridTable);
     CheckBoxColumnsAutoWidth = new QCheckBox(this);
     CheckBoxColumnsAutoWidth->setObjectName(QStringLiteral("CheckBoxColumnsAutoWidth"));
 
@@ -60,6 +64,7 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
     layout->addWidget(CheckBoxColumnsAutoWidth);
 
     connect(StringGridTable, &QTableView::clicked, this, &TFormTable::StringGridTableClick);
+    connect(numbers, &QTableView::clicked, this, &TFormTable::StringGridTableClick);
     // Moving through the grid with the keyboard picks the row as a click does.
     connect(StringGridTable->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
@@ -121,14 +126,16 @@ void TFormTable::setSeekingLook(bool seeking)
 
 void TFormTable::AutoSizeColumns()
 {
+    // A cell needs its text, the delegate's margin on both sides and the
+    // grid line; a header needs what the style pads its section with.
     const QFontMetrics cells(StringGridTable->font());
-    const QFontMetrics header(StringGridTable->horizontalHeader()->font());
+    const int cellPadding = 2 * TableCellDelegate::TextMargin + (StringGridTable->showGrid() ? 1 : 0);
     const int rows = mModel->rowCount();
     for (int c = 0; c < TableModel::ColumnCount; ++c) {
-        int widest = header.horizontalAdvance(CodePage::toUnicode(mModel->cellText(0, c)));
+        int widest = StringGridTable->horizontalHeader()->sectionSizeHint(c);
         for (int r = 1; r <= rows; ++r)
-            widest = qMax(widest, cells.horizontalAdvance(CodePage::toUnicode(mModel->cellText(r, c))));
-        StringGridTable->setColumnWidth(c, qMax(20, widest + 5));
+            widest = qMax(widest, cells.horizontalAdvance(CodePage::toUnicode(mModel->cellText(r, c))) + cellPadding);
+        StringGridTable->setColumnWidth(c, qMax(20, widest));
     }
 }
 
@@ -141,7 +148,11 @@ void TFormTable::selectRow(int line)
     StringGridTable->selectionModel()->setCurrentIndex(
         index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     mSelecting = false;
+    // Only the row is brought into view; the sideways scroll stays.
+    QScrollBar *sideways = StringGridTable->horizontalScrollBar();
+    const int across = sideways->value();
     StringGridTable->scrollTo(index, QAbstractItemView::EnsureVisible);
+    sideways->setValue(across);
 }
 
 void TFormTable::retranslate()
@@ -149,6 +160,10 @@ void TFormTable::retranslate()
     setWindowTitle(CodePage::toUnicode(Texts.TableCaption));
     CheckBoxColumnsAutoWidth->setText(CodePage::toUnicode(Texts.TableCheckBoxColumnsAutoWidth));
     mModel->retranslate();
+    // A header wider than its column in this language widens the column.
+    QHeaderView *header = StringGridTable->horizontalHeader();
+    for (int c = 0; c < TableModel::ColumnCount; ++c)
+        StringGridTable->setColumnWidth(c, qMax(StringGridTable->columnWidth(c), header->sectionSizeHint(c)));
 }
 
 void TFormTable::StringGridTableClick(const QModelIndex &index)

@@ -43,7 +43,7 @@ MenuTable SearchCommands::menuTable()
                  .shortcut = QKeySequence(Qt::Key_F3), .handler = Bind(this, &SearchCommands::MenuFindNextClick)},
                 {.id = CommandId::MenuShowTable, .caption = &LanguageTexts::MenuShowTable,
                  .shortcut = QKeySequence(Qt::CTRL | Qt::Key_T), .toolButton = "ToolButShowTable",
-                 .icon = QStyle::SP_FileDialogDetailedView, .handler = Bind(this, &SearchCommands::MenuShowTableClick)},
+                 .icon = "view-form-table", .handler = Bind(this, &SearchCommands::MenuShowTableClick)},
             }};
 }
 

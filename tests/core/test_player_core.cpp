@@ -6,6 +6,7 @@
 #include "operations/frame_shift.h"
 #include "player/automation.h"
 #include "player/follow_search.h"
+#include "player/key_position.h"
 #include "player/movie_lookup.h"
 #include "player/resume_position.h"
 #include "player/subtitle_filter.h"
@@ -225,6 +226,19 @@ TEST_F(FilesTest, FindMoviePrefersAviThenMpgThenMpegThenAsf)
     EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("a/film.avi")));
 }
 
+TEST_F(FilesTest, ModernContainersComeAfterTheClassicOnesInTheirOwnOrder)
+{
+    const QString sub = file(QStringLiteral("b/film.txt"));
+    file(QStringLiteral("b/film.WMV"));
+    EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.WMV")));
+    file(QStringLiteral("b/film.mp4"));
+    EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.mp4")));
+    file(QStringLiteral("b/film.Mkv"));
+    EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.Mkv")));
+    file(QStringLiteral("b/film.asf"));
+    EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.asf")));
+}
+
 TEST_F(FilesTest, MovieIsLookedForInTheOpenFolderToo)
 {
     const QString sub = file(QStringLiteral("a/film.sub"));
@@ -306,16 +320,27 @@ TEST_F(FilesTest, NoFolderQualifiesFromRelativeEntriesOrAnAbsentFilter)
     EXPECT_FALSE(absent.FilterPresent || absent.FilterFolderFound || absent.FilterReload);
 }
 
-TEST_F(FilesTest, PreviewCopyHasNoLockMarks)
+// The picture trails the player while frames queue for drawing: a key
+// stamps the drawn frame while it is recent, the position otherwise.
+TEST(KeyFrame, TakesTheDrawnFrameWhileItIsRecent)
 {
-    const QString source = file(QStringLiteral("film.sub"), "{1}{1}25\r\n{10}{20}}Zamceno\r\n{30}{40}Volne\r\n");
-    const QString copy = dir.filePath(QStringLiteral("copy/film.sub"));
-    QDir().mkpath(dir.filePath(QStringLiteral("copy")));
-    ASSERT_EQ(WritePreviewCopy(source, copy), 0);
-    QFile f(copy);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("{1}{1}25\r\n{10}{20}Zamceno\r\n{30}{40}Volne\r\n"));
-    EXPECT_NE(WritePreviewCopy(dir.filePath(QStringLiteral("none.sub")), copy), 0);
+    EXPECT_EQ(KeyFrame(421, 30, 425), 421);
+    EXPECT_EQ(KeyFrame(421, DrawnFrameValidMs, 425), 421);
+    EXPECT_EQ(KeyFrame(421, DrawnFrameValidMs + 1, 425), 425);
+    EXPECT_EQ(KeyFrame(-1, 0, 425), 425);
+    EXPECT_TRUE(KeyPositionFresh(0));
+    EXPECT_FALSE(KeyPositionFresh(5000));
+    EXPECT_FALSE(KeyPositionFresh(-1));
+}
+
+TEST(TimingTestSubtitlePath, NamesTheMovieInTheFilterFolderOnlyWhenOneWasFound)
+{
+    FilterState filter;
+    filter.FilterFolder = QStringLiteral("/f/subs/");
+    EXPECT_TRUE(TimingTestSubtitlePath(filter, QStringLiteral("/m/film.cz.mkv")).isEmpty());
+    filter.FilterFolderFound = true;
+    EXPECT_EQ(TimingTestSubtitlePath(filter, QStringLiteral("/m/film.cz.mkv")), QStringLiteral("/f/subs/film.cz.sub"));
+    EXPECT_TRUE(TimingTestSubtitlePath(filter, QString()).isEmpty());
 }
 
 } // namespace

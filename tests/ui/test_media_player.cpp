@@ -1,4 +1,6 @@
+#include "generated_movie.h"
 #include "player/MediaPlayer.h"
+#include "player/preview_script.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -31,12 +33,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return !player.isSeeking(); }, WaitMs)) << "seek to " << frame;
     }
 
-    // A subtitle file as the editor writes it: windows-1250, CR LF.
+    // The player's copy of a subtitle file as the editor writes it
+    // (windows-1250, CR LF), timed by the movie's frame rate.
     void writeSubtitles(const QString &path, const QByteArray &lines)
     {
-        QFile file(path);
+        QFile file(path + QStringLiteral(".sub"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(lines);
+        file.close();
+        ASSERT_EQ(WritePreviewCopy(file.fileName(), path, player.frameRate()), 0);
     }
 
     // mpv hands a freshly added track its packets on its own thread, so the
@@ -162,7 +167,7 @@ TEST_F(MediaPlayerTest, DisplaySizeScalesThePicture)
 TEST_F(MediaPlayerTest, ShowsTheSubtitleOfTheCurrentFrame)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("ukazka.sub");
+    const QString path = dir.filePath("ukazka.ass");
     writeSubtitles(path, "{1}{1}25\r\n{100}{150}Ahoj|sv\xEC" "te\r\n{200}{250}Druh\xFD\r\n");
     player.showSubtitleFile(path);
     seekTo(120);
@@ -176,7 +181,7 @@ TEST_F(MediaPlayerTest, ShowsTheSubtitleOfTheCurrentFrame)
 TEST_F(MediaPlayerTest, ShowingTheSameFileAgainRereadsIt)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("ukazka.sub");
+    const QString path = dir.filePath("ukazka.ass");
     writeSubtitles(path, "{1}{1}25\r\n{100}{150}P\xF8" "ed\r\n{200}{250}Konec\r\n");
     player.showSubtitleFile(path);
     seekTo(120);
@@ -189,7 +194,7 @@ TEST_F(MediaPlayerTest, ShowingTheSameFileAgainRereadsIt)
 TEST_F(MediaPlayerTest, OpeningAnotherMovieDropsItsSubtitles)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("ukazka.sub");
+    const QString path = dir.filePath("ukazka.ass");
     writeSubtitles(path, "{1}{1}25\r\n{100}{150}Text\r\n{200}{250}Konec\r\n");
     player.showSubtitleFile(path);
     seekTo(120);
@@ -198,6 +203,33 @@ TEST_F(MediaPlayerTest, OpeningAnotherMovieDropsItsSubtitles)
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.isLoaded(); }, WaitMs));
     seekTo(120);
     EXPECT_EQ(player.subtitleText(), QString());
+}
+
+// Generated movies at 25 and 23.976 frames a second, in a container that
+// stores time stamps in milliseconds: a subtitle is on its first and its
+// last frame and off the frames around them, also when the file holds
+// nothing but the frame-rate line and that one subtitle.
+TEST_F(MediaPlayerTest, SubtitleIsShownOnExactlyItsFramesAt25And23976)
+{
+    QTemporaryDir dir;
+    for (const QString &rate : {QStringLiteral("25"), QStringLiteral("24000/1001")}) {
+        const QString movie = dir.filePath(QStringLiteral("film.mkv"));
+        ASSERT_TRUE(cuefold::testing::MakeMovie(movie, rate, 260)) << "ffmpeg";
+        player.SetFileName(movie);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return player.isLoaded(); }, WaitMs));
+        const QString copy = dir.filePath(rate == QLatin1String("25") ? "a.ass" : "b.ass");
+        writeSubtitles(copy, "{1}{1}25\r\n{100}{200}Ahoj\r\n");
+        player.showSubtitleFile(copy);
+        for (const double frame : {100.0, 200.0}) {
+            seekTo(frame);
+            EXPECT_TRUE(showsSubtitle(QStringLiteral("Ahoj"))) << rate.toStdString() << " frame " << frame;
+            EXPECT_EQ(player.CurrentPosition(), frame);
+        }
+        for (const double frame : {99.0, 201.0}) {
+            seekTo(frame);
+            EXPECT_EQ(player.subtitleText(), QString()) << rate.toStdString() << " frame " << frame;
+        }
+    }
 }
 
 TEST_F(MediaPlayerTest, HeadlessPlayerHasNoVideoArea)

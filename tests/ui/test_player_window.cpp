@@ -1,5 +1,6 @@
 // The player integrated with the editor, on real libmpv with the bundled
 // movie (no picture or sound on the offscreen platform).
+#include "generated_movie.h"
 #include "gui_support.h"
 
 #include "config/settings.h"
@@ -8,6 +9,9 @@
 #include "player/MediaPlayer.h"
 
 #include <QAction>
+#include <QDir>
+#include <QProcess>
+#include <algorithm>
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QTextEdit>
@@ -44,6 +48,11 @@ protected:
     {
         player()->SetCurrentPosition(frame);
         ASSERT_TRUE(QTest::qWaitFor([this] { return !player()->isSeeking(); }, WaitMs));
+    }
+
+    bool shows(const QString &text)
+    {
+        return QTest::qWaitFor([&] { return player()->subtitleText() == text; }, WaitMs);
     }
 
     bool previewColourIs(const char *name) const { return ctl<QTextEdit>("RTFpreview")->styleSheet().contains(QLatin1String(name)); }
@@ -181,6 +190,125 @@ TEST_F(PlayerWindowTest, CaptureStartsANewSubtitleAtTheFrame)
     EXPECT_EQ(doc().CurrentLine, 3);
     EXPECT_EQ(doc().line(3).From, 180);
     EXPECT_EQ(doc().line(4).Text, QByteArray("Zamceno"));
+    // The picture stays where the frame was taken.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !player()->isSeeking(); }, WaitMs));
+    EXPECT_EQ(player()->CurrentPosition(), 180);
+}
+
+// The picture shows the opened film.txt: not a film.sub beside it, nor a
+// stale film.sub in the filter folder, nor nothing when the movie lies in the
+// default open folder; the movie is a Matroska file.
+TEST_F(PlayerWindowTest, ThePictureShowsTheOpenDocumentWhateverItsName)
+{
+    start();
+    ASSERT_TRUE(MakeMovie(path("film.mkv"))) << "ffmpeg";
+    WriteAll(path("film.txt"), "{1}{1}25\r\n{100}{200}Otev\xF8" "en\xFD\r\n");
+    WriteAll(path("film.sub"), "{1}{1}25\r\n{100}{200}Vedle\r\n");
+    QDir().mkpath(filterFolder());
+    WriteAll(filterFolder() + QStringLiteral("/film.sub"), "{1}{1}25\r\n{100}{200}Star\xFD\r\n");
+    player()->SetAutoStart(false);
+    form->context().file->OpenDocument(path("film.txt"));
+    EXPECT_EQ(doc().MovieFileName, path("film.mkv"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
+    seekTo(150);
+    EXPECT_TRUE(shows(QString::fromUtf8("Otevřený"))) << player()->subtitleText().toStdString();
+
+    // A movie found in the default open folder shows the document as well.
+    QDir().mkpath(path("jinde"));
+    ASSERT_TRUE(QFile::rename(path("film.txt"), path("jinde/film.txt")));
+    Settings.DefaultPath.Open = mDir.path();
+    form->context().file->OpenDocument(path("jinde/film.txt"));
+    Settings.DefaultPath.Open.clear();
+    EXPECT_EQ(doc().MovieFileName, path("film.mkv"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
+    seekTo(120);
+    EXPECT_TRUE(shows(QString::fromUtf8("Otevřený"))) << player()->subtitleText().toStdString();
+}
+
+// Following never throws typing away: the editor stays on the subtitle being
+// typed into and follows again once the typing is stored.
+TEST_F(PlayerWindowTest, TypingWhileFollowingIsKeptInTheSavedFile)
+{
+    openFilm();
+    seekTo(120);
+    player()->Play();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return doc().CurrentLine == 2; }, WaitMs));
+    auto *text = ctl<QLineEdit>("EditSubtitle");
+    typeInto(text, QStringLiteral("Napsano"), false);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player()->CurrentPosition() >= 165; }, WaitMs));
+    EXPECT_EQ(doc().CurrentLine, 2);
+    EXPECT_EQ(text->text(), QStringLiteral("Napsano"));
+    QTest::keyClick(text, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return doc().CurrentLine == 3; }, WaitMs));
+    form->context().file->MenuFileSaveClick();
+    EXPECT_TRUE(ReadAll(path("ukazka.sub")).contains("{100}{150}Napsano\r\n"));
+}
+
+// F8 stamps the frame that was on screen when the key came, not a later one.
+TEST_F(PlayerWindowTest, AutomationKeyWhilePlayingStampsTheFrameOfTheKeyPress)
+{
+    openFilm();
+    Settings.Player.AutoNoSave = true;
+    action(CommandId::MenuPlayerSync)->trigger(); // off: automation while playing
+    panel().ShowLine(2, ShowPlain);
+    seekTo(120);
+    player()->Play();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return player()->CurrentPosition() >= 130; }, WaitMs));
+    const double before = player()->CurrentPosition();
+    QTest::keyClick(form.get(), Qt::Key_F8);
+    const double after = player()->CurrentPosition();
+    player()->Pause();
+    Settings.Player.AutoNoSave = false;
+    EXPECT_GE(doc().line(2).From, before);
+    EXPECT_LE(doc().line(2).From, after);
+    EXPECT_EQ(doc().CurrentLine, 3);
+}
+
+// A file that is no movie gives a clear message, and no empty player stays.
+TEST_F(PlayerWindowTest, AnUnplayableMovieIsReportedAndUnloaded)
+{
+    start();
+    WriteAll(path("vadny.avi"), QByteArray(4096, 'x'));
+    WriteAll(path("vadny.sub"), "{1}{1}25\r\n{100}{200}Text\r\n");
+    form->context().file->OpenDocument(path("vadny.sub"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->context().player->state().MovieLoaded; }, WaitMs));
+    const auto failure = std::find_if(messages.begin(), messages.end(), [](const MessageRequest &m) {
+        return m.text.startsWith(QStringLiteral("Videosoubor nelze p\u0159ehr\u00E1t"));
+    });
+    ASSERT_NE(failure, messages.end());
+    EXPECT_TRUE(failure->text.endsWith(path("vadny.avi"))) << failure->text.toStdString();
+    EXPECT_TRUE(doc().MovieFileName.isEmpty());
+    EXPECT_EQ(form->context().player->window()->windowTitle(), QStringLiteral("Windows Media Player - N\u00E1hed"));
+}
+
+// Run again in a child whose library path holds a libmpv without its
+// functions: opening a movie there says that libmpv is missing.
+TEST_F(PlayerWindowTest, WithoutLibmpvOpeningAMovieSaysSo)
+{
+    if (qEnvironmentVariableIsEmpty("CUEFOLD_WITHOUT_MPV")) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("CUEFOLD_WITHOUT_MPV"), QStringLiteral("1"));
+        env.insert(QStringLiteral("LD_LIBRARY_PATH"), QStringLiteral(CUEFOLD_FAKE_MPV_DIR));
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=PlayerWindowTest.WithoutLibmpvOpeningAMovieSaysSo")});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        const QByteArray output = child.readAllStandardOutput();
+        EXPECT_EQ(child.exitCode(), 0) << output.constData();
+        EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.constData();
+        return;
+    }
+    start();
+    ASSERT_TRUE(QFile::link(QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi"), path("ukazka.avi")));
+    WriteAll(path("ukazka.sub"), Film);
+    form->context().file->OpenDocument(path("ukazka.sub"));
+    EXPECT_FALSE(form->context().player->state().MovieLoaded);
+    EXPECT_TRUE(doc().MovieFileName.isEmpty());
+    const bool told = std::any_of(messages.begin(), messages.end(), [](const MessageRequest &m) {
+        return m.text.startsWith(QStringLiteral("Knihovna libmpv nebyla nalezena"));
+    });
+    EXPECT_TRUE(told);
 }
 
 TEST_F(PlayerWindowTest, GirderModeTakesTheKeysAndGivesThemBack)

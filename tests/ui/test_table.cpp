@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace cuefold;
@@ -92,7 +93,30 @@ TEST_F(TableTest, AutoWidthFitsTheWidestCell)
     table->FillTable();
     table->AutoSizeColumns();
     EXPECT_GT(table->grid()->columnWidth(3), narrow);
-    EXPECT_GE(table->grid()->columnWidth(0), 20);
+    // Every cell and header fits whole, with the cell margins.
+    const QFontMetrics metrics(table->grid()->font());
+    for (int c = 0; c < TableModel::ColumnCount; ++c) {
+        EXPECT_GE(table->grid()->columnWidth(c), table->grid()->horizontalHeader()->sectionSizeHint(c)) << c;
+        for (int line = 1; line <= 4; ++line)
+            EXPECT_GE(table->grid()->columnWidth(c), metrics.horizontalAdvance(cell(line, c)) + 6) << c;
+    }
+}
+
+TEST_F(TableTest, NumberColumnStaysWhenTheGridScrollsSideways)
+{
+    QTableView *grid = table->grid();
+    grid->setColumnWidth(3, 2000);
+    QApplication::processEvents();
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    auto *numbers = table->findChild<QTableView *>(QStringLiteral("StringGridTableNumbers"));
+    ASSERT_NE(numbers, nullptr);
+    EXPECT_TRUE(numbers->isVisible());
+    EXPECT_EQ(numbers->width(), grid->columnWidth(0));
+    EXPECT_LE(numbers->mapTo(table, QPoint()).x(), grid->mapTo(table, QPoint()).x() + grid->frameWidth());
+    // A click on a number picks that subtitle, as a click on its row does.
+    const QRect rect = numbers->visualRect(table->model()->index(3, 0));
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_EQ(doc().CurrentLine, 4);
 }
 
 TEST_F(TableTest, ColumnModelMoveRule)

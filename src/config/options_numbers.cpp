@@ -1,0 +1,32 @@
+#include "config/options_numbers.h"
+
+#include "document/frame_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace cuefold {
+
+TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designText)
+{
+    double value = 0;
+    if (ParseDecimal(typed, value))
+        return {typed, value};
+    ParseDecimal(designText, value);
+    return {designText, value};
+}
+
+int TypedFrames(double value)
+{
+    constexpr double Lowest = std::numeric_limits<int>::min();
+    constexpr double Highest = std::numeric_limits<int>::max();
+    return static_cast<int>(std::clamp(std::trunc(value), Lowest, Highest));
+}
+
+QByteArray SecondsText(double seconds, char decimalPoint)
+{
+    return TrimZeros(QByteArray::number(seconds, 'f', 3)).replace('.', decimalPoint);
+}
+
+} // namespace cuefold

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace cuefold {
+
+// A number edit of the settings window after the user left it: the text it
+// shows and the value it stands for.
+struct TypedNumber {
+    QByteArray text;
+    double value;
+};
+
+// The typed text, once CommaToPoint has turned its first comma into a point,
+// must be a decimal number as a whole; otherwise the edit goes back to its
+// design text and that value is used. No range is checked.
+TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designText);
+
+// The frame gap of a typed value: truncated toward zero, and kept within
+// what an int holds.
+int TypedFrames(double value);
+
+// Seconds as the settings window shows them: three decimals with trailing
+// zeros and a trailing point dropped (5 -> "5", 2.5 -> "2.5"), the point
+// written as the user's decimal separator.
+QByteArray SecondsText(double seconds, char decimalPoint = '.');
+
+} // namespace cuefold

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QTableView>
+
+namespace cuefold {
+
+// A view laid over the left edge of a grid that shows only its column 0,
+// so the subtitle number stays in sight while the grid scrolls sideways.
+// It shares the grid's model, selection and delegate, follows its vertical
+// scrolling and column 0's width, and never takes the focus.
+class FrozenNumberColumn : public QTableView {
+public:
+    explicit FrozenNumberColumn(QTableView *grid);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void followSizes();
+    void placeOverGrid();
+
+    QTableView *mGrid;
+};
+
+} // namespace cuefold
