@@ -16,10 +16,11 @@ namespace {
 const char *const ToolBarNames[ToolBarCount] = {
     "ToolBarFile", "ToolBarEdit", "ToolBarSearch", "ToolBarTitle", "ToolBarCommon", "ToolBarPlayer",
 };
-// Until the user arranges them, the editing bars share the first row, the
-// bulk bar and the player bar have one each, so that a window of the
-// default width shows every button without the overflow arrow.
-constexpr int DefaultRow[ToolBarCount] = {0, 0, 0, 0, 1, 2};
+// Until the user arranges them, the editing bars share the first row and
+// the bulk and player bars the second; with pictures of this size a window
+// of the default width shows every button without the overflow arrow.
+constexpr int DefaultRow[ToolBarCount] = {0, 0, 0, 0, 1, 1};
+constexpr int ToolIconSize = 20;
 
 QByteArray captionOf(const Command &c)
 {
@@ -59,6 +60,7 @@ void CommandBar::add(QMainWindow *window, MenuTable table)
             }
             slot = window->addToolBar(QString());
             slot->setObjectName(QString::fromLatin1(ToolBarNames[table.toolBar]));
+            slot->setIconSize(QSize(ToolIconSize, ToolIconSize));
         }
         tools = slot;
     }
