@@ -33,6 +33,10 @@ FrozenNumberColumn::FrozenNumberColumn(QTableView *grid)
     grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, grid->verticalScrollBar(), &QScrollBar::setValue);
     connect(grid->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(), &QScrollBar::setValue);
+    // A grid scrolled while this view had no rows yet (a hidden window, a
+    // refill) is followed again once the rows are laid out.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            [this] { verticalScrollBar()->setValue(mGrid->verticalScrollBar()->value()); });
     connect(grid->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int logical, int, int size) {
         if (logical == 0) {
             setColumnWidth(0, size);

@@ -119,6 +119,27 @@ TEST_F(TableTest, NumberColumnStaysWhenTheGridScrollsSideways)
     EXPECT_EQ(doc().CurrentLine, 4);
 }
 
+// The window shown for the first time with the current subtitle far down:
+// the number column shows the same rows as the grid.
+class TableFirstShownTest : public MainWindowFixture {};
+
+TEST_F(TableFirstShownTest, NumberColumnFollowsTheGridScrolledOnShowing)
+{
+    QByteArray file = "{1}{1}25\r\n";
+    for (int i = 1; i <= 90; ++i)
+        file += "{" + QByteArray::number(i * 100) + "}{" + QByteArray::number(i * 100 + 50) + "}Radek\r\n";
+    startWith(file);
+    panel().ShowLine(80, ShowFull);
+    form->context().search->MenuShowTableClick();
+    TFormTable *table = form->context().search->table();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table));
+    QApplication::processEvents();
+    const QTableView *grid = table->grid();
+    const auto *numbers = table->findChild<QTableView *>(QStringLiteral("StringGridTableNumbers"));
+    EXPECT_GT(grid->rowAt(0), 0);
+    EXPECT_EQ(numbers->rowAt(0), grid->rowAt(0));
+}
+
 TEST_F(TableTest, ColumnModelMoveRule)
 {
     TableModel model;
