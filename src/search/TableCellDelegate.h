@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 namespace cuefold {
@@ -17,6 +20,13 @@ public:
     static constexpr int TextMargin = 3;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    // Cell texts laid out once in the grid's font and drawn from then on.
+    const QStaticText &prepared(const QString &text, const QFont &font) const;
+
+    mutable QHash<QString, QStaticText> mPrepared;
+    mutable QFont mFont;
 };
 
 } // namespace cuefold
