@@ -13,12 +13,6 @@
 
 namespace cuefold {
 
-namespace {
-
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-} // namespace
-
 bool IsUsableFolderPath(const QString &path)
 {
     return !path.isEmpty() && QDir::isAbsolutePath(path) && QFileInfo(path).isDir();
@@ -89,11 +83,11 @@ void TFormBrowseFolder::revealSelection()
 
 void TFormBrowseFolder::retranslate()
 {
-    setWindowTitle(u(Texts.BrowseFolderCaption));
-    mUi->BrowseFolderButtonOK->setText(u(Texts.BrowseFolderButtonOKCaption));
-    mUi->BrowseFolderButtonCancel->setText(u(Texts.BrowseFolderButtonCancelCaption));
+    setWindowTitle(Unicode(Texts.BrowseFolderCaption));
+    mUi->BrowseFolderButtonOK->setText(Unicode(Texts.BrowseFolderButtonOKCaption));
+    mUi->BrowseFolderButtonCancel->setText(Unicode(Texts.BrowseFolderButtonCancelCaption));
     // A carriage return does not break a tooltip line; a line feed does.
-    tree()->setToolTip(u(Texts.BrowseFolderShellTreeViewHint)); // shown with its line breaks by HintPolicy
+    tree()->setToolTip(Unicode(Texts.BrowseFolderShellTreeViewHint)); // shown with its line breaks by HintPolicy
     checkFolder();
 }
 
@@ -101,7 +95,7 @@ void TFormBrowseFolder::checkFolder()
 {
     const QString path = selectedFolder();
     const bool usable = IsUsableFolderPath(path);
-    label()->setText(usable ? QDir::toNativeSeparators(path) : u(Texts.BrowseFolderLabelCaption));
+    label()->setText(usable ? QDir::toNativeSeparators(path) : Unicode(Texts.BrowseFolderLabelCaption));
     okButton()->setEnabled(usable);
 }
 

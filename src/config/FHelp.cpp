@@ -26,8 +26,6 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 // RTF lengths are twips; the text layout counts pixels at 96 per inch.
 qreal pixels(int twips) { return twips / 15.0; }
 
@@ -143,10 +141,10 @@ void TFormHelp::openInMode(HelpMode mode)
 
 void TFormHelp::retranslate()
 {
-    RTFSaveAs->setText(u(Texts.MenuSaveAs));
-    RTFSelectAll->setText(u(Texts.MenuSelectAll));
-    RTFCopy->setText(u(Texts.MenuCopy));
-    setWindowTitle(u(StripHotKeys(mMode == HelpMode::Manual ? Texts.MenuHelpMain : Texts.MenuHistory)));
+    RTFSaveAs->setText(Unicode(Texts.MenuSaveAs));
+    RTFSelectAll->setText(Unicode(Texts.MenuSelectAll));
+    RTFCopy->setText(Unicode(Texts.MenuCopy));
+    setWindowTitle(Unicode(StripHotKeys(mMode == HelpMode::Manual ? Texts.MenuHelpMain : Texts.MenuHistory)));
 }
 
 void TFormHelp::loadDocument()
@@ -194,18 +192,18 @@ bool TFormHelp::eventFilter(QObject *watched, QEvent *event)
 
 void TFormHelp::RTFSaveAsClick()
 {
-    const QString chosen = AskFileName(this, {true, u(Texts.HelpSaveAsDialog), "Rich Text Format (*.RTF)|*.RTF", QString()});
+    const QString chosen = AskFileName(this, {true, Unicode(Texts.HelpSaveAsDialog), "Rich Text Format (*.RTF)|*.RTF", QString()});
     if (chosen.isEmpty())
         return;
     const QString name = HelpSaveName(chosen);
     if (QFileInfo::exists(name)
-        && ShowMessage(this, u(Texts.AreYouSureToOverwrite), u(Texts.Warning), MsgIcon::Question, MsgButtons::YesNo,
+        && ShowMessage(this, Unicode(Texts.AreYouSureToOverwrite), Unicode(Texts.Warning), MsgIcon::Question, MsgButtons::YesNo,
                        MsgResult::No)
                != MsgResult::Yes)
         return;
     const int code = WriteSubtitleFile(name, mRtf);
     if (code != NoIOError)
-        ShowMessage(this, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Stop);
+        ShowMessage(this, Unicode(IOErrorText(code, Texts.IOError)), Unicode(Texts.Error), MsgIcon::Stop);
 }
 
 } // namespace cuefold

@@ -19,12 +19,6 @@
 
 namespace cuefold {
 
-namespace {
-
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-} // namespace
-
 TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           | Qt::WindowStaysOnTopHint)
@@ -58,7 +52,7 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
         connect(box, &QCheckBox::clicked, this, &TFormOptions::ConfigureWMP);
     for (FolderRow &row : mFolders) {
         row.edit->installEventFilter(this);
-        connect(row.edit, &QLineEdit::textEdited, this, [&row] { row.label->setText(u(Texts.*row.caption)); });
+        connect(row.edit, &QLineEdit::textEdited, this, [&row] { row.label->setText(Unicode(Texts.*row.caption)); });
         connect(row.verify, &QPushButton::clicked, this, &TFormOptions::ConfigureIOPaths);
         connect(row.browse, &QPushButton::clicked, this, [this, &row] { browseFolder(row); });
     }
@@ -80,7 +74,7 @@ void TFormOptions::setLanguageList(const QList<QByteArray> &names)
     const QSignalBlocker quiet(mUi->ComboBoxLanguage);
     mUi->ComboBoxLanguage->clear();
     for (const QByteArray &name : names)
-        mUi->ComboBoxLanguage->addItem(u(name), name);
+        mUi->ComboBoxLanguage->addItem(Unicode(name), name);
 }
 
 QByteArray TFormOptions::selectedLanguage() const
@@ -90,13 +84,13 @@ QByteArray TFormOptions::selectedLanguage() const
 
 void TFormOptions::retranslate()
 {
-    setWindowTitle(u(Texts.OptionsCaption));
-    mUi->ButtonSave->setText(u(Texts.OptionsButtonSaveCaption));
-    mUi->ButtonFont->setText(u(Texts.OptionsButtonFontCaption));
-    mUi->ButtonCancel->setText(u(Texts.OptionsButtonCancelCaption));
-    mUi->GroupBoxProgram->setTitle(u(Texts.OptionsGroupBoxProgramCaption));
-    mUi->GroupBoxEditor->setTitle(u(Texts.OptionsGroupBoxEditorCaption));
-    mUi->GroupBoxPlayer->setTitle(u(Texts.OptionsGroupBoxPlayerCaption));
+    setWindowTitle(Unicode(Texts.OptionsCaption));
+    mUi->ButtonSave->setText(Unicode(Texts.OptionsButtonSaveCaption));
+    mUi->ButtonFont->setText(Unicode(Texts.OptionsButtonFontCaption));
+    mUi->ButtonCancel->setText(Unicode(Texts.OptionsButtonCancelCaption));
+    mUi->GroupBoxProgram->setTitle(Unicode(Texts.OptionsGroupBoxProgramCaption));
+    mUi->GroupBoxEditor->setTitle(Unicode(Texts.OptionsGroupBoxEditorCaption));
+    mUi->GroupBoxPlayer->setTitle(Unicode(Texts.OptionsGroupBoxPlayerCaption));
     using L = LanguageTexts;
     const struct {
         QCheckBox *box;
@@ -128,8 +122,8 @@ void TFormOptions::retranslate()
          &L::OptionsCheckBoxPlayerSendAllEventsHint},
     };
     for (const auto &b : boxes) {
-        b.box->setText(u(Texts.*b.caption));
-        b.box->setToolTip(b.hint ? u(Texts.*b.hint) : QString());
+        b.box->setText(Unicode(Texts.*b.caption));
+        b.box->setToolTip(b.hint ? Unicode(Texts.*b.hint) : QString());
     }
     // A number's hint shows over its label and its edit alike.
     const struct {
@@ -144,13 +138,13 @@ void TFormOptions::retranslate()
         {mUi->LabelWindStep, mUi->EditPlayerStep, &L::OptionsLabelWindStepCaption, &L::OptionsLabelWindStepHint},
     };
     for (const auto &n : numbers) {
-        n.label->setText(u(Texts.*n.caption));
-        n.label->setToolTip(u(Texts.*n.hint));
-        n.edit->setToolTip(u(Texts.*n.hint));
+        n.label->setText(Unicode(Texts.*n.caption));
+        n.label->setToolTip(Unicode(Texts.*n.hint));
+        n.edit->setToolTip(Unicode(Texts.*n.hint));
     }
     for (FolderRow &row : mFolders) {
-        row.verify->setToolTip(u(Texts.OptionsButtonPathVerifyHint));
-        row.browse->setToolTip(u(Texts.OptionsButtonPathBrowseHint));
+        row.verify->setToolTip(Unicode(Texts.OptionsButtonPathVerifyHint));
+        row.browse->setToolTip(Unicode(Texts.OptionsButtonPathBrowseHint));
     }
     showFolderVerdicts();
     FormBrowseFolder->retranslate();
@@ -220,7 +214,7 @@ void TFormOptions::numberEditExit(NumberEdit &number)
 {
     const TypedNumber typed = ParseTypedNumber(CodePage::fromUnicode(number.edit->text()), number.designText);
     if (typed.text != CodePage::fromUnicode(number.edit->text()))
-        number.edit->setText(u(typed.text));
+        number.edit->setText(Unicode(typed.text));
     number.value = &number == &mNumbers[DelayFrames] ? TypedFrames(typed.value) : typed.value;
     if (&number == &mNumbers[PlayerStep])
         ConfigureSeconds();
@@ -228,7 +222,7 @@ void TFormOptions::numberEditExit(NumberEdit &number)
 
 void TFormOptions::setNumber(Number n, const QByteArray &text)
 {
-    mNumbers[n].edit->setText(u(text));
+    mNumbers[n].edit->setText(Unicode(text));
     numberEditExit(mNumbers[n]);
 }
 
@@ -236,11 +230,11 @@ void TFormOptions::showFolderVerdicts()
 {
     for (FolderRow &row : mFolders) {
         const QString folder = row.edit->text();
-        QString text = u(Texts.*row.caption);
+        QString text = Unicode(Texts.*row.caption);
         // An empty folder is no mistake: the dialog then starts where it likes.
         if (!folder.isEmpty())
             text += QStringLiteral(" - ")
-                    + u(QFileInfo(folder).isDir() ? Texts.OptionsLabelPathOK : Texts.OptionsLabelPathFail);
+                    + Unicode(QFileInfo(folder).isDir() ? Texts.OptionsLabelPathOK : Texts.OptionsLabelPathFail);
         row.label->setText(text);
     }
 }

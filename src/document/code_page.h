@@ -26,4 +26,10 @@ public:
     static qsizetype indexOfIgnoreCase(const QByteArray &haystack, const QByteArray &needle, qsizetype from = 0);
 };
 
+// What a widget shows of a language or subtitle text.
+inline QString Unicode(const QByteArray &bytes)
+{
+    return CodePage::toUnicode(bytes);
+}
+
 } // namespace cuefold

@@ -225,20 +225,19 @@ void CurrentSubtitlePanel::connectControls()
 
 void CurrentSubtitlePanel::retranslate()
 {
-    auto u = [](const QByteArray &b) { return CodePage::toUnicode(b); };
-    LabelHeadLine->setText(u(Texts.HeadLine));
-    LabelHeadFrom->setText(u(Texts.TableFirst));
-    LabelHeadLast->setText(u(Texts.TableLast));
-    LabelHeadText->setText(u(Texts.TableTitle));
-    ImageLock->setToolTip(u(Texts.TableLock));
-    ImageMark->setToolTip(u(Texts.TableMark));
-    BitBtnCurrentLineIndexDec->setToolTip(u(Texts.HintIndexDec));
-    BitBtnCurrentLineIndexInc->setToolTip(u(Texts.HintIndexInc));
-    EditCurrentLineIndex->setToolTip(u(Texts.EditCurrentLineIndex));
-    EditFrameFrom->setToolTip(u(Texts.EditFirstFrame));
-    EditFrameLast->setToolTip(u(Texts.EditLastFrame));
-    EditSubtitle->setToolTip(u(Texts.EditSubtitle));
-    BitBtnSubtitleUndo->setToolTip(u(Texts.HintUndoWholeLine));
+    LabelHeadLine->setText(Unicode(Texts.HeadLine));
+    LabelHeadFrom->setText(Unicode(Texts.TableFirst));
+    LabelHeadLast->setText(Unicode(Texts.TableLast));
+    LabelHeadText->setText(Unicode(Texts.TableTitle));
+    ImageLock->setToolTip(Unicode(Texts.TableLock));
+    ImageMark->setToolTip(Unicode(Texts.TableMark));
+    BitBtnCurrentLineIndexDec->setToolTip(Unicode(Texts.HintIndexDec));
+    BitBtnCurrentLineIndexInc->setToolTip(Unicode(Texts.HintIndexInc));
+    EditCurrentLineIndex->setToolTip(Unicode(Texts.EditCurrentLineIndex));
+    EditFrameFrom->setToolTip(Unicode(Texts.EditFirstFrame));
+    EditFrameLast->setToolTip(Unicode(Texts.EditLastFrame));
+    EditSubtitle->setToolTip(Unicode(Texts.EditSubtitle));
+    BitBtnSubtitleUndo->setToolTip(Unicode(Texts.HintUndoWholeLine));
 }
 
 void CurrentSubtitlePanel::setPreviewFont(const QFont &font)

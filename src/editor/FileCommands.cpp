@@ -28,12 +28,6 @@
 
 namespace cuefold {
 
-namespace {
-
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-} // namespace
-
 FileCommands::FileCommands(EditorContext &ctx)
     : mCtx(ctx)
 {
@@ -101,7 +95,7 @@ void FileCommands::NewDocument()
 {
     ResetDocument();
     mCtx.doc().SubFileName.clear();
-    setDocumentName(u(Texts.DefaultNewName));
+    setDocumentName(Unicode(Texts.DefaultNewName));
     Document &d = mCtx.doc();
     d.LineCount = 1;
     TSubLine &first = d.line(1);
@@ -120,12 +114,12 @@ bool FileCommands::ConfirmDiscard()
     const QByteArray &marked = m == 1 ? Texts.LineIsMarked : m <= 4 ? Texts.LinesIsMarked : Texts.LinesAreMarked;
     QString question;
     if (!mCtx.doc().DocSaved)
-        question = u(Texts.DiscardChanges);
+        question = Unicode(Texts.DiscardChanges);
     else if (m >= 1)
-        question = QString::number(m) + QLatin1Char(' ') + u(marked);
+        question = QString::number(m) + QLatin1Char(' ') + Unicode(marked);
     else
         return true;
-    return ShowMessage(mCtx.window, question, u(Texts.Warning), MsgIcon::Exclamation, MsgButtons::YesNo,
+    return ShowMessage(mCtx.window, question, Unicode(Texts.Warning), MsgIcon::Exclamation, MsgButtons::YesNo,
                        MsgResult::No)
            == MsgResult::Yes;
 }
@@ -137,7 +131,7 @@ void FileCommands::OpenDocument(const QString &path)
         const int code = OpenForReading(file);
         if (code == NoIOError)
             break;
-        if (ShowMessage(mCtx.window, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Exclamation,
+        if (ShowMessage(mCtx.window, Unicode(IOErrorText(code, Texts.IOError)), Unicode(Texts.Error), MsgIcon::Exclamation,
                         MsgButtons::RetryCancel, MsgResult::Cancel) != MsgResult::Retry)
             return;
     }
@@ -146,7 +140,7 @@ void FileCommands::OpenDocument(const QString &path)
     const bool valid = ReadSubtitles(file, mCtx.doc(), DisplayTimeRuleFromSettings());
     mCtx.status.showFps(mCtx.doc().FPS);
     if (!valid)
-        ShowMessage(mCtx.window, u(Texts.NoValidFile), u(Texts.Error), MsgIcon::Exclamation);
+        ShowMessage(mCtx.window, Unicode(Texts.NoValidFile), Unicode(Texts.Error), MsgIcon::Exclamation);
     else
         noteIncompleteReading(file);
     file.close();
@@ -181,7 +175,7 @@ bool FileCommands::askFrameRate()
     mCtx.status.showFps(mCtx.doc().FPS);
     mCtx.panel.ShowLine(1, ShowFull);
     if (CheckRoomForLine(d) != ListOutcome::Done) {
-        ShowMessage(mCtx.window, u(Texts.NoMoreLines), u(Texts.Warning), MsgIcon::Information);
+        ShowMessage(mCtx.window, Unicode(Texts.NoMoreLines), Unicode(Texts.Warning), MsgIcon::Information);
         return false;
     }
     InsertEmptyLine(d, DisplayTimeRuleFromSettings());
@@ -210,7 +204,7 @@ void FileCommands::MenuFileOpenClick()
     mCtx.panel.CommitEdits();
     if (!ConfirmDiscard())
         return;
-    const QString path = AskFileName(mCtx.window, {false, u(Texts.OpenDialogTitle), Texts.DialogsFilterTitle, mOpenFolder});
+    const QString path = AskFileName(mCtx.window, {false, Unicode(Texts.OpenDialogTitle), Texts.DialogsFilterTitle, mOpenFolder});
     if (path.isEmpty())
         return;
     mOpenFolder = QFileInfo(path).absolutePath();
@@ -224,11 +218,11 @@ bool FileCommands::writeDocument(const QString &path, bool exportOnly)
     const SaveResult saved =
         SaveSubtitleFile(path, SerializeDocument(mCtx.doc(), exportOnly), Settings.Main.CreateBAKfiles);
     if (!saved.Backup.ok()) {
-        ShowMessage(mCtx.window, u(BackupErrorText(saved.Backup)), u(Texts.Error), MsgIcon::Stop);
+        ShowMessage(mCtx.window, Unicode(BackupErrorText(saved.Backup)), Unicode(Texts.Error), MsgIcon::Stop);
         return false;
     }
     if (saved.IOCode != NoIOError) {
-        ShowMessage(mCtx.window, u(IOErrorText(saved.IOCode, Texts.IOError)), u(Texts.Error), MsgIcon::Stop);
+        ShowMessage(mCtx.window, Unicode(IOErrorText(saved.IOCode, Texts.IOError)), Unicode(Texts.Error), MsgIcon::Stop);
         return false;
     }
     if (!exportOnly) {
@@ -248,7 +242,7 @@ void FileCommands::noteIncompleteReading(QFile &file)
     const Document &d = mCtx.doc();
     if (d.CutTextCount > 0) {
         mFileNotWhole = true;
-        ShowMessage(mCtx.window, u(Texts.TextsCut).arg(d.CutTextCount).arg(MaxLineLength), u(Texts.Warning),
+        ShowMessage(mCtx.window, Unicode(Texts.TextsCut).arg(d.CutTextCount).arg(MaxLineLength), Unicode(Texts.Warning),
                     MsgIcon::Exclamation);
     }
     if (!d.isFull() || !file.seek(0))
@@ -257,7 +251,7 @@ void FileCommands::noteIncompleteReading(QFile &file)
     if (total <= d.LineCount)
         return;
     mFileNotWhole = true;
-    ShowMessage(mCtx.window, u(Texts.TooManySubtitles).arg(total).arg(d.LineCount), u(Texts.Warning),
+    ShowMessage(mCtx.window, Unicode(Texts.TooManySubtitles).arg(total).arg(d.LineCount), Unicode(Texts.Warning),
                 MsgIcon::Exclamation);
 }
 
@@ -265,7 +259,7 @@ bool FileCommands::confirmOverwritingIncomplete(const QString &path)
 {
     if (!mFileNotWhole || QFileInfo(path) != QFileInfo(mCtx.doc().SubFileName))
         return true;
-    return ShowMessage(mCtx.window, u(Texts.SaveOverIncompleteFile), u(Texts.Warning), MsgIcon::Exclamation,
+    return ShowMessage(mCtx.window, Unicode(Texts.SaveOverIncompleteFile), Unicode(Texts.Warning), MsgIcon::Exclamation,
                        MsgButtons::YesNo, MsgResult::No)
            == MsgResult::Yes;
 }
@@ -296,7 +290,7 @@ bool FileCommands::saveToFilterFolder()
     if (!filter.FilterFolderFound)
         return false;
     const QString target = filter.FilterFolder + QFileInfo(mCtx.doc().SubFileName).fileName();
-    return ShowMessage(mCtx.window, u(Texts.SaveToDivXG400Folder) + QLatin1Char('\r') + target, u(Texts.ErrSaveFile),
+    return ShowMessage(mCtx.window, Unicode(Texts.SaveToDivXG400Folder) + QLatin1Char('\r') + target, Unicode(Texts.ErrSaveFile),
                        MsgIcon::Question, MsgButtons::YesNo, MsgResult::Yes)
                == MsgResult::Yes
            && writeDocument(target, false);
@@ -308,7 +302,7 @@ bool FileCommands::saveAs(bool exportOnly)
     mCtx.status.clearMessage();
     QString &folder = exportOnly ? mExportFolder : mSaveFolder;
     const QString chosen = AskFileName(
-        mCtx.window, {true, u(exportOnly ? Texts.ExportDialogTitle : Texts.SaveDialogTitle), Texts.DialogsFilterTitle, folder});
+        mCtx.window, {true, Unicode(exportOnly ? Texts.ExportDialogTitle : Texts.SaveDialogTitle), Texts.DialogsFilterTitle, folder});
     if (chosen.isEmpty())
         return false;
     folder = QFileInfo(chosen).absolutePath();
@@ -316,7 +310,7 @@ bool FileCommands::saveAs(bool exportOnly)
     if (!exportOnly && !confirmOverwritingIncomplete(name))
         return false;
     if (!Settings.Main.CreateBAKfiles && QFileInfo::exists(name)
-        && ShowMessage(mCtx.window, u(Texts.AreYouSureToOverwrite), u(Texts.Warning), MsgIcon::Exclamation,
+        && ShowMessage(mCtx.window, Unicode(Texts.AreYouSureToOverwrite), Unicode(Texts.Warning), MsgIcon::Exclamation,
                        MsgButtons::YesNo, MsgResult::No) != MsgResult::Yes)
         return false;
     if (!writeDocument(name, exportOnly))

@@ -13,4 +13,7 @@ W *named(QWidget *parent, const char *name)
     return w;
 }
 
+// The tool windows and number dialogs: a title and a close box, nothing else.
+inline constexpr Qt::WindowFlags ToolDialogFlags = Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint;
+
 } // namespace cuefold

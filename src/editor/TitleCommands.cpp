@@ -17,12 +17,6 @@
 
 namespace cuefold {
 
-namespace {
-
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-} // namespace
-
 TitleCommands::TitleCommands(EditorContext &ctx)
     : mCtx(ctx)
 {
@@ -136,7 +130,7 @@ bool TitleCommands::refuseWhenFull()
 {
     if (CheckRoomForLine(mCtx.doc()) != ListOutcome::NoMoreLines)
         return false;
-    ShowMessage(mCtx.window, u(Texts.NoMoreLines), u(Texts.Warning), MsgIcon::Information);
+    ShowMessage(mCtx.window, Unicode(Texts.NoMoreLines), Unicode(Texts.Warning), MsgIcon::Information);
     return true;
 }
 
@@ -191,10 +185,10 @@ void TitleCommands::MenuTitleJoinLinesClick()
         true,
         [this] {
             if (CheckJoin(mCtx.doc()) != ListOutcome::Done) {
-                ShowMessage(mCtx.window, u(Texts.NoLineToJoin), u(Texts.Info), MsgIcon::Information);
+                ShowMessage(mCtx.window, Unicode(Texts.NoLineToJoin), Unicode(Texts.Info), MsgIcon::Information);
                 return false;
             }
-            return ShowMessage(mCtx.window, u(Texts.AreYouSureToMerge), u(Texts.Warning), MsgIcon::Question,
+            return ShowMessage(mCtx.window, Unicode(Texts.AreYouSureToMerge), Unicode(Texts.Warning), MsgIcon::Question,
                                MsgButtons::YesNo, MsgResult::Yes)
                    == MsgResult::Yes;
         },
@@ -210,22 +204,22 @@ void TitleCommands::MenuTitleDeleteLineClick()
         false,
         [&] {
             if (CheckDelete(mCtx.doc()) != ListOutcome::Done) {
-                ShowMessage(mCtx.window, u(Texts.NoLineDeleted), u(Texts.Info), MsgIcon::Information);
-                if (status.text(StatusPanels::Message) == u(Texts.OneLineDeleted))
+                ShowMessage(mCtx.window, Unicode(Texts.NoLineDeleted), Unicode(Texts.Info), MsgIcon::Information);
+                if (status.text(StatusPanels::Message) == Unicode(Texts.OneLineDeleted))
                     status.clearMessage();
                 return false;
             }
-            if (ShowMessage(mCtx.window, u(Texts.AreYouSureToDelete), u(Texts.Warning), MsgIcon::Question,
+            if (ShowMessage(mCtx.window, Unicode(Texts.AreYouSureToDelete), Unicode(Texts.Warning), MsgIcon::Question,
                             MsgButtons::YesNo, MsgResult::No)
                 != MsgResult::Yes) {
-                status.setText(StatusPanels::Message, u(Texts.NoLineDeleted));
+                status.setText(StatusPanels::Message, Unicode(Texts.NoLineDeleted));
                 return false;
             }
             return true;
         },
         [this] { return DeleteCurrentLine(mCtx.doc()); });
     if (deleted)
-        status.setText(StatusPanels::Message, u(Texts.OneLineDeleted));
+        status.setText(StatusPanels::Message, Unicode(Texts.OneLineDeleted));
 }
 
 } // namespace cuefold

@@ -28,8 +28,6 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 // A tool window goes where it was when the program last closed, kept on the desktop.
 void placeToolWindow(QWidget *window, const WindowBounds &stored, const QRect &desktop)
 {
@@ -163,20 +161,20 @@ bool BulkCommands::refuseFewLines() const
 {
     if (!TooFewLines(mCtx.doc()))
         return false;
-    ShowMessage(mCtx.window, u(Texts.FewLines), u(Texts.Warning), MsgIcon::Exclamation);
+    ShowMessage(mCtx.window, Unicode(Texts.FewLines), Unicode(Texts.Warning), MsgIcon::Exclamation);
     return true;
 }
 
 bool BulkCommands::confirmScope(BulkScope scope) const
 {
-    return ShowMessage(mCtx.window, u(ScopeQuestion(scope)), u(Texts.Warning), MsgIcon::Question, MsgButtons::YesNo,
+    return ShowMessage(mCtx.window, Unicode(ScopeQuestion(scope)), Unicode(Texts.Warning), MsgIcon::Question, MsgButtons::YesNo,
                        MsgResult::No)
            == MsgResult::Yes;
 }
 
 void BulkCommands::showReport(const QByteArray &text) const
 {
-    ShowMessage(mCtx.window, u(text), u(Texts.Output), MsgIcon::Information);
+    ShowMessage(mCtx.window, Unicode(text), Unicode(Texts.Output), MsgIcon::Information);
 }
 
 void BulkCommands::setAcceptEnabled(bool enabled)
@@ -242,7 +240,7 @@ void BulkCommands::MenuCommonSetFPSClick()
                       .report =
                           [&](const CommandChange &) {
                               if (!IsValidFPS(fps) && fps != 0)
-                                  ShowMessage(mCtx.window, u(Texts.InvalidRange), QString(), MsgIcon::Exclamation);
+                                  ShowMessage(mCtx.window, Unicode(Texts.InvalidRange), QString(), MsgIcon::Exclamation);
                           }});
 }
 

@@ -21,12 +21,6 @@
 
 namespace cuefold {
 
-namespace {
-
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-} // namespace
-
 // Shift and shift to: every unlocked subtitle from the current one on moves,
 // by the typed amount or so that the current one starts on the typed frame.
 void BulkCommands::shiftFrom(const OperationTexts &texts, bool toTarget)
@@ -117,7 +111,7 @@ void BulkCommands::MenuCommonDepressDelayClick()
                               if (limit == 0)
                                   return false;
                               if (GapLimitTooLow(limit, Settings.Main.DelayFrames)) {
-                                  ShowMessage(mCtx.window, u(Texts.TooLowLimit), u(Texts.Info), MsgIcon::Information);
+                                  ShowMessage(mCtx.window, Unicode(Texts.TooLowLimit), Unicode(Texts.Info), MsgIcon::Information);
                                   return false;
                               }
                               return confirmScope(BulkScope::NearEntire);
@@ -155,11 +149,11 @@ void BulkCommands::MenuCommonRepairOverlapsClick()
                       .report =
                           [&](const CommandChange &) {
                               if (!changed) {
-                                  ShowMessage(mCtx.window, u(Texts.FindNoErr), u(Texts.Info), MsgIcon::Information);
+                                  ShowMessage(mCtx.window, Unicode(Texts.FindNoErr), Unicode(Texts.Info), MsgIcon::Information);
                                   return;
                               }
-                              if (ShowMessage(mCtx.window, u(OverlapRepairQuestion(mCtx.doc().OverlapCount)),
-                                              u(Texts.Info), MsgIcon::Information, MsgButtons::YesNo, MsgResult::Yes)
+                              if (ShowMessage(mCtx.window, Unicode(OverlapRepairQuestion(mCtx.doc().OverlapCount)),
+                                              Unicode(Texts.Info), MsgIcon::Information, MsgButtons::YesNo, MsgResult::Yes)
                                   != MsgResult::Yes)
                                   return;
                               mCtx.panel.ShowLine(1, ShowFull);
@@ -199,7 +193,7 @@ void BulkCommands::goToRepair(int next)
     }
     setAcceptEnabled(false);
     const FindMessage message = UnsuccessfulMessage(false, mCtx.doc().CurrentLine);
-    ShowMessage(mCtx.window, u(FindMessageText(FindWhat::Overlap, message)), u(Texts.FindDialogCaption),
+    ShowMessage(mCtx.window, Unicode(FindMessageText(FindWhat::Overlap, message)), Unicode(Texts.FindDialogCaption),
                 MsgIcon::Information);
 }
 

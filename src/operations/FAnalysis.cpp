@@ -18,8 +18,6 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 const QString Unknown = QStringLiteral("?");
 
 // Object names of a section's controls: create, previous, current (or
@@ -34,7 +32,7 @@ const char *const RowLengthNames[] = {"ButtonBcrea", "ButtonBPrev", nullptr,  "B
 } // namespace
 
 TFormAnalysis::TFormAnalysis(DocumentModel &model, CurrentSubtitlePanel &panel, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    : QDialog(parent, ToolDialogFlags)
     , mModel(model)
     , mPanel(panel)
 {
@@ -108,25 +106,25 @@ QWidget *TFormAnalysis::buildSection(AnalysisKind kind, const char *const names[
 
 void TFormAnalysis::retranslate()
 {
-    setWindowTitle(u(Texts.AnalysisFc));
+    setWindowTitle(Unicode(Texts.AnalysisFc));
     Section &px = section(AnalysisKind::Pixels);
-    px.create->setText(u(Texts.AnalysisPc));
-    px.create->setToolTip(u(Texts.AnalysisPh));
-    px.prev->setText(u(Texts.AnalysisPp));
-    px.current->setText(u(Texts.AnalysisPa));
-    px.next->setText(u(Texts.AnalysisPn));
-    px.valueLabel->setText(u(Texts.AnalysisWp));
+    px.create->setText(Unicode(Texts.AnalysisPc));
+    px.create->setToolTip(Unicode(Texts.AnalysisPh));
+    px.prev->setText(Unicode(Texts.AnalysisPp));
+    px.current->setText(Unicode(Texts.AnalysisPa));
+    px.next->setText(Unicode(Texts.AnalysisPn));
+    px.valueLabel->setText(Unicode(Texts.AnalysisWp));
     // The character lists borrow the pixel list's captions, their own value caption aside.
     for (Section &s : mSections) {
-        s.countLabel->setText(u(Texts.AnalysisNl));
-        s.positionLabel->setText(u(Texts.AnalysisAi));
+        s.countLabel->setText(Unicode(Texts.AnalysisNl));
+        s.positionLabel->setText(Unicode(Texts.AnalysisAi));
         if (&s != &px)
-            s.valueLabel->setText(u(Texts.AnalysisWc));
+            s.valueLabel->setText(Unicode(Texts.AnalysisWc));
     }
-    ButtonClear->setText(u(Texts.AnalysisXc));
-    ButtonClear->setToolTip(u(Texts.AnalysisXh));
-    ButtonClose->setText(u(Texts.ButtonClose));
-    ButtonClose->setToolTip(u(Texts.AnalysisCh));
+    ButtonClear->setText(Unicode(Texts.AnalysisXc));
+    ButtonClear->setToolTip(Unicode(Texts.AnalysisXh));
+    ButtonClose->setText(Unicode(Texts.ButtonClose));
+    ButtonClose->setToolTip(Unicode(Texts.AnalysisCh));
 }
 
 void TFormAnalysis::showEvent(QShowEvent *event)

@@ -3,6 +3,7 @@
 #include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
+#include "editor/NamedWidget.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,7 +15,7 @@
 namespace cuefold {
 
 TFormOperations::TFormOperations(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    : QDialog(parent, ToolDialogFlags)
 {
     setObjectName(QStringLiteral("FormOperations"));
     setMinimumSize(410, 180);

@@ -16,19 +16,17 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 void setItemTexts(QButtonGroup *group, std::initializer_list<const QByteArray *> texts)
 {
     int id = 0;
     for (const QByteArray *t : texts)
-        group->button(id++)->setText(u(*t));
+        group->button(id++)->setText(Unicode(*t));
 }
 
 } // namespace
 
 TFormRange::TFormRange(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    : QDialog(parent, ToolDialogFlags)
 {
     setObjectName(QStringLiteral("FormRange"));
     setMinimumSize(338, 330);
@@ -79,27 +77,27 @@ QGroupBox *TFormRange::radioGroup(const char *name, int items, QButtonGroup *&gr
 void TFormRange::retranslate()
 {
     const LanguageTexts &t = Texts;
-    RadioGroupRangeBeg->setTitle(u(t.DetermineRangeRadioGroupRangeBeginCaption));
+    RadioGroupRangeBeg->setTitle(Unicode(t.DetermineRangeRadioGroupRangeBeginCaption));
     setItemTexts(mBeg, {&t.DetermineRangeRadioGroupRangeBeginItem0, &t.DetermineRangeRadioGroupRangeBeginItem1});
-    RadioGroupRangeEnd->setTitle(u(t.DetermineRangeRadioGroupRangeEndCaption));
+    RadioGroupRangeEnd->setTitle(Unicode(t.DetermineRangeRadioGroupRangeEndCaption));
     setItemTexts(mEnd, {&t.DetermineRangeRadioGroupRangeEndItem0, &t.DetermineRangeRadioGroupRangeEndItem1});
-    RadioGroupRangeStint->setTitle(u(t.DetermineRangeRadioGroupRangeStintCaption));
+    RadioGroupRangeStint->setTitle(Unicode(t.DetermineRangeRadioGroupRangeStintCaption));
     setItemTexts(mStint, {&t.DetermineRangeRadioGroupRangeStintItem0, &t.DetermineRangeRadioGroupRangeStintItem1,
                           &t.DetermineRangeRadioGroupRangeStintItem2});
-    ButtonDoThis->setText(u(t.DetermineRangeButtonDoThis));
-    ButtonCancel->setText(u(t.DetermineRangeButtonCancel));
+    ButtonDoThis->setText(Unicode(t.DetermineRangeButtonDoThis));
+    ButtonCancel->setText(Unicode(t.DetermineRangeButtonCancel));
     switch (RangeModeValue) {
     case RangeMode::RemoveBreaks:
-        setWindowTitle(u(t.RemoveBreaksCaption));
-        CheckBoxRangeExcept->setText(u(t.RemoveBreaksCheckBoxRangeExcept));
+        setWindowTitle(Unicode(t.RemoveBreaksCaption));
+        CheckBoxRangeExcept->setText(Unicode(t.RemoveBreaksCheckBoxRangeExcept));
         break;
     case RangeMode::Lock:
-        setWindowTitle(u(t.LockLinesCaption));
-        CheckBoxRangeExcept->setText(u(t.LockLinesCheckBoxRangeExcept));
+        setWindowTitle(Unicode(t.LockLinesCaption));
+        CheckBoxRangeExcept->setText(Unicode(t.LockLinesCheckBoxRangeExcept));
         break;
     case RangeMode::Unlock:
-        setWindowTitle(u(t.UnLockLinesCaption));
-        CheckBoxRangeExcept->setText(u(t.UnLockLinesCheckBoxRangeExcept));
+        setWindowTitle(Unicode(t.UnLockLinesCaption));
+        CheckBoxRangeExcept->setText(Unicode(t.UnLockLinesCheckBoxRangeExcept));
         break;
     }
 }

@@ -2,20 +2,15 @@
 
 #include "config/language_table.h"
 #include "document/code_page.h"
+#include "editor/NamedWidget.h"
 #include "ui_FRecalculate.h"
 
 #include <QLayout>
 
 namespace cuefold {
 
-namespace {
-
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-} // namespace
-
 TFormRecalculate::TFormRecalculate(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    : QDialog(parent, ToolDialogFlags)
     , mUi(new Ui::FormRecalculate)
 {
     mUi->setupUi(this);
@@ -63,26 +58,26 @@ bool TFormRecalculate::acceptEnabled() const
 void TFormRecalculate::retranslate()
 {
     const LanguageTexts &t = Texts;
-    setWindowTitle(u(t.RecalculateF));
-    mUi->LabelP->setText(u(t.RecalculateP));
-    mUi->LabelD->setText(u(t.RecalculateD));
-    mUi->LabelM->setText(u(t.RecalculateM));
-    mUi->LabelN->setText(u(t.RecalculateN));
+    setWindowTitle(Unicode(t.RecalculateF));
+    mUi->LabelP->setText(Unicode(t.RecalculateP));
+    mUi->LabelD->setText(Unicode(t.RecalculateD));
+    mUi->LabelM->setText(Unicode(t.RecalculateM));
+    mUi->LabelN->setText(Unicode(t.RecalculateN));
     for (Point p : {PA, DA, PN, DN})
-        edit(p)->setToolTip(u(t.RecalculateH));
+        edit(p)->setToolTip(Unicode(t.RecalculateH));
     for (QPushButton *b : {mUi->ButtonPA, mUi->ButtonDA})
-        b->setToolTip(u(t.RecalculateX));
+        b->setToolTip(Unicode(t.RecalculateX));
     for (QPushButton *b : {mUi->ButtonPN, mUi->ButtonDN})
-        b->setToolTip(u(t.RecalculateY));
-    mUi->RadioGroupRange->setTitle(u(t.RadioGroupRangeC));
-    mUi->RadioGroupRange0->setText(u(t.RadioGroupRangeC0));
-    mUi->RadioGroupRange1->setText(u(t.RadioGroupRangeC1));
-    mUi->RadioGroupStint->setTitle(u(t.RadioGroupStintC));
-    mUi->RadioGroupStint0->setText(u(t.RadioGroupStintC0));
-    mUi->RadioGroupStint1->setText(u(t.RadioGroupStintC1));
-    mUi->ButtonTest->setText(u(t.RecalculateT));
-    mUi->ButtonAccept->setText(u(t.RecalculateA));
-    mUi->ButtonClose->setText(u(t.ButtonClose));
+        b->setToolTip(Unicode(t.RecalculateY));
+    mUi->RadioGroupRange->setTitle(Unicode(t.RadioGroupRangeC));
+    mUi->RadioGroupRange0->setText(Unicode(t.RadioGroupRangeC0));
+    mUi->RadioGroupRange1->setText(Unicode(t.RadioGroupRangeC1));
+    mUi->RadioGroupStint->setTitle(Unicode(t.RadioGroupStintC));
+    mUi->RadioGroupStint0->setText(Unicode(t.RadioGroupStintC0));
+    mUi->RadioGroupStint1->setText(Unicode(t.RadioGroupStintC1));
+    mUi->ButtonTest->setText(Unicode(t.RecalculateT));
+    mUi->ButtonAccept->setText(Unicode(t.RecalculateA));
+    mUi->ButtonClose->setText(Unicode(t.ButtonClose));
     // The designed size, or more where the texts of the language need it.
     layout()->activate();
     setMinimumSize(mDesigned.expandedTo(layout()->minimumSize()));

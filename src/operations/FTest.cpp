@@ -4,6 +4,7 @@
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "editor/HintPolicy.h"
+#include "editor/NamedWidget.h"
 #include "ui_FTest.h"
 
 #include <QStyle>
@@ -12,9 +13,8 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
 // A label shows the language text's line breaks.
-QString lines(const QByteArray &b) { return DisplayLineBreaks(u(b)); }
+QString lines(const QByteArray &b) { return DisplayLineBreaks(Unicode(b)); }
 
 // The speed-test mode has no choices: the window is this much lower.
 constexpr int ChoicesHeight = 217;
@@ -22,7 +22,7 @@ constexpr int ChoicesHeight = 217;
 } // namespace
 
 TFormTest::TFormTest(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    : QDialog(parent, ToolDialogFlags)
     , mUi(new Ui::FormTest)
 {
     mUi->setupUi(this);
@@ -52,7 +52,7 @@ void TFormTest::setMode(bool speedTest, int desktopBottom)
     fitTo(speedTest ? mDesigned.height() - ChoicesHeight : mDesigned.height());
     if (!speedTest && y() + frameGeometry().height() > desktopBottom)
         move(x(), qMax(0, desktopBottom - frameGeometry().height()));
-    setWindowTitle(u(speedTest ? Texts.ExamC : Texts.DwellC));
+    setWindowTitle(Unicode(speedTest ? Texts.ExamC : Texts.DwellC));
 }
 
 // The designed size, or more where the texts of the language need it.
@@ -99,8 +99,8 @@ void TFormTest::refreshLabels()
     MainSettings &m = Settings.Main;
     m.TestReadSpeed = qMax(m.TestReadSpeed, 1);
     m.TestMinDwell = qMax(m.TestMinDwell, 0);
-    mUi->LabelRychlost->setText(QString::number(m.TestReadSpeed) + QLatin1Char(' ') + u(Texts.CharsPerSec));
-    mUi->LabelDuration->setText(QString::number(m.TestMinDwell) + QLatin1Char(' ') + u(Texts.Millisecond));
+    mUi->LabelRychlost->setText(QString::number(m.TestReadSpeed) + QLatin1Char(' ') + Unicode(Texts.CharsPerSec));
+    mUi->LabelDuration->setText(QString::number(m.TestMinDwell) + QLatin1Char(' ') + Unicode(Texts.Millisecond));
 }
 
 // Without the rearranging the marks say nothing about first frames, so the
@@ -115,26 +115,26 @@ void TFormTest::CheckBoxRearrangeClick(bool checked)
 void TFormTest::retranslate()
 {
     const LanguageTexts &t = Texts;
-    setWindowTitle(u(mSpeedTest ? t.ExamC : t.DwellC));
+    setWindowTitle(Unicode(mSpeedTest ? t.ExamC : t.DwellC));
     mUi->ExamSpeed->setText(lines(t.ExamLSpeed));
-    mUi->ButtonDecSpd->setToolTip(u(t.ExamBDecSpd));
-    mUi->ButtonIncSpd->setToolTip(u(t.ExamBIncSpd));
+    mUi->ButtonDecSpd->setToolTip(Unicode(t.ExamBDecSpd));
+    mUi->ButtonIncSpd->setToolTip(Unicode(t.ExamBIncSpd));
     mUi->ExamFix->setText(lines(t.ExamLFix));
-    mUi->ButtonDecFix->setToolTip(u(t.ExamBDecDly));
-    mUi->ButtonIncFix->setToolTip(u(t.ExamBIncDly));
-    mUi->RadioGroupRange->setTitle(u(t.RadioGroupRangeC));
-    mUi->RadioGroupRange0->setText(u(t.RadioGroupRangeC0));
-    mUi->RadioGroupRange1->setText(u(t.RadioGroupRangeC1));
-    mUi->RadioGroupStint->setTitle(u(t.RadioGroupStintC));
-    mUi->RadioGroupStint0->setText(u(t.RadioGroupStintC0));
-    mUi->RadioGroupStint1->setText(u(t.RadioGroupStintC1));
-    mUi->RadioGroupStint2->setText(u(t.RadioGroupStintC2));
+    mUi->ButtonDecFix->setToolTip(Unicode(t.ExamBDecDly));
+    mUi->ButtonIncFix->setToolTip(Unicode(t.ExamBIncDly));
+    mUi->RadioGroupRange->setTitle(Unicode(t.RadioGroupRangeC));
+    mUi->RadioGroupRange0->setText(Unicode(t.RadioGroupRangeC0));
+    mUi->RadioGroupRange1->setText(Unicode(t.RadioGroupRangeC1));
+    mUi->RadioGroupStint->setTitle(Unicode(t.RadioGroupStintC));
+    mUi->RadioGroupStint0->setText(Unicode(t.RadioGroupStintC0));
+    mUi->RadioGroupStint1->setText(Unicode(t.RadioGroupStintC1));
+    mUi->RadioGroupStint2->setText(Unicode(t.RadioGroupStintC2));
     mUi->LabelRearrange->setText(lines(t.RearrangeUnmarkedL));
-    mUi->CheckBoxRearrange->setText(u(t.RearrangeUnmarkedB));
-    mUi->CheckBoxRearrange->setToolTip(u(t.RearrangeUnmarkedH));
-    mUi->ButtonTest->setText(u(t.RecalculateT));
-    mUi->ButtonAccept->setText(u(t.RecalculateA));
-    mUi->ButtonClose->setText(u(t.ButtonClose));
+    mUi->CheckBoxRearrange->setText(Unicode(t.RearrangeUnmarkedB));
+    mUi->CheckBoxRearrange->setToolTip(Unicode(t.RearrangeUnmarkedH));
+    mUi->ButtonTest->setText(Unicode(t.RecalculateT));
+    mUi->ButtonAccept->setText(Unicode(t.RecalculateA));
+    mUi->ButtonClose->setText(Unicode(t.ButtonClose));
     refreshLabels();
     fitTo(minimumHeight());
 }

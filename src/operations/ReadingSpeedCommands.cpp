@@ -27,8 +27,6 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 // The speed test's failures, told by fixed texts.
 enum SpeedTestError { NoError, BadFolder = 1, BadResource = 3, MovieNotWritten = 4, SubtitlesNotWritten = 5,
                       NotPlaying = 6 };
@@ -84,8 +82,8 @@ bool TimingCommands::rearrangeRefused()
     if (!FormTest->rearrange())
         return false;
     ShowMessage(FormTest,
-                QLatin1Char('"') + u(StripHotKeys(Texts.RearrangeUnmarkedB)) + QStringLiteral("\" is not implemented yet."),
-                u(Texts.Info), MsgIcon::Stop);
+                QLatin1Char('"') + Unicode(StripHotKeys(Texts.RearrangeUnmarkedB)) + QStringLiteral("\" is not implemented yet."),
+                Unicode(Texts.Info), MsgIcon::Stop);
     return true;
 }
 
@@ -93,7 +91,7 @@ bool TimingCommands::fpsRefused()
 {
     if (IsValidFPS(mCtx.doc().FPS))
         return false;
-    ShowMessage(FormTest, u(Texts.DwellReqFPS), u(Texts.DwellRequires), MsgIcon::Information);
+    ShowMessage(FormTest, Unicode(Texts.DwellReqFPS), Unicode(Texts.DwellRequires), MsgIcon::Information);
     return true;
 }
 
@@ -153,7 +151,7 @@ void TimingCommands::runSpeedTest()
             error = NotPlaying;
     }
     if (error != NoError)
-        ShowMessage(FormTest, SpeedTestErrorText(error), u(Texts.Error), MsgIcon::Stop);
+        ShowMessage(FormTest, SpeedTestErrorText(error), Unicode(Texts.Error), MsgIcon::Stop);
 }
 
 void TimingCommands::runSpeedRecalculation()
@@ -174,7 +172,7 @@ void TimingCommands::runSpeedRecalculation()
         return;
     const QByteArray report = ReadingSpeedReport(preview.cut, preview.shortened, preview.lengthened);
     if (!report.isEmpty())
-        ShowMessage(FormTest, u(report), u(Texts.Output), MsgIcon::Information);
+        ShowMessage(FormTest, Unicode(report), Unicode(Texts.Output), MsgIcon::Information);
     const double pending = mCtx.player->state().resume.ResumePos;
     const double position = mCtx.player->pauseForTest();
     mResumeAt = pending != 0 ? pending : position;
@@ -215,7 +213,7 @@ void TimingCommands::FormTestAcceptClick()
                               const QByteArray report =
                                   ReadingSpeedReport(preview.cut, preview.shortened, preview.lengthened);
                               if (!report.isEmpty())
-                                  ShowMessage(FormTest, u(report), u(Texts.Output), MsgIcon::Information);
+                                  ShowMessage(FormTest, Unicode(report), Unicode(Texts.Output), MsgIcon::Information);
                               mCtx.player->SetPlayerSeeking(true);
                           }});
     FormTest->close();

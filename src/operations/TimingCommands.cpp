@@ -32,11 +32,9 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 void refuse(QWidget *owner, const QByteArray &text)
 {
-    ShowMessage(owner, u(text), u(Texts.TestRequires), MsgIcon::Information);
+    ShowMessage(owner, Unicode(text), Unicode(Texts.TestRequires), MsgIcon::Information);
 }
 
 } // namespace
@@ -158,11 +156,11 @@ bool TimingCommands::overwriteRefused(QWidget *owner, const FilterTestFile &file
 {
     if (file.written || !QFileInfo::exists(file.path))
         return false;
-    if (ShowMessage(owner, u(Texts.AreYouSureToOverwrite), u(Texts.FileAlreadyExists), MsgIcon::Question,
+    if (ShowMessage(owner, Unicode(Texts.AreYouSureToOverwrite), Unicode(Texts.FileAlreadyExists), MsgIcon::Question,
                     MsgButtons::YesNo, MsgResult::No)
         == MsgResult::Yes)
         return false;
-    mCtx.status.setText(StatusPanels::Message, u(Texts.TestNoOverwrites) + QLatin1Char(' ') + file.path);
+    mCtx.status.setText(StatusPanels::Message, Unicode(Texts.TestNoOverwrites) + QLatin1Char(' ') + file.path);
     return true;
 }
 
@@ -171,7 +169,7 @@ bool TimingCommands::writeFilterTest(QWidget *owner, FilterTestFile &file, const
     const int code = WriteSubtitleFile(file.path, bytes);
     file.written = file.written || code == 0; // a failed write leaves any old file as it was
     if (code != 0)
-        ShowMessage(owner, u(IOErrorText(code, Texts.IOError)), u(Texts.Error), MsgIcon::Stop);
+        ShowMessage(owner, Unicode(IOErrorText(code, Texts.IOError)), Unicode(Texts.Error), MsgIcon::Stop);
     return code == 0;
 }
 
@@ -208,12 +206,12 @@ void TimingCommands::MenuCommonRecalculateSubtitleClick()
 {
     mCtx.panel.CommitEdits();
     if (mCtx.doc().LineCount < 2) {
-        ShowMessage(mCtx.window, u(Texts.FewLines), u(Texts.Warning), MsgIcon::Exclamation);
+        ShowMessage(mCtx.window, Unicode(Texts.FewLines), Unicode(Texts.Warning), MsgIcon::Exclamation);
         return;
     }
     if (!mFpsReminderShown && IsFpsLine(mCtx.doc())) {
         mFpsReminderShown = true;
-        if (ShowMessage(mCtx.window, u(Texts.DwellReqFPS), u(Texts.TestRequires), MsgIcon::Question,
+        if (ShowMessage(mCtx.window, Unicode(Texts.DwellReqFPS), Unicode(Texts.TestRequires), MsgIcon::Question,
                         MsgButtons::OkCancel, MsgResult::Ok)
             == MsgResult::Ok)
             mCtx.bulk->MenuCommonSetFPSClick();
@@ -257,14 +255,14 @@ std::optional<TwoPoints> TimingCommands::readPoints()
     }
     if (failed) {
         failed->setFocus();
-        ShowMessage(FormRecalculate, u(Texts.WrongDigit) + QStringLiteral(" \"") + failed->text() + QLatin1Char('"'),
+        ShowMessage(FormRecalculate, Unicode(Texts.WrongDigit) + QStringLiteral(" \"") + failed->text() + QLatin1Char('"'),
                     QString(), MsgIcon::Exclamation);
         return std::nullopt;
     }
     const TwoPoints points{.PA = values[TFormRecalculate::PA], .PN = values[TFormRecalculate::PN],
                            .DA = values[TFormRecalculate::DA], .DN = values[TFormRecalculate::DN]};
     if (points.PA == points.DA || points.PN == points.DN) {
-        ShowMessage(FormRecalculate, u(Texts.WrongNumbers), QString(), MsgIcon::Exclamation);
+        ShowMessage(FormRecalculate, Unicode(Texts.WrongNumbers), QString(), MsgIcon::Exclamation);
         return std::nullopt;
     }
     return points;

@@ -14,12 +14,6 @@
 
 namespace cuefold {
 
-namespace {
-
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-} // namespace
-
 TFormMovieProperties::TFormMovieProperties(MediaPlayer *player, QWidget *parent)
     : QDialog(parent)
     , mPlayer(player)
@@ -72,15 +66,15 @@ void TFormMovieProperties::refresh()
     const QFileInfo file(mMoviePath);
     setWindowTitle(file.fileName());
     LabelMoviePath->setText(file.absoluteFilePath());
-    LabelMovieFileSize->setText(u(Texts.FileFileSize) + QLatin1Char(' ') + QString::number(file.size())
-                                + QLatin1Char(' ') + u(Texts.FileBytes));
+    LabelMovieFileSize->setText(Unicode(Texts.FileFileSize) + QLatin1Char(' ') + QString::number(file.size())
+                                + QLatin1Char(' ') + Unicode(Texts.FileBytes));
     // Until the player has opened this movie its values are not known yet.
     const bool known = mPlayer->FileName() == mMoviePath && mPlayer->isLoaded();
     const QSize picture = known ? mPlayer->pictureSize() : QSize();
     LabelMoviePicture->setText(picture.isValid() ? QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height())
                                                  : QStringLiteral("? x ?"));
     const double fps = known ? mPlayer->frameRate() : 0;
-    LabelMovieFPS->setText(u(Texts.FileFPS) + QLatin1Char(' ')
+    LabelMovieFPS->setText(Unicode(Texts.FileFPS) + QLatin1Char(' ')
                            + (fps > 0 ? QString::fromLatin1(FpsText(fps)) : QStringLiteral("?")));
     const double frames = known ? mPlayer->Duration() : 0;
     const QString length = fps > 0 ? QTime(0, 0).addMSecs(qRound64(frames / fps * 1000)).toString(QStringLiteral("H:mm:ss.zzz"))

@@ -20,18 +20,12 @@
 
 namespace cuefold {
 
-namespace {
-
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
-} // namespace
-
 void PlayerController::LoadMovie(const QString &path, bool exact)
 {
     UnloadMovie();
     QString movie = exact ? path : FindMovieForSubtitles(path, Settings.DefaultPath.Open);
     if (!exact && movie.isEmpty()) {
-        movie = AskFileName(mCtx.window, {false, u(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
+        movie = AskFileName(mCtx.window, {false, Unicode(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
         if (!movie.isEmpty())
             mMovieFolder = QFileInfo(movie).absolutePath();
     }
@@ -41,7 +35,7 @@ void PlayerController::LoadMovie(const QString &path, bool exact)
         if (player()->FileName().isEmpty()) {
             // Without libmpv no movie opens: say so rather than show an empty player.
             mCtx.doc().MovieFileName.clear();
-            ShowMessage(mCtx.window, u(Texts.PlayerLibraryMissing), u(Texts.Error), MsgIcon::Stop);
+            ShowMessage(mCtx.window, Unicode(Texts.PlayerLibraryMissing), Unicode(Texts.Error), MsgIcon::Stop);
             mCtx.window->activateWindow();
             return;
         }
@@ -90,7 +84,7 @@ void PlayerController::movieLoadFailed()
     const QString movie = mCtx.doc().MovieFileName;
     UnloadMovie();
     mCtx.doc().MovieFileName.clear();
-    ShowMessage(mCtx.window, u(Texts.MovieNotPlayable).arg(QDir::toNativeSeparators(movie)), u(Texts.Error),
+    ShowMessage(mCtx.window, Unicode(Texts.MovieNotPlayable).arg(QDir::toNativeSeparators(movie)), Unicode(Texts.Error),
                 MsgIcon::Stop);
 }
 
@@ -138,7 +132,7 @@ bool PlayerController::ReloadMovie(bool allow)
             return mPlayer.MovieLoaded;
         ShowMessage(mCtx.window,
                     CodePage::toUnicode("Reload se nepovedl, zkus\xEDme OPEN (") + QStringLiteral("0/%1)").arg(code),
-                    u(Texts.Error), MsgIcon::Exclamation);
+                    Unicode(Texts.Error), MsgIcon::Exclamation);
         LoadMovie(mCtx.doc().MovieFileName, true);
         mPlayer.ReloadFailureShown = true;
         return mPlayer.MovieLoaded;

@@ -25,8 +25,6 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 const SubMenu ZoomMenu{"MenuPlayerZoom", &LanguageTexts::MenuZoom};
 
 } // namespace
@@ -209,15 +207,15 @@ void PlayerController::copyFrame()
 void PlayerController::openMovie()
 {
     const QByteArray &warning = mFilter.FilterFolderFound ? Texts.OpenDivXG400Warning : Texts.OpenMovieWarning;
-    ShowMessage(mCtx.window, u(warning), u(Texts.Warning), MsgIcon::Exclamation);
+    ShowMessage(mCtx.window, Unicode(warning), Unicode(Texts.Warning), MsgIcon::Exclamation);
     const QString movie =
-        AskFileName(mCtx.window, {false, u(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
+        AskFileName(mCtx.window, {false, Unicode(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
     if (movie.isEmpty())
         return;
     mMovieFolder = QFileInfo(movie).absolutePath();
     LoadMovie(movie, true);
     if (!mPlayer.MovieLoaded) {
-        ShowMessage(mCtx.window, u(Texts.FileNotOpen), QString(), MsgIcon::Stop);
+        ShowMessage(mCtx.window, Unicode(Texts.FileNotOpen), QString(), MsgIcon::Stop);
         return;
     }
     mPlayer.MovieFromOpen = false;

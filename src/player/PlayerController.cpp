@@ -31,8 +31,6 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 // Zoom list index -> the player's display size, and back.
 constexpr int ZoomDisplaySize[3] = {MediaPlayer::HalfSize, MediaPlayer::NormalSize, MediaPlayer::DoubleSize};
 constexpr CommandId ZoomItems[3] = {CommandId::MenuZoom050procent, CommandId::MenuZoom100procent,
@@ -156,8 +154,8 @@ void PlayerController::ConfigureSeconds(const QByteArray &stepText)
     const QByteArray forward = Texts.MenuStepForwardB + ' ' + stepText + ' ' + Texts.MenuStepForwardE;
     for (const auto &[id, caption] : {std::pair{CommandId::MenuPlayerStepBack, back},
                                       std::pair{CommandId::MenuPlayerStepForward, forward}}) {
-        mCtx.commands.action(id)->setText(u(caption));
-        mCtx.commands.toolButton(id)->setToolTip(u(StripHotKeys(caption)));
+        mCtx.commands.action(id)->setText(Unicode(caption));
+        mCtx.commands.toolButton(id)->setToolTip(Unicode(StripHotKeys(caption)));
     }
 }
 
@@ -183,15 +181,15 @@ void PlayerController::ShowPlayer(int mode)
 
 void PlayerController::updateShowPlayerCommand()
 {
-    mCtx.search->properties()->setPlayTexts(mCtx.commands.action(CommandId::MenuPlayerPlay)->text(), u(Texts.HintPlay));
+    mCtx.search->properties()->setPlayTexts(mCtx.commands.action(CommandId::MenuPlayerPlay)->text(), Unicode(Texts.HintPlay));
     const bool shown = mPlayer.PlayerShown;
     const QByteArray caption = shown ? Texts.MenuHidePlayer : Texts.MenuShowPlayer;
     QAction *action = mCtx.commands.action(CommandId::MenuPlayerShow);
     action->setChecked(shown);
-    action->setText(u(caption));
+    action->setText(Unicode(caption));
     QToolButton *button = mCtx.commands.toolButton(CommandId::MenuPlayerShow);
     button->setChecked(shown);
-    button->setToolTip(u(StripHotKeys(caption)));
+    button->setToolTip(Unicode(StripHotKeys(caption)));
 }
 
 void PlayerController::zoomTo(int index)
@@ -215,7 +213,7 @@ void PlayerController::FormWMPClose()
 {
     UnloadMovie();
     if (!mPlayer.PlayerShown)
-        ShowMessage(mCtx.window, CodePage::toUnicode("Sem se program nikdy nesm\xED dostat!"), u(Texts.Error),
+        ShowMessage(mCtx.window, CodePage::toUnicode("Sem se program nikdy nesm\xED dostat!"), Unicode(Texts.Error),
                     MsgIcon::Exclamation);
     ShowPlayer(1);
 }

@@ -22,15 +22,13 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 constexpr int RowLimitIndex = static_cast<int>(FindWhat::RowLimit);
 constexpr int TextIndex = static_cast<int>(FindWhat::Text);
 
 } // namespace
 
 TFormFindWhat::TFormFindWhat(FindState &state, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
+    : QDialog(parent, ToolDialogFlags)
     , mState(state)
 {
     setObjectName(QStringLiteral("FormFindWhat"));
@@ -78,13 +76,13 @@ TFormFindWhat::TFormFindWhat(FindState &state, QWidget *parent)
 
 void TFormFindWhat::retranslate()
 {
-    setWindowTitle(u(Texts.FindWhatCaption));
-    RadioGroupFindWhat->setTitle(u(Texts.FindRadioGroupCaption));
+    setWindowTitle(Unicode(Texts.FindWhatCaption));
+    RadioGroupFindWhat->setTitle(Unicode(Texts.FindRadioGroupCaption));
     for (int i = 0; i < FindWhatCount; ++i)
-        mCategories->button(i)->setText(u(FindWhatCaption(static_cast<FindWhat>(i))));
-    CheckBoxCaseSensitive->setText(u(Texts.FindCheckBoxCase));
-    ButtonFind->setText(u(Texts.FindButtonFindCaption));
-    ButtonCancel->setText(u(Texts.FindButtonCancelCaption));
+        mCategories->button(i)->setText(Unicode(FindWhatCaption(static_cast<FindWhat>(i))));
+    CheckBoxCaseSensitive->setText(Unicode(Texts.FindCheckBoxCase));
+    ButtonFind->setText(Unicode(Texts.FindButtonFindCaption));
+    ButtonCancel->setText(Unicode(Texts.FindButtonCancelCaption));
 }
 
 void TFormFindWhat::ask()
@@ -115,13 +113,13 @@ void TFormFindWhat::RadioGroupFindWhatClick(int category)
             EditFindText->clear();
             ButtonFind->setEnabled(false);
         }
-        LabelEdit->setText(u(Texts.FindCrLfText));
+        LabelEdit->setText(Unicode(Texts.FindCrLfText));
         EditFindText->setFixedWidth(26);
-        EditFindText->setToolTip(u(Texts.FindCrLfHint));
+        EditFindText->setToolTip(Unicode(Texts.FindCrLfHint));
     } else if (category == TextIndex) {
         LabelEdit->clear();
         EditFindText->setFixedWidth(std::max(width() - 52, 26));
-        EditFindText->setToolTip(u(Texts.FindTextHint));
+        EditFindText->setToolTip(Unicode(Texts.FindTextHint));
     } else {
         return;
     }

@@ -17,8 +17,6 @@ namespace cuefold {
 
 namespace {
 
-QString u(const QByteArray &b) { return CodePage::toUnicode(b); }
-
 QGroupBox *group(QWidget *parent, const char *name, std::initializer_list<QWidget *> children)
 {
     auto *box = named<QGroupBox>(parent, name);
@@ -93,11 +91,11 @@ QLabel *TFormFileProperties::label(const char *name) const
 
 void TFormFileProperties::retranslate()
 {
-    GroupBoxReadFile->setTitle(u(Texts.FileReadFile));
-    GroupBoxEditor->setTitle(u(Texts.OptionsGroupBoxEditorCaption));
-    GroupBoxPlayer->setTitle(u(Texts.OptionsGroupBoxPlayerCaption));
-    ButtonMovieShellProperties->setText(u(Texts.FileMovieFile));
-    ButtonOK->setText(u(Texts.OK));
+    GroupBoxReadFile->setTitle(Unicode(Texts.FileReadFile));
+    GroupBoxEditor->setTitle(Unicode(Texts.OptionsGroupBoxEditorCaption));
+    GroupBoxPlayer->setTitle(Unicode(Texts.OptionsGroupBoxPlayerCaption));
+    ButtonMovieShellProperties->setText(Unicode(Texts.FileMovieFile));
+    ButtonOK->setText(Unicode(Texts.OK));
 }
 
 void TFormFileProperties::fill(Document &doc, const QString &shortName)
@@ -107,17 +105,17 @@ void TFormFileProperties::fill(Document &doc, const QString &shortName)
     setWindowTitle(shortName);
     EditSUBSFullPath->setText(doc.SubFileName);
     EditSUBSFullPath->setEnabled(!doc.SubFileName.isEmpty());
-    LabelFileSize->setText(u(labels.FileSize));
-    LabelFileAttributes->setText(u(labels.FileAttributes));
-    LabelSyntaxErrors->setText(u(labels.SyntaxErrors));
-    LabelRecalculatedLines->setText(u(labels.RecalculatedLines));
-    LabelOverlaps->setText(u(labels.Overlaps));
-    LabelFPS->setText(u(labels.FPS));
-    LabelLines->setText(u(labels.Lines));
-    LabelEmptyLines->setText(u(labels.EmptyLines));
-    LabelLockLines->setText(u(labels.LockLines));
-    LabelMarkLines->setText(u(labels.MarkLines));
-    LabelChangedLines->setText(u(labels.ChangedLines));
+    LabelFileSize->setText(Unicode(labels.FileSize));
+    LabelFileAttributes->setText(Unicode(labels.FileAttributes));
+    LabelSyntaxErrors->setText(Unicode(labels.SyntaxErrors));
+    LabelRecalculatedLines->setText(Unicode(labels.RecalculatedLines));
+    LabelOverlaps->setText(Unicode(labels.Overlaps));
+    LabelFPS->setText(Unicode(labels.FPS));
+    LabelLines->setText(Unicode(labels.Lines));
+    LabelEmptyLines->setText(Unicode(labels.EmptyLines));
+    LabelLockLines->setText(Unicode(labels.LockLines));
+    LabelMarkLines->setText(Unicode(labels.MarkLines));
+    LabelChangedLines->setText(Unicode(labels.ChangedLines));
 }
 
 void TFormFileProperties::fillPlayer(const FilterState &filter, const QString &movie)
@@ -127,8 +125,8 @@ void TFormFileProperties::fillPlayer(const FilterState &filter, const QString &m
     ButtonMovieShellProperties->setEnabled(!movie.isEmpty());
     const FilterLabels labels =
         ComposeFilterLabels(filter.FilterPresent, filter.FilterFolderFound, filter.FilterFolder);
-    LabelDirectShow->setText(u(labels.DirectShow));
-    LabelAuxFolder->setText(u(labels.AuxFolder));
+    LabelDirectShow->setText(Unicode(labels.DirectShow));
+    LabelAuxFolder->setText(Unicode(labels.AuxFolder));
 }
 
 void TFormFileProperties::setPlayTexts(const QString &caption, const QString &hint)

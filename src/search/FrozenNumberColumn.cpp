@@ -18,6 +18,7 @@ FrozenNumberColumn::FrozenNumberColumn(QTableView *grid)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     setModel(grid->model());
@@ -53,7 +54,6 @@ void FrozenNumberColumn::followSizes()
     setPalette(mGrid->palette());
     setFont(mGrid->font());
     setColumnWidth(0, mGrid->columnWidth(0));
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     placeOverGrid();
 }
 
