@@ -20,53 +20,50 @@ template <typename Command>
 void OnFreshCopies(benchmark::State &state, const Document &original, Command command)
 {
     auto doc = std::make_unique<Document>();
-    int rows = 0;
-    const RowChanged changed = [&rows](int) { ++rows; };
     for (auto _ : state) {
         state.PauseTiming();
         *doc = original;
         state.ResumeTiming();
-        benchmark::DoNotOptimize(command(*doc, changed));
+        benchmark::DoNotOptimize(command(*doc));
     }
-    state.counters["rows"] = double(rows) / double(state.iterations());
 }
 
 void BM_Shift(benchmark::State &state)
 {
-    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d, const RowChanged &c) {
-        return ShiftLines(d, 1, -150, c);
+    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d) {
+        return ShiftLines(d, 1, -150);
     });
 }
 BENCHMARK(BM_Shift)->Unit(benchmark::kMicrosecond);
 
 void BM_ShiftTo(benchmark::State &state)
 {
-    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d, const RowChanged &c) {
-        return ShiftLines(d, 2, ShiftToAmount(d, 2, 500), c);
+    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d) {
+        return ShiftLines(d, 2, ShiftToAmount(d, 2, 500));
     });
 }
 BENCHMARK(BM_ShiftTo)->Unit(benchmark::kMicrosecond);
 
 void BM_Enlarge(benchmark::State &state)
 {
-    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d, const RowChanged &c) {
-        return EnlargeLines(d, 1, 10, 2, c);
+    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d) {
+        return EnlargeLines(d, 1, 10, 2);
     });
 }
 BENCHMARK(BM_Enlarge)->Unit(benchmark::kMicrosecond);
 
 void BM_CloseShortGaps(benchmark::State &state)
 {
-    OnFreshCopies(state, *bench::GenerateDocument(10), [](Document &d, const RowChanged &c) {
-        return CloseShortGaps(d, 8, 2, c);
+    OnFreshCopies(state, *bench::GenerateDocument(10), [](Document &d) {
+        return CloseShortGaps(d, 8, 2);
     });
 }
 BENCHMARK(BM_CloseShortGaps)->Unit(benchmark::kMicrosecond);
 
 void BM_InsertGaps(benchmark::State &state)
 {
-    OnFreshCopies(state, *bench::GenerateDocument(10), [](Document &d, const RowChanged &c) {
-        return InsertGaps(d, 6, c);
+    OnFreshCopies(state, *bench::GenerateDocument(10), [](Document &d) {
+        return InsertGaps(d, 6);
     });
 }
 BENCHMARK(BM_InsertGaps)->Unit(benchmark::kMicrosecond);
@@ -76,32 +73,32 @@ void BM_AcceptRepair(benchmark::State &state)
 {
     auto repaired = bench::GenerateDocument(10);
     RepairOverlapPairs(*repaired);
-    OnFreshCopies(state, *repaired, [](Document &d, const RowChanged &c) {
-        return AcceptRepair(d, FirstRepair(d), c);
+    OnFreshCopies(state, *repaired, [](Document &d) {
+        return AcceptRepair(d, FirstRepair(d));
     });
 }
 BENCHMARK(BM_AcceptRepair)->Unit(benchmark::kMicrosecond);
 
 void BM_RemoveBreaksInRange(benchmark::State &state)
 {
-    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d, const RowChanged &c) {
-        return RemoveBreaksInRange(d, {.Except = true}, c);
+    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d) {
+        return RemoveBreaksInRange(d, {.Except = true});
     });
 }
 BENCHMARK(BM_RemoveBreaksInRange)->Unit(benchmark::kMicrosecond);
 
 void BM_LockAll(benchmark::State &state)
 {
-    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d, const RowChanged &c) {
-        return SetLockInRange(d, {.Except = true}, true, c);
+    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d) {
+        return SetLockInRange(d, {.Except = true}, true);
     });
 }
 BENCHMARK(BM_LockAll)->Unit(benchmark::kMicrosecond);
 
 void BM_UnlockAll(benchmark::State &state)
 {
-    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d, const RowChanged &c) {
-        return SetLockInRange(d, {}, false, c);
+    OnFreshCopies(state, *bench::GenerateDocument(), [](Document &d) {
+        return SetLockInRange(d, {}, false);
     });
 }
 BENCHMARK(BM_UnlockAll)->Unit(benchmark::kMicrosecond);
@@ -111,7 +108,7 @@ void BM_UnmarkAll(benchmark::State &state)
     auto marked = bench::GenerateDocument();
     for (int i = 1; i <= marked->LineCount; i += 3)
         marked->line(i).Mark = 1;
-    OnFreshCopies(state, *marked, [](Document &d, const RowChanged &c) { return UnmarkAll(d, c); });
+    OnFreshCopies(state, *marked, [](Document &d) { return UnmarkAll(d); });
 }
 BENCHMARK(BM_UnmarkAll)->Unit(benchmark::kMicrosecond);
 

@@ -20,7 +20,7 @@ using namespace cuefold;
 
 namespace {
 
-using BulkChange = std::function<void(Document &, const RowChanged &)>;
+using BulkChange = std::function<void(Document &)>;
 
 struct BulkCase {
     const char *name;
@@ -29,14 +29,14 @@ struct BulkCase {
 };
 
 const BulkCase BulkCases[] = {
-    {"shift", 0, [](Document &d, const RowChanged &c) { ShiftLines(d, 1, -150, c); }},
-    {"enlarge", 0, [](Document &d, const RowChanged &c) { EnlargeLines(d, 1, 10, 2, c); }},
-    {"close_gaps", 10, [](Document &d, const RowChanged &c) { CloseShortGaps(d, 8, 2, c); }},
-    {"insert_gaps", 10, [](Document &d, const RowChanged &c) { InsertGaps(d, 6, c); }},
-    {"repair_overlaps", 10, [](Document &d, const RowChanged &c) { RepairOverlapPairs(d, c); }},
-    {"remove_breaks", 0, [](Document &d, const RowChanged &c) { RemoveBreaksInRange(d, {.Except = true}, c); }},
-    {"lock_all", 0, [](Document &d, const RowChanged &c) { SetLockInRange(d, {}, true, c); }},
-    {"unmark_all", 0, [](Document &d, const RowChanged &c) { UnmarkAll(d, c); }},
+    {"shift", 0, [](Document &d) { ShiftLines(d, 1, -150); }},
+    {"enlarge", 0, [](Document &d) { EnlargeLines(d, 1, 10, 2); }},
+    {"close_gaps", 10, [](Document &d) { CloseShortGaps(d, 8, 2); }},
+    {"insert_gaps", 10, [](Document &d) { InsertGaps(d, 6); }},
+    {"repair_overlaps", 10, [](Document &d) { RepairOverlapPairs(d); }},
+    {"remove_breaks", 0, [](Document &d) { RemoveBreaksInRange(d, {.Except = true}); }},
+    {"lock_all", 0, [](Document &d) { SetLockInRange(d, {}, true); }},
+    {"unmark_all", 0, [](Document &d) { UnmarkAll(d); }},
 };
 
 void BM_BulkWithGrid(benchmark::State &state)
@@ -48,13 +48,13 @@ void BM_BulkWithGrid(benchmark::State &state)
         original->line(i).Mark = 1;
     bench::ShownTable shown(*original);
     EditorContext &ctx = shown.context();
-    const RowChanged touch = [&model = ctx.model](int row) { model.touchRow(row); };
     for (auto _ : state) {
         state.PauseTiming();
-        ctx.doc() = *original;
+        ctx.model.load([&](Document &d) { d = *original; });
+        QApplication::processEvents();
         state.ResumeTiming();
         RunCommand(ctx, {.change = [&] {
-                             bulk.change(ctx.doc(), touch);
+                             ctx.model.change(bulk.change);
                              return CommandChange{.modified = ModifiedRule::Check};
                          }});
         QApplication::processEvents();

@@ -59,8 +59,8 @@ void BM_SaveToPicture(benchmark::State &state)
     waitFor([&] { return !startTick->isActive(); });
     Settings.Main.CreateBAKfiles = false;
     EditorContext &ctx = form.context();
-    ctx.doc() = *bench::GenerateDocument();
-    ctx.doc().SubFileName = subtitles;
+    ctx.model.load([](Document &d) { d = *bench::GenerateDocument(); });
+    ctx.model.setSubFileName(subtitles);
     MediaPlayer *player = ctx.player->player();
     player->SetAutoStart(false);
     ctx.player->LoadMovie(subtitles, false);
@@ -89,7 +89,6 @@ void BM_SaveToPicture(benchmark::State &state)
         waitFor([&] { return !player->isSeeking(); });
         state.ResumeTiming();
     }
-    ctx.doc().DocSaved = true;
 }
 BENCHMARK(BM_SaveToPicture)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 

@@ -34,9 +34,8 @@ ShownTable::ShownTable(const Document &doc)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     LoadDefaultTexts();
     EditorContext &ctx = mForm->context();
-    ctx.doc() = doc;
+    ctx.model.load([&doc](Document &d) { d = doc; });
     ctx.search->table()->show();
-    ctx.model.announceReset();
     ctx.model.setCurrent(1, ShowFull);
     QApplication::processEvents();
 }

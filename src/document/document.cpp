@@ -22,10 +22,18 @@ void Document::reset()
     OverlapCount = 0;
 }
 
+void Document::startNew()
+{
+    LineCount = 1;
+    SubLines[1].clear();
+    SubLines[1].From = 1;
+    SubLines[1].Last = 1;
+    markSaved();
+}
+
 void Document::markSaved()
 {
     SavedLines = SubLines;
-    DocSaved = true;
     StructChanged = false;
 }
 

@@ -22,7 +22,10 @@ public:
 
     // Clears every record and counter: the state between two documents.
     void reset();
-    // SavedLines := SubLines (all entries) and the document counts as saved.
+    // The content of a new document: one empty subtitle from frame 1 to 1,
+    // saved.
+    void startNew();
+    // SavedLines := SubLines (all entries): nothing differs from the saved state.
     void markSaved();
     // From/Last/Text of line i equal the saved copy (Lock excluded).
     bool fieldsEqualSaved(int i) const;

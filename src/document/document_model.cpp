@@ -1,5 +1,7 @@
 #include "document/document_model.h"
 
+#include <algorithm>
+
 namespace cuefold {
 
 DocumentModel::DocumentModel()
@@ -9,36 +11,151 @@ DocumentModel::DocumentModel()
 
 DocumentModel::~DocumentModel() = default;
 
-void DocumentModel::touchRows(int first, int last)
-{
-    if (mBatchDepth == 0) {
-        emit rowsChanged(first, last);
-        return;
-    }
-    if (mBatchFirst > mBatchLast) {
-        mBatchFirst = first;
-        mBatchLast = last;
-        return;
-    }
-    mBatchFirst = qMin(mBatchFirst, first);
-    mBatchLast = qMax(mBatchLast, last);
-}
-
-DocumentModel::RowBatch::RowBatch(DocumentModel &model)
+DocumentModel::Edit::Edit(DocumentModel &model, const QByteArray &name)
     : mModel(model)
 {
-    ++mModel.mBatchDepth;
+    mModel.beginEdit(name);
 }
 
-DocumentModel::RowBatch::~RowBatch()
+DocumentModel::Edit::~Edit() { mModel.endEdit(); }
+
+void DocumentModel::beginEdit(const QByteArray &name)
 {
-    if (--mModel.mBatchDepth > 0 || mModel.mBatchFirst > mModel.mBatchLast)
+    if (mEditDepth++ > 0) {
+        if (mEdit.name.isEmpty())
+            mEdit.name = name;
         return;
-    const int first = mModel.mBatchFirst;
-    const int last = mModel.mBatchLast;
-    mModel.mBatchFirst = 0;
-    mModel.mBatchLast = -1;
-    emit mModel.rowsChanged(first, last);
+    }
+    mEdit = DocumentEdit();
+    mEdit.name = name;
+    mEdit.before = StateOf(*mDoc);
+    mEdit.currentBefore = mDoc->CurrentLine;
+}
+
+void DocumentModel::endEdit()
+{
+    if (--mEditDepth > 0)
+        return;
+    mEdit.after = StateOf(*mDoc);
+    mEdit.currentAfter = mDoc->CurrentLine;
+    if (mEdit.empty())
+        return;
+    ++mRevision;
+    const DocumentEdit edit = std::move(mEdit);
+    mEdit = DocumentEdit();
+    announce(edit);
+}
+
+void DocumentModel::record(const RowSnapshot &before)
+{
+    for (RowSplice &s : DiffRows(before, *mDoc))
+        mEdit.splices.push_back(std::move(s));
+}
+
+void DocumentModel::recordRow(int row, const TSubLine &before)
+{
+    const TSubLine &after = mDoc->SubLines[row];
+    if (after == before)
+        return;
+    if (!mEdit.splices.empty()) {
+        RowSplice &last = mEdit.splices.back();
+        if (last.first == row && last.before.size() == 1 && last.after.size() == 1) {
+            last.after.front() = after;
+            return;
+        }
+    }
+    mEdit.splices.push_back({row, {before}, {after}, {}, {}});
+}
+
+// One update for the whole edit: the structural changes first (the grid
+// fills anew for them), then one span over every row changed in place.
+void DocumentModel::announce(const DocumentEdit &edit)
+{
+    int first = mDoc->LineCount + 1;
+    int last = 0;
+    for (const RowSplice &s : edit.splices) {
+        const int grown = int(s.after.size()) - int(s.before.size());
+        if (grown > 0)
+            emit rowsInserted(s.first, grown);
+        else if (grown < 0)
+            emit rowsRemoved(s.first, -grown);
+        first = std::min(first, s.first);
+        last = std::max(last, s.lastAfter());
+    }
+    last = std::min(last, mDoc->LineCount);
+    if (first <= last)
+        emit rowsChanged(first, last);
+    if (edit.before.FPS != edit.after.FPS)
+        emit fpsChanged(mDoc->FPS);
+    emit editRecorded(edit);
+}
+
+void DocumentModel::setFrame(int row, bool first, double value)
+{
+    if (!mDoc->validIndex(row))
+        return;
+    const Edit edit(*this);
+    TSubLine &l = mDoc->SubLines[row];
+    const TSubLine before = l;
+    (first ? l.From : l.Last) = value;
+    QByteArray &raw = first ? l.FErr : l.LErr;
+    const QByteArray &other = first ? l.LErr : l.FErr;
+    if (l.Find == 1 && !raw.isEmpty() && value > 0) {
+        raw.clear();
+        if (other.isEmpty())
+            l.Find = 0;
+        --mDoc->SyntaxErrorCount;
+    }
+    recordRow(row, before);
+}
+
+void DocumentModel::setText(int row, const QByteArray &text)
+{
+    if (!mDoc->validIndex(row))
+        return;
+    const Edit edit(*this);
+    const TSubLine before = mDoc->SubLines[row];
+    mDoc->SubLines[row].Text = text;
+    recordRow(row, before);
+}
+
+void DocumentModel::setLock(int row, bool lock)
+{
+    if (!mDoc->validIndex(row))
+        return;
+    const Edit edit(*this);
+    const TSubLine before = mDoc->SubLines[row];
+    mDoc->SubLines[row].Lock = lock;
+    recordRow(row, before);
+}
+
+void DocumentModel::setMark(int row, bool mark)
+{
+    if (!mDoc->validIndex(row))
+        return;
+    const Edit edit(*this);
+    const TSubLine before = mDoc->SubLines[row];
+    mDoc->SubLines[row].Mark = mark;
+    recordRow(row, before);
+}
+
+void DocumentModel::load(const std::function<void(Document &)> &fill)
+{
+    const double fps = mDoc->FPS;
+    const bool wasSaved = mDoc->DocSaved;
+    mDoc->reset();
+    fill(*mDoc);
+    mDoc->DocSaved = wasSaved;
+    setModified(false);
+    mSavedRevision = ++mRevision;
+    emit documentReset();
+    if (mDoc->FPS != fps)
+        emit fpsChanged(mDoc->FPS);
+}
+
+void DocumentModel::reset()
+{
+    load([](Document &) {});
 }
 
 void DocumentModel::setCurrent(int index, int mode)
@@ -59,29 +176,33 @@ QString DocumentModel::caption() const
     return mDoc->DocSaved ? mMainCaption : mMainCaption + QStringLiteral(" *");
 }
 
-void DocumentModel::markModified()
+void DocumentModel::setModified(bool modified)
 {
-    if (!mDoc->DocSaved)
+    if (mDoc->DocSaved != modified)
         return;
-    mDoc->DocSaved = false;
-    emit modifiedChanged(true);
+    mDoc->DocSaved = !modified;
+    emit modifiedChanged(modified);
 }
 
-void DocumentModel::markSaved()
-{
-    const bool wasModified = !mDoc->DocSaved;
-    mDoc->markSaved();
-    if (wasModified)
-        emit modifiedChanged(false);
-    emit saved();
-}
+void DocumentModel::markModified() { setModified(true); }
 
 void DocumentModel::checkModified()
 {
-    if (mDoc->recount())
+    if (mDoc->recount()) {
         markModified();
-    else
-        markSaved();
+        return;
+    }
+    // Nothing differs: the saved copy takes the flags too, as after a save.
+    change([](Document &d) { d.markSaved(); });
+    setModified(false);
+}
+
+void DocumentModel::markWritten()
+{
+    mDoc->markSaved();
+    mSavedRevision = mRevision;
+    setModified(false);
+    emit saved();
 }
 
 } // namespace cuefold

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "document/document.h"
+#include "document/document_edit.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 namespace cuefold {
@@ -20,9 +22,11 @@ enum ShowMode {
     ShowCommand = 9,     // a command rewrote the stored text
 };
 
-// Owns the one document and tells who changed what: whoever changes the
-// document announces it here, and the grid, the caption, the status bar and
-// the player follow the signals instead of being called by each command.
+// Owns the one document and is the only thing that changes it. Every change
+// happens inside an edit, which records the rows it touched (both arrays,
+// before and after) and the document state around it, and then tells the
+// grid, the caption, the status bar and the player what changed. Whoever
+// else holds the document holds it read-only.
 class DocumentModel : public QObject {
     Q_OBJECT
 
@@ -30,29 +34,54 @@ public:
     DocumentModel();
     ~DocumentModel() override;
 
-    Document &doc() { return *mDoc; }
     const Document &doc() const { return *mDoc; }
 
-    // Announcements of changes already made to the document.
-    void touchRow(int row) { touchRows(row, row); }
-    void touchRows(int first, int last);
-
-    // While a batch is open, changed rows are gathered into one span and
-    // announced once when the outermost batch closes: a bulk command that
-    // touches 2500 rows costs the listeners one update, not 2500.
-    class RowBatch {
+    // An edit gathers every change until the outermost one closes; changes
+    // made with no edit open are an edit of their own.
+    void beginEdit(const QByteArray &name = {});
+    void endEdit();
+    class Edit {
     public:
-        explicit RowBatch(DocumentModel &model);
-        ~RowBatch();
-        RowBatch(const RowBatch &) = delete;
-        RowBatch &operator=(const RowBatch &) = delete;
+        explicit Edit(DocumentModel &model, const QByteArray &name = {});
+        ~Edit();
+        Edit(const Edit &) = delete;
+        Edit &operator=(const Edit &) = delete;
 
     private:
         DocumentModel &mModel;
     };
-    void insertedRows(int first, int count) { emit rowsInserted(first, count); }
-    void removedRows(int first, int count) { emit rowsRemoved(first, count); }
-    void announceReset() { emit documentReset(); }
+
+    // Runs a pure algorithm over the document inside an edit; whatever it
+    // changed is recorded and announced. Returns what the algorithm returns.
+    template <class Algorithm>
+    auto change(Algorithm &&algorithm)
+    {
+        const Edit edit(*this);
+        const RowSnapshot before = TakeSnapshot(*mDoc);
+        if constexpr (std::is_void_v<decltype(algorithm(*mDoc))>) {
+            algorithm(*mDoc);
+            record(before);
+        } else {
+            auto result = algorithm(*mDoc);
+            record(before);
+            return result;
+        }
+    }
+
+    // The field setters. A positive frame clears the field's reading fault.
+    void setFrame(int row, bool first, double value);
+    void setText(int row, const QByteArray &text);
+    void setLock(int row, bool lock);
+    void setMark(int row, bool mark);
+
+    // A new document: everything cleared, then `fill` puts in what was read
+    // (or the one empty subtitle of a new document) and its saved copy.
+    void load(const std::function<void(Document &)> &fill);
+    // No document: the state between two documents.
+    void reset();
+    void setSubFileName(const QString &path) { mDoc->SubFileName = path; }
+    void setMovieFileName(const QString &path) { mDoc->MovieFileName = path; }
+
     // The current subtitle became `index`, reached as `mode` says.
     void setCurrent(int index, int mode);
 
@@ -64,11 +93,16 @@ public:
     // The window caption: the main caption, with " *" while modified.
     QString caption() const;
 
-    // Modified state: marking is cheap and signals only a change; saving
-    // takes the saved copy; checking compares with it.
+    // Modified state: marking only flags it; checking compares with the saved
+    // copy and, finding no difference, makes the document clean again (which
+    // is no save: nothing was written). `markWritten` follows a real write.
     void markModified();
-    void markSaved();
     void checkModified();
+    void markWritten();
+    // Every recorded edit counts one revision; the saved revision is the one
+    // last written to the document's file.
+    int revision() const { return mRevision; }
+    int savedRevision() const { return mSavedRevision; }
 
 signals:
     void rowsChanged(int first, int last);
@@ -76,17 +110,25 @@ signals:
     void rowsRemoved(int first, int count);
     void documentReset();
     void currentChanged(int index, int mode);
-    // Every change of DocSaved; `saved` also follows each markSaved, since
-    // the saved copy was renewed even when the flag stayed.
     void modifiedChanged(bool modified);
+    // The document's file was written.
     void saved();
     void captionChanged();
+    void fpsChanged(double fps);
+    // An edit closed, having changed the document.
+    void editRecorded(const cuefold::DocumentEdit &edit);
 
 private:
+    void record(const RowSnapshot &before);
+    void recordRow(int row, const TSubLine &before);
+    void setModified(bool modified);
+    void announce(const DocumentEdit &edit);
+
     std::unique_ptr<Document> mDoc; // 2 x 2500 records: kept off the stack
-    int mBatchDepth = 0;
-    int mBatchFirst = 0; // the gathered span; empty while first > last
-    int mBatchLast = -1;
+    int mEditDepth = 0;
+    DocumentEdit mEdit;
+    int mRevision = 0;
+    int mSavedRevision = 0;
     QString mShortName;
     QString mMainCaption = QStringLiteral("Cuefold");
 };

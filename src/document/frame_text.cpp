@@ -77,6 +77,15 @@ bool IsFpsLine(const Document &doc)
     return (l.From == 0 && l.Last == 0) || (l.From == 1 && l.Last == 1);
 }
 
+bool SetFrameRate(Document &doc, double fps)
+{
+    doc.FPS = fps;
+    if (!IsFpsLine(doc))
+        return false;
+    doc.SubLines[1].Text = FpsText(fps);
+    return true;
+}
+
 bool ReadFPSLine(const Document &doc, double &fps)
 {
     fps = -1;

@@ -30,5 +30,8 @@ bool ParseDecimal(const QByteArray &text, double &value);
 bool IsFpsLine(const Document &doc);
 // Sets fps to -1, then to the rate of the FPS subtitle when it holds a valid one.
 bool ReadFPSLine(const Document &doc, double &fps);
+// The document's frame rate becomes `fps`, and the FPS subtitle's text with
+// it; true when there was such a subtitle to rewrite.
+bool SetFrameRate(Document &doc, double fps);
 
 } // namespace cuefold

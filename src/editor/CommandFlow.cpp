@@ -15,18 +15,19 @@ bool RunCommand(EditorContext &ctx, const CommandSteps &steps)
         ctx.status.clearMessage();
     if (steps.guard && !steps.guard())
         return false;
-    const CommandChange change = [&] {
-        const DocumentModel::RowBatch batch(ctx.model);
-        return steps.change();
-    }();
-    if (!change.applied)
-        return false;
-    if (change.showMode != 0)
-        ctx.panel.redraw(change.showMode);
-    switch (change.modified) {
-    case ModifiedRule::Keep: break;
-    case ModifiedRule::Mark: ctx.model.markModified(); break;
-    case ModifiedRule::Check: ctx.model.checkModified(); break;
+    CommandChange change;
+    {
+        const DocumentModel::Edit edit(ctx.model, steps.name);
+        change = steps.change();
+        if (!change.applied)
+            return false;
+        if (change.showMode != 0)
+            ctx.panel.redraw(change.showMode);
+        switch (change.modified) {
+        case ModifiedRule::Keep: break;
+        case ModifiedRule::Mark: ctx.model.markModified(); break;
+        case ModifiedRule::Check: ctx.model.checkModified(); break;
+        }
     }
     if (!change.notice.isEmpty())
         ctx.status.setText(StatusPanels::Message, CodePage::toUnicode(change.notice));

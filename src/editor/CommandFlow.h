@@ -26,10 +26,11 @@ struct CommandChange {
 
 // The steps every command that changes the document goes through, in order:
 // store what is typed, clear the message panel, the guard (which asks its
-// questions and may stop), the change (which announces the rows it touched
-// through the document model), the redisplay of the current subtitle, the
-// modified state and the report.
+// questions and may stop), the change (one edit of the document model, which
+// records and announces what it touched), the redisplay of the current
+// subtitle, the modified state and the report.
 struct CommandSteps {
+    QByteArray name{}; // the edit's name: the command's caption
     bool commit = true;
     bool clearMessage = true;
     std::function<bool()> guard{};

@@ -92,9 +92,8 @@ void EditCommands::MenuEditUndoWholeLineClick()
 {
     // Typing pending in the panel is overwritten by the restore.
     RunCommand(mCtx, {.commit = false, .clearMessage = false, .change = [this] {
-        if (!RestoreSavedLine(mCtx.doc()))
+        if (!mCtx.model.change(RestoreSavedLine))
             return CommandChange{.applied = false};
-        mCtx.model.touchRow(mCtx.doc().CurrentLine);
         return CommandChange{.modified = ModifiedRule::Check};
     }});
 }

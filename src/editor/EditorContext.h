@@ -45,7 +45,7 @@ struct EditorContext {
     ConfigCommands *config = nullptr;
     TFormOperations *operations = nullptr; // the number dialog of the bulk commands
 
-    Document &doc() const { return model.doc(); }
+    const Document &doc() const { return model.doc(); }
 };
 
 } // namespace cuefold

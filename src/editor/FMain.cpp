@@ -111,6 +111,7 @@ void TForm1::wireControllers()
     auto caption = [this] { setWindowTitle(mModel.caption()); };
     connect(&mModel, &DocumentModel::modifiedChanged, this, caption);
     connect(&mModel, &DocumentModel::captionChanged, this, caption);
+    connect(&mModel, &DocumentModel::fpsChanged, this, [this](double fps) { mStatus->showFps(fps); });
     connect(mPanel, &CurrentSubtitlePanel::undoAvailableChanged, mEdit.get(), &EditCommands::setUndoAvailable);
     connect(mPanel, &CurrentSubtitlePanel::notice, this,
             [this](const QString &text) { mStatus->setText(StatusPanels::Message, text); });

@@ -80,10 +80,7 @@ void FileCommands::setDocumentName(const QString &shortName)
 void FileCommands::ResetDocument()
 {
     mCtx.panel.clearFields();
-    mCtx.model.markSaved();
-    mCtx.doc().reset();
-    mCtx.model.announceReset();
-    mCtx.status.showFps(mCtx.doc().FPS);
+    mCtx.model.reset();
     mCtx.model.setNames(QString(), QStringLiteral("Cuefold"));
     mCtx.status.setText(StatusPanels::Frame, QString());
     mCtx.player->UnloadMovie();
@@ -94,16 +91,8 @@ void FileCommands::ResetDocument()
 void FileCommands::NewDocument()
 {
     ResetDocument();
-    mCtx.doc().SubFileName.clear();
     setDocumentName(Unicode(Texts.DefaultNewName));
-    Document &d = mCtx.doc();
-    d.LineCount = 1;
-    TSubLine &first = d.line(1);
-    first.clear();
-    first.From = 1;
-    first.Last = 1;
-    mCtx.model.announceReset();
-    mCtx.doc().markSaved();
+    mCtx.model.load([](Document &d) { d.startNew(); });
     mCtx.panel.ShowLine(1, ShowFull);
 }
 
@@ -136,9 +125,11 @@ void FileCommands::OpenDocument(const QString &path)
             return;
     }
     ResetDocument();
-    mCtx.doc().SubFileName = path;
-    const bool valid = ReadSubtitles(file, mCtx.doc(), DisplayTimeRuleFromSettings());
-    mCtx.status.showFps(mCtx.doc().FPS);
+    bool valid = false;
+    mCtx.model.load([&](Document &d) {
+        d.SubFileName = path;
+        valid = ReadSubtitles(file, d, DisplayTimeRuleFromSettings());
+    });
     if (!valid)
         ShowMessage(mCtx.window, Unicode(Texts.NoValidFile), Unicode(Texts.Error), MsgIcon::Exclamation);
     else
@@ -151,7 +142,6 @@ void FileCommands::OpenDocument(const QString &path)
     }
     setDocumentName(QFileInfo(path).fileName());
     mCtx.player->LoadMovie(path, false);
-    mCtx.model.announceReset();
     mCtx.panel.ShowLine(1, ShowNoSeek);
     if (!IsValidFPS(mCtx.doc().FPS)) {
         if (QFileInfo(mCtx.doc().MovieFileName).suffix().compare(QLatin1String("avi"), Qt::CaseInsensitive) == 0)
@@ -170,24 +160,13 @@ bool FileCommands::askFrameRate()
                                            "25");
     if (!IsValidFPS(fps))
         return false;
-    Document &d = mCtx.doc();
-    d.FPS = fps;
-    mCtx.status.showFps(mCtx.doc().FPS);
+    const DocumentModel::Edit edit(mCtx.model);
+    const bool inserted = mCtx.model.change([&](Document &d) { return InsertFpsLine(d, fps, DisplayTimeRuleFromSettings()); });
     mCtx.panel.ShowLine(1, ShowFull);
-    if (CheckRoomForLine(d) != ListOutcome::Done) {
+    if (!inserted) {
         ShowMessage(mCtx.window, Unicode(Texts.NoMoreLines), Unicode(Texts.Warning), MsgIcon::Information);
         return false;
     }
-    InsertEmptyLine(d, DisplayTimeRuleFromSettings());
-    TSubLine &first = d.line(1);
-    first.clear();
-    first.From = 1;
-    first.Last = 1;
-    first.Text = FpsText(fps);
-    first.Lock = 1;
-    d.SavedLines[1] = first;
-    mCtx.model.announceReset();
-    mCtx.panel.ShowLine(1, ShowFull);
     mCtx.model.markModified();
     return true;
 }
@@ -226,7 +205,7 @@ bool FileCommands::writeDocument(const QString &path, bool exportOnly)
         return false;
     }
     if (!exportOnly) {
-        mCtx.doc().SubFileName = path;
+        mCtx.model.setSubFileName(path);
         mFileNotWhole = false; // the file now holds exactly the document
         setDocumentName(QFileInfo(path).fileName());
         mCtx.player->afterSave();
@@ -277,7 +256,7 @@ void FileCommands::MenuFileSaveClick()
         return;
     }
     if (writeDocument(mCtx.doc().SubFileName, false) || saveToFilterFolder())
-        mCtx.model.markSaved();
+        mCtx.model.markWritten();
     else
         MenuFileSaveAsClick();
 }
@@ -317,7 +296,7 @@ bool FileCommands::saveAs(bool exportOnly)
         return false;
     // An export writes another file: the document's own file still differs.
     if (!exportOnly)
-        mCtx.model.markSaved();
+        mCtx.model.markWritten();
     return true;
 }
 

@@ -34,7 +34,7 @@ QByteArray shownPart(const QByteArray &text)
 
 void CurrentSubtitlePanel::ShowLine(int index, int mode)
 {
-    Document &d = mModel.doc();
+    const Document &d = mModel.doc();
     // The stored texts are renewed only when the panel is redrawn: a field
     // emptied while the same subtitle is shown again must still differ from
     // them, or the typing would be lost.
@@ -48,7 +48,8 @@ void CurrentSubtitlePanel::ShowLine(int index, int mode)
         EditSubtitle->clear();
     } else if (index != mShownLine || mode == ShowFull) {
         refreshUndoState(index);
-        mShownLine = d.CurrentLine = index;
+        mShownLine = index;
+        mModel.setCurrent(index, mode);
         if (mode != ShowKeepTyped)
             EditCurrentLineIndex->setText(QString::number(index));
         const TSubLine &l = d.line(index);
@@ -64,7 +65,6 @@ void CurrentSubtitlePanel::ShowLine(int index, int mode)
         setFieldChanged(CheckBoxLock, lockChanged);
         if (lockChanged)
             mModel.markModified();
-        mModel.setCurrent(index, mode);
         showNeighbour(0, index - 1);
         showNeighbour(1, index + 1);
     }
@@ -157,28 +157,15 @@ void CurrentSubtitlePanel::clearChangedLook()
 
 void CurrentSubtitlePanel::setFrameField(bool first, int mode, double value)
 {
-    Document &d = mModel.doc();
+    const Document &d = mModel.doc();
     const int i = d.CurrentLine;
     if (!d.validIndex(i))
         return;
-    TSubLine &l = d.line(i);
     const QString text = frameField(value);
-    (first ? l.From : l.Last) = value;
-    QByteArray &raw = first ? l.FErr : l.LErr;
-    const QByteArray &other = first ? l.LErr : l.FErr;
-    bool rowDirty = false;
-    if (l.Find == 1 && !raw.isEmpty() && value > 0) {
-        raw.clear();
-        if (other.isEmpty())
-            l.Find = 0;
-        rowDirty = true;
-        --d.SyntaxErrorCount;
-    }
+    mModel.setFrame(i, first, value);
     QLineEdit *edit = first ? EditFrameFrom : EditFrameLast;
     if (mode != ShowKeepTyped)
         edit->setText(text);
-    if ((mode != ShowFull && mode != ShowKeepTable) || rowDirty)
-        mModel.touchRow(i);
     const TSubLine &saved = d.SavedLines[i];
     const bool same = text == frameField(first ? saved.From : saved.Last);
     setFieldChanged(first ? PanelFrameFrom : PanelFrameLast, !same);
@@ -196,16 +183,14 @@ void CurrentSubtitlePanel::SetLast(int mode, double value) { setFrameField(false
 
 void CurrentSubtitlePanel::SetText(const QByteArray &text, int mode)
 {
-    Document &d = mModel.doc();
+    const Document &d = mModel.doc();
     const int i = d.CurrentLine;
     if (!d.validIndex(i))
         return;
     const QString shown = CodePage::toUnicode(text);
     if (mode != ShowKeepTyped)
         EditSubtitle->setText(shown);
-    d.line(i).Text = text;
-    if (mode != ShowFull && mode != ShowKeepTable)
-        mModel.touchRow(i);
+    mModel.setText(i, text);
     const bool same = text == d.SavedLines[i].Text;
     setFieldChanged(PanelSubtitle, !same);
     if (same) {
@@ -243,17 +228,15 @@ void CurrentSubtitlePanel::ShowPreview()
 
 void CurrentSubtitlePanel::storeFlag(bool lock)
 {
-    Document &d = mModel.doc();
+    const Document &d = mModel.doc();
     const int i = d.CurrentLine;
     if (!d.validIndex(i))
         return;
     if (!lock) {
-        d.line(i).Mark = CheckBoxMark->isChecked();
-        mModel.touchRow(i);
+        mModel.setMark(i, CheckBoxMark->isChecked());
         return;
     }
-    d.line(i).Lock = CheckBoxLock->isChecked();
-    mModel.touchRow(i);
+    mModel.setLock(i, CheckBoxLock->isChecked());
     const bool changed = d.line(i).Lock != d.SavedLines[i].Lock;
     setFieldChanged(CheckBoxLock, changed);
     if (changed)

@@ -158,7 +158,7 @@ bool CurrentSubtitlePanel::panelKey(QLineEdit *edit, QKeyEvent *k)
 {
     const Qt::KeyboardModifiers mods = plainModifiers(k);
     const int key = k->key();
-    Document &d = mModel.doc();
+    const Document &d = mModel.doc();
     if (edit == EditCurrentLineIndex) {
         if (mods != Qt::NoModifier)
             return false;
@@ -199,7 +199,7 @@ bool CurrentSubtitlePanel::frameFieldKey(QLineEdit *edit, QKeyEvent *k)
 {
     const Qt::KeyboardModifiers mods = plainModifiers(k);
     const int key = k->key();
-    Document &d = mModel.doc();
+    const Document &d = mModel.doc();
     const bool first = edit == EditFrameFrom;
     const int i = d.CurrentLine;
     if (mods == Qt::ControlModifier && (key == Qt::Key_Up || key == Qt::Key_Down)) {

@@ -81,12 +81,10 @@ MenuTable TitleCommands::menuTable()
 void TitleCommands::transformText(QByteArray (*transform)(const QByteArray &), bool clearsMessage)
 {
     RunCommand(mCtx, {.clearMessage = clearsMessage, .change = [&] {
-        Document &d = mCtx.doc();
+        const Document &d = mCtx.doc();
         if (!d.validIndex(d.CurrentLine))
             return CommandChange{.applied = false};
-        TSubLine &line = d.line(d.CurrentLine);
-        line.Text = transform(line.Text);
-        mCtx.panel.SetText(line.Text, ShowCommand); // also rewrites the grid row
+        mCtx.panel.SetText(transform(d.line(d.CurrentLine).Text), ShowCommand);
         return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};
     }});
 }
@@ -109,13 +107,12 @@ void TitleCommands::MenuTitleDirectSpeechClick()
 {
     // Typed text is stored first, so the dashes go into what the user sees.
     RunCommand(mCtx, {.change = [this] {
-        Document &d = mCtx.doc();
+        const Document &d = mCtx.doc();
         if (!d.validIndex(d.CurrentLine))
             return CommandChange{.applied = false};
         const DialogueEdit edit = AddDialogueDashes(d.line(d.CurrentLine).Text);
         if (edit.Outcome == DialogueOutcome::NoDirectSpeech)
             return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep, .notice = Texts.NoDirectSpeech};
-        d.line(d.CurrentLine).Text = edit.Text;
         mCtx.panel.SetText(edit.Text, ShowCommand);
         return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};
     }});
@@ -138,17 +135,10 @@ bool TitleCommands::refuseWhenFull()
 // row it moved, the current subtitle is redrawn, and its notice goes to the
 // status bar.
 bool TitleCommands::runListEdit(bool clearsMessage, const std::function<bool()> &guard,
-                                const std::function<ListEdit()> &operation)
+                                const std::function<ListEdit(Document &)> &operation)
 {
     return RunCommand(mCtx, {.clearMessage = clearsMessage, .guard = guard, .change = [&] {
-        const int before = mCtx.doc().LineCount;
-        const ListEdit edit = operation();
-        const int grown = mCtx.doc().LineCount - before;
-        if (grown >= 0)
-            mCtx.model.insertedRows(edit.FirstRow, grown);
-        else
-            mCtx.model.removedRows(edit.FirstRow, -grown);
-        mCtx.bulk->RefreshAnalysis(true);
+        const ListEdit edit = mCtx.model.change([&](Document &d) { return operation(d); });
         return CommandChange{.modified = edit.Modified ? ModifiedRule::Mark : ModifiedRule::Keep,
                              .notice = edit.Notice};
     }});
@@ -157,7 +147,7 @@ bool TitleCommands::runListEdit(bool clearsMessage, const std::function<bool()> 
 bool TitleCommands::MenuTitleInsertEmptyLineClick()
 {
     return runListEdit(true, [this] { return !refuseWhenFull(); },
-                       [this] { return InsertEmptyLine(mCtx.doc(), DisplayTimeRuleFromSettings()); });
+                       [](Document &d) { return InsertEmptyLine(d, DisplayTimeRuleFromSettings()); });
 }
 
 bool TitleCommands::MenuTitleAddEmptyLineClick()
@@ -167,13 +157,13 @@ bool TitleCommands::MenuTitleAddEmptyLineClick()
     // by clearing the message panel.
     const bool insideList = mCtx.doc().CurrentLine < mCtx.doc().LineCount;
     return runListEdit(insideList, [this] { return !refuseWhenFull(); },
-                       [this] { return AddEmptyLine(mCtx.doc(), DisplayTimeRuleFromSettings()); });
+                       [](Document &d) { return AddEmptyLine(d, DisplayTimeRuleFromSettings()); });
 }
 
 void TitleCommands::splitCurrent(SplitMode mode)
 {
     runListEdit(true, [this] { return !refuseWhenFull(); },
-                [this, mode] { return SplitLine(mCtx.doc(), mode, DisplayTimeRuleFromSettings()); });
+                [mode](Document &d) { return SplitLine(d, mode, DisplayTimeRuleFromSettings()); });
 }
 
 void TitleCommands::MenuTitleSplit2LineClick() { splitCurrent(SplitMode::FirstTwoRows); }
@@ -192,7 +182,7 @@ void TitleCommands::MenuTitleJoinLinesClick()
                                MsgButtons::YesNo, MsgResult::Yes)
                    == MsgResult::Yes;
         },
-        [this] { return JoinWithNext(mCtx.doc()); });
+        [](Document &d) { return JoinWithNext(d); });
 }
 
 void TitleCommands::MenuTitleDeleteLineClick()
@@ -217,7 +207,7 @@ void TitleCommands::MenuTitleDeleteLineClick()
             }
             return true;
         },
-        [this] { return DeleteCurrentLine(mCtx.doc()); });
+        [](Document &d) { return DeleteCurrentLine(d); });
     if (deleted)
         status.setText(StatusPanels::Message, Unicode(Texts.OneLineDeleted));
 }

@@ -6,6 +6,7 @@
 
 namespace cuefold {
 
+class Document;
 struct EditorContext;
 struct ListEdit;
 enum class SplitMode;
@@ -35,7 +36,7 @@ public:
 private:
     void transformText(QByteArray (*transform)(const QByteArray &), bool clearsMessage);
     bool refuseWhenFull();
-    bool runListEdit(bool clearsMessage, const std::function<bool()> &guard, const std::function<ListEdit()> &edit);
+    bool runListEdit(bool clearsMessage, const std::function<bool()> &guard, const std::function<ListEdit(Document &)> &edit);
     void splitCurrent(SplitMode mode);
 
     EditorContext &mCtx;

@@ -161,6 +161,23 @@ ListEdit AddEmptyLine(Document &doc, const DisplayTimeRule &rule)
     return {ListOutcome::Done, c, false, {}};
 }
 
+bool InsertFpsLine(Document &doc, double fps, const DisplayTimeRule &rule)
+{
+    doc.FPS = fps;
+    doc.CurrentLine = 1;
+    if (CheckRoomForLine(doc) != ListOutcome::Done)
+        return false;
+    InsertEmptyLine(doc, rule);
+    TSubLine &first = doc.SubLines[1];
+    first.clear();
+    first.From = 1;
+    first.Last = 1;
+    first.Text = FpsText(fps);
+    first.Lock = 1;
+    doc.SavedLines[1] = first;
+    return true;
+}
+
 ListEdit SplitLine(Document &doc, SplitMode mode, const DisplayTimeRule &rule)
 {
     if (const ListOutcome guard = CheckRoomForLine(doc); guard != ListOutcome::Done)

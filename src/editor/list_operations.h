@@ -57,6 +57,10 @@ ListEdit InsertEmptyLine(Document &doc, const DisplayTimeRule &rule);
 // An empty subtitle after the current one: inside the list as an insert
 // before the next subtitle, after the last one with the minimal display time.
 ListEdit AddEmptyLine(Document &doc, const DisplayTimeRule &rule);
+// The frame rate `fps` for a document read without one, written as a locked
+// frame-rate line before subtitle 1, which becomes current. False when the
+// document is full: the rate is taken, the line is not written.
+bool InsertFpsLine(Document &doc, double fps, const DisplayTimeRule &rule);
 // Cuts the current subtitle at a break, sharing its frames by the number of
 // characters on each side.
 ListEdit SplitLine(Document &doc, SplitMode mode, const DisplayTimeRule &rule);

@@ -124,6 +124,9 @@ void BulkCommands::attach()
     connect(&mCtx.model, &DocumentModel::currentChanged, this,
             [this] { setAcceptEnabled(CanAcceptRepair(mCtx.doc())); });
     connect(&mCtx.model, &DocumentModel::documentReset, this, [this] { RefreshAnalysis(false); });
+    // Lists built before rows came or went point at other subtitles now.
+    connect(&mCtx.model, &DocumentModel::rowsInserted, this, [this] { RefreshAnalysis(true); });
+    connect(&mCtx.model, &DocumentModel::rowsRemoved, this, [this] { RefreshAnalysis(true); });
     connect(FormRange, &TFormRange::confirmed, this, &BulkCommands::runRange);
     setAcceptEnabled(false);
     mTiming->attach();
@@ -150,11 +153,6 @@ void BulkCommands::retranslate()
     FormRange->retranslate();
     FormAnalysis->retranslate();
     mTiming->retranslate();
-}
-
-RowChanged BulkCommands::touchRows() const
-{
-    return [&model = mCtx.model](int row) { model.touchRow(row); };
 }
 
 bool BulkCommands::refuseFewLines() const
@@ -186,7 +184,7 @@ void BulkCommands::setAcceptEnabled(bool enabled)
 
 bool BulkCommands::RepairOverlapPairs()
 {
-    const bool changed = cuefold::RepairOverlapPairs(mCtx.doc(), touchRows());
+    const bool changed = mCtx.model.change([](Document &d) { return cuefold::RepairOverlapPairs(d); });
     followRepairRun();
     return changed;
 }
@@ -220,21 +218,14 @@ void BulkCommands::MenuCommonSetFPSClick()
     double fps = 0;
     RunCommand(mCtx, {.clearMessage = false,
                       .change = [&] {
-                          Document &d = mCtx.doc();
+                          const Document &d = mCtx.doc();
                           fps = mCtx.operations->ask({Texts.OperationsFPS0, Texts.OperationsFPS1, Texts.OperationsFPS2,
                                                       Texts.OperationsFPS3, Texts.OperationsFPS4},
                                                      IsValidFPS(d.FPS) ? FpsText(d.FPS) : QByteArray("25"));
-                          bool redraw = false;
-                          if (IsValidFPS(fps)) {
-                              d.FPS = fps;
-                              if (IsFpsLine(d)) {
-                                  d.line(1).Text = FpsText(fps);
-                                  mCtx.model.touchRow(1);
-                                  // Subtitle 2 shows the rate line as its predecessor.
-                                  redraw = d.CurrentLine == 1 || d.CurrentLine == 2;
-                              }
-                          }
-                          mCtx.status.showFps(d.FPS);
+                          // Subtitle 2 shows the rate line as its predecessor.
+                          const bool redraw = IsValidFPS(fps) && mCtx.model.change([&](Document &doc) {
+                              return SetFrameRate(doc, fps);
+                          }) && (d.CurrentLine == 1 || d.CurrentLine == 2);
                           return CommandChange{.showMode = redraw ? ShowFull : 0, .modified = ModifiedRule::Check};
                       },
                       .report =

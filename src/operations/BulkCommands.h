@@ -2,7 +2,6 @@
 
 #include "editor/CommandTable.h"
 #include "operations/bulk_scope.h"
-#include "operations/row_changed.h"
 
 #include <QObject>
 
@@ -59,7 +58,6 @@ public:
     void RefreshAnalysis(bool rebuild);
 
 private:
-    RowChanged touchRows() const;
     bool refuseFewLines() const;
     bool confirmScope(BulkScope scope) const;
     void showReport(const QByteArray &text) const;

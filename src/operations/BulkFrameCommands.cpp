@@ -45,8 +45,8 @@ void BulkCommands::shiftFrom(const OperationTexts &texts, bool toTarget)
                           },
                       .change =
                           [&] {
-                              Document &d = mCtx.doc();
-                              outOfRange = ShiftLines(d, d.CurrentLine, amount, touchRows());
+                              outOfRange = mCtx.model.change(
+                                  [&](Document &d) { return ShiftLines(d, d.CurrentLine, amount); });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
                       .report =
@@ -88,8 +88,9 @@ void BulkCommands::MenuCommonEnlargeTitleClick()
                           },
                       .change =
                           [&] {
-                              Document &d = mCtx.doc();
-                              changed = EnlargeLines(d, d.CurrentLine, amount, Settings.Main.DelayFrames, touchRows());
+                              changed = mCtx.model.change([&](Document &d) {
+                                  return EnlargeLines(d, d.CurrentLine, amount, Settings.Main.DelayFrames);
+                              });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
                       .report = [&](const CommandChange &) { showReport(CountReport(ReportKind::Changed, changed)); }});
@@ -118,7 +119,8 @@ void BulkCommands::MenuCommonDepressDelayClick()
                           },
                       .change =
                           [&] {
-                              changed = CloseShortGaps(mCtx.doc(), limit, Settings.Main.DelayFrames, touchRows());
+                              changed = mCtx.model.change(
+                                  [&](Document &d) { return CloseShortGaps(d, limit, Settings.Main.DelayFrames); });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
                       .report = [&](const CommandChange &) { showReport(CountReport(ReportKind::Changed, changed)); }});
@@ -130,7 +132,8 @@ void BulkCommands::MenuCommonInsertDelayClick()
     RunCommand(mCtx, {.guard = [&] { return !refuseFewLines() && confirmScope(BulkScope::NearEntire); },
                       .change =
                           [&] {
-                              changed = InsertGaps(mCtx.doc(), Settings.Main.DelayFrames, touchRows());
+                              changed = mCtx.model.change(
+                                  [](Document &d) { return InsertGaps(d, Settings.Main.DelayFrames); });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
                       .report = [&](const CommandChange &) { showReport(CountReport(ReportKind::Changed, changed)); }});
@@ -170,10 +173,9 @@ void BulkCommands::MenuCommonAcceptClick()
     RunCommand(mCtx, {.guard = [this] { return CanAcceptRepair(mCtx.doc()); },
                       .change =
                           [&] {
-                              Document &d = mCtx.doc();
                               // With notes left by the last run, accepting runs the repair again.
-                              repairedAgain = d.OverlapCount >= 1;
-                              next = AcceptRepair(d, d.CurrentLine, touchRows());
+                              repairedAgain = mCtx.doc().OverlapCount >= 1;
+                              next = mCtx.model.change([](Document &d) { return AcceptRepair(d, d.CurrentLine); });
                               return CommandChange{.showMode = ShowNoSeek, .modified = ModifiedRule::Check};
                           },
                       .report =

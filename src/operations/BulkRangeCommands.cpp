@@ -28,12 +28,12 @@ void BulkCommands::MenuCommonUnlockAllClick() { showRange(RangeMode::Unlock); }
 void BulkCommands::runRange()
 {
     RunCommand(mCtx, {.change = [this] {
-        Document &d = mCtx.doc();
         const RangeChoice choice = FormRange->choice();
         const RangeMode mode = FormRange->mode();
-        const int changed = mode == RangeMode::RemoveBreaks
-                                ? RemoveBreaksInRange(d, choice, touchRows())
-                                : SetLockInRange(d, choice, mode == RangeMode::Lock, touchRows());
+        const int changed = mCtx.model.change([&](Document &d) {
+            return mode == RangeMode::RemoveBreaks ? RemoveBreaksInRange(d, choice)
+                                                   : SetLockInRange(d, choice, mode == RangeMode::Lock);
+        });
         // The panel shows the new text; only the lock commands seek the player.
         return CommandChange{.showMode = mode == RangeMode::RemoveBreaks ? ShowNoSeek : ShowFull,
                              .modified = ModifiedRule::Check,
@@ -45,7 +45,7 @@ void BulkCommands::MenuCommonUnmarkAllClick()
 {
     RunCommand(mCtx, {.guard = [this] { return confirmScope(BulkScope::TrueEntire); },
                       .change = [this] {
-                          UnmarkAll(mCtx.doc(), touchRows());
+                          mCtx.model.change(UnmarkAll);
                           return CommandChange{.modified = ModifiedRule::Check};
                       }});
 }

@@ -204,8 +204,7 @@ void TimingCommands::FormTestAcceptClick()
                       .change =
                           [&] {
                               preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings());
-                              ApplyPreview(mCtx.doc(), preview.frames);
-                              mCtx.model.touchRows(1, mCtx.doc().LineCount);
+                              mCtx.model.change([&](Document &d) { ApplyPreview(d, preview.frames); });
                               return CommandChange{.showMode = ShowFull, .modified = ModifiedRule::Keep};
                           },
                       .report =

@@ -303,8 +303,7 @@ void TimingCommands::ButtonAcceptClick()
                       .change =
                           [this] {
                               FormRecalculate->setAcceptEnabled(false);
-                              ApplyPreview(mCtx.doc(), mRecalcPreview);
-                              mCtx.model.touchRows(1, mCtx.doc().LineCount);
+                              mCtx.model.change([this](Document &d) { ApplyPreview(d, mRecalcPreview); });
                               return CommandChange{.showMode = ShowFull, .modified = ModifiedRule::Check};
                           },
                       .report = [this](const CommandChange &) { mCtx.player->SetPlayerSeeking(true); }});

@@ -12,7 +12,7 @@ namespace {
 
 // Ends every subtitle that `tooShort` picks delayFrames before its successor.
 template <typename Pick>
-int SetGaps(Document &doc, int delayFrames, const RowChanged &changed, Pick tooShort)
+int SetGaps(Document &doc, int delayFrames, Pick tooShort)
 {
     int count = 0;
     for (int i = 1; i < doc.LineCount; ++i) {
@@ -25,23 +25,21 @@ int SetGaps(Document &doc, int delayFrames, const RowChanged &changed, Pick tooS
             continue;
         l.Last = last;
         ++count;
-        if (changed)
-            changed(i);
     }
     return count;
 }
 
 } // namespace
 
-int CloseShortGaps(Document &doc, double limit, int delayFrames, const RowChanged &changed)
+int CloseShortGaps(Document &doc, double limit, int delayFrames)
 {
-    return SetGaps(doc, delayFrames, changed,
+    return SetGaps(doc, delayFrames,
                    [limit](double last, double nextFrom) { return nextFrom - last - 1 <= limit; });
 }
 
-int InsertGaps(Document &doc, int delayFrames, const RowChanged &changed)
+int InsertGaps(Document &doc, int delayFrames)
 {
-    return SetGaps(doc, delayFrames, changed,
+    return SetGaps(doc, delayFrames,
                    [delayFrames](double last, double nextFrom) { return last + delayFrames >= nextFrom; });
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "operations/row_changed.h"
 
 #include <QByteArray>
 
@@ -15,10 +14,10 @@ class Document;
 // its own start, and return how many ends really moved.
 
 // Close short gaps: every gap of at most `limit` frames, overlaps included.
-int CloseShortGaps(Document &doc, double limit, int delayFrames, const RowChanged &changed);
+int CloseShortGaps(Document &doc, double limit, int delayFrames);
 
 // Insert gaps: every gap shorter than delayFrames.
-int InsertGaps(Document &doc, int delayFrames, const RowChanged &changed);
+int InsertGaps(Document &doc, int delayFrames);
 
 // The gap-limit dialog proposes a third of a second: fps / 3, halves to
 // even, without decimals.

@@ -30,7 +30,7 @@ bool ShiftFrame(double &frame, double delta)
 
 } // namespace
 
-int ShiftLines(Document &doc, int first, double delta, const RowChanged &changed)
+int ShiftLines(Document &doc, int first, double delta)
 {
     int outOfRange = 0;
     for (int i = first < 1 ? 1 : first; i <= doc.LineCount; ++i) {
@@ -40,8 +40,6 @@ int ShiftLines(Document &doc, int first, double delta, const RowChanged &changed
         const bool fromClamped = ShiftFrame(l.From, delta);
         const bool lastClamped = ShiftFrame(l.Last, delta);
         outOfRange += fromClamped || lastClamped;
-        if (changed)
-            changed(i);
     }
     return outOfRange;
 }
@@ -56,7 +54,7 @@ QByteArray ShiftToInitialText(const Document &doc, int current, bool movieLoaded
     return FrameText(movieLoaded ? playerFrame : doc.line(current).From);
 }
 
-int EnlargeLines(Document &doc, int first, double delta, int delayFrames, const RowChanged &changed)
+int EnlargeLines(Document &doc, int first, double delta, int delayFrames)
 {
     int count = 0;
     for (int i = std::max(first, 1); i <= doc.LineCount; ++i) {
@@ -71,8 +69,6 @@ int EnlargeLines(Document &doc, int first, double delta, int delayFrames, const 
             continue;
         l.Last = last;
         ++count;
-        if (changed)
-            changed(i);
     }
     return count;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "operations/row_changed.h"
 
 #include <QByteArray>
 
@@ -14,7 +13,7 @@ class Document;
 // frame the file and the fields cannot hold). Returns how many subtitles hit
 // either limit (each counted once). The shift command
 // passes WholeFrames of the typed amount.
-int ShiftLines(Document &doc, int first, double delta, const RowChanged &changed);
+int ShiftLines(Document &doc, int first, double delta);
 
 // The shift that makes subtitle `current` start on the typed frame (cut to
 // a whole frame), measured before anything moves; the current subtitle's
@@ -31,6 +30,6 @@ QByteArray ShiftToInitialText(const Document &doc, int current, bool movieLoaded
 // the next one's lock; no end falls below its own start, nor grows beyond
 // MaxTypedFrame. Returns how many
 // ends really moved; `changed` is told each of them.
-int EnlargeLines(Document &doc, int first, double delta, int delayFrames, const RowChanged &changed);
+int EnlargeLines(Document &doc, int first, double delta, int delayFrames);
 
 } // namespace cuefold

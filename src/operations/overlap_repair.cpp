@@ -25,7 +25,7 @@ bool HasRepairNote(const TSubLine &line)
     return CarriesNote(line.FErr) || CarriesNote(line.LErr);
 }
 
-bool RepairOverlapPairs(Document &doc, const RowChanged &rowChanged)
+bool RepairOverlapPairs(Document &doc)
 {
     doc.OverlapCount = 0;
     bool changed = false;
@@ -48,15 +48,11 @@ bool RepairOverlapPairs(Document &doc, const RowChanged &rowChanged)
             b.FErr = RepairNote(b.From);
             b.From = bf;
             changed = true;
-            if (rowChanged)
-                rowChanged(i);
         }
         if (at != a.Last) {
             a.LErr = RepairNote(a.Last);
             a.Last = at;
             changed = true;
-            if (rowChanged)
-                rowChanged(i - 1);
         }
         if (CarriesNote(b.FErr) || CarriesNote(a.LErr))
             ++doc.OverlapCount;
@@ -88,15 +84,13 @@ int FirstRepair(const Document &doc)
     return FindNextRepair(doc, 1);
 }
 
-int AcceptRepair(Document &doc, int line, const RowChanged &changed)
+int AcceptRepair(Document &doc, int line)
 {
     TSubLine &l = doc.line(line);
     if (CarriesNote(l.FErr))
         l.FErr.clear();
     if (CarriesNote(l.LErr))
         l.LErr.clear();
-    if (changed)
-        changed(line);
     // Without notes from the last run the review ends here. Otherwise repair
     // before looking on, so an overlap made since is walked to as well.
     if (doc.OverlapCount < 1) {
@@ -104,7 +98,7 @@ int AcceptRepair(Document &doc, int line, const RowChanged &changed)
         doc.OverlapReviewActive = false;
         return next;
     }
-    RepairOverlapPairs(doc, changed);
+    RepairOverlapPairs(doc);
     return FindNextRepair(doc, line);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "operations/row_changed.h"
 
 namespace cuefold {
 
@@ -20,7 +19,7 @@ bool HasRepairNote(const TSubLine &line);
 // pairs carrying a note and sets doc.OverlapReviewActive when there are any.
 // `rowChanged` is told every index whose frames changed. True when any frame
 // changed.
-bool RepairOverlapPairs(Document &doc, const RowChanged &rowChanged = {});
+bool RepairOverlapPairs(Document &doc);
 
 // The first subtitle after `after` carrying a note while a review is active,
 // else 0.
@@ -40,6 +39,6 @@ int FirstRepair(const Document &doc);
 // a note, looked up after that run (0: none; Accept is disabled and the
 // unsuccessful-search message shown); the caller moves there. `changed` is
 // told `line` and every row the second run rewrote.
-int AcceptRepair(Document &doc, int line, const RowChanged &changed);
+int AcceptRepair(Document &doc, int line);
 
 } // namespace cuefold

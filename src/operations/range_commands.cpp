@@ -43,7 +43,7 @@ bool InStint(const TSubLine &l, RangeStint stint)
 
 } // namespace
 
-int RemoveBreaksInRange(Document &doc, const RangeChoice &choice, const RowChanged &changed)
+int RemoveBreaksInRange(Document &doc, const RangeChoice &choice)
 {
     const LineRange range = ChosenRange(doc, choice);
     int count = 0;
@@ -56,13 +56,11 @@ int RemoveBreaksInRange(Document &doc, const RangeChoice &choice, const RowChang
             continue;
         l.Text = std::move(text);
         ++count;
-        if (changed)
-            changed(i);
     }
     return count;
 }
 
-int SetLockInRange(Document &doc, const RangeChoice &choice, bool lock, const RowChanged &changed)
+int SetLockInRange(Document &doc, const RangeChoice &choice, bool lock)
 {
     const LineRange range = ChosenRange(doc, choice);
     int count = 0;
@@ -72,13 +70,11 @@ int SetLockInRange(Document &doc, const RangeChoice &choice, bool lock, const Ro
             continue;
         l.Lock = lock;
         ++count;
-        if (changed)
-            changed(i);
     }
     return count;
 }
 
-int UnmarkAll(Document &doc, const RowChanged &changed)
+int UnmarkAll(Document &doc)
 {
     int count = 0;
     for (int i = 1; i <= doc.LineCount; ++i) {
@@ -87,8 +83,6 @@ int UnmarkAll(Document &doc, const RowChanged &changed)
             continue;
         l.Mark = 0;
         ++count;
-        if (changed)
-            changed(i);
     }
     return count;
 }

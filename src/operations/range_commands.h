@@ -1,7 +1,6 @@
 #pragma once
 
 #include "operations/bulk_scope.h"
-#include "operations/row_changed.h"
 
 #include <QByteArray>
 
@@ -40,12 +39,12 @@ LineRange ChosenRange(const Document &doc, const RangeChoice &choice);
 // the count the status bar's message panel shows (0 included); `changed` is
 // told each of them.
 // Remove breaks: the stint picks the subtitles; Except keeps dialogues broken.
-int RemoveBreaksInRange(Document &doc, const RangeChoice &choice, const RowChanged &changed);
+int RemoveBreaksInRange(Document &doc, const RangeChoice &choice);
 // Lock (lock = true) or unlock every subtitle of the range, whatever the
 // stint. With Except, locking touches dialogues only and unlocking spares them.
-int SetLockInRange(Document &doc, const RangeChoice &choice, bool lock, const RowChanged &changed);
+int SetLockInRange(Document &doc, const RangeChoice &choice, bool lock);
 
 // Clears every mark of the document; returns how many there were.
-int UnmarkAll(Document &doc, const RowChanged &changed);
+int UnmarkAll(Document &doc);
 
 } // namespace cuefold

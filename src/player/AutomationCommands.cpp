@@ -27,7 +27,7 @@ void PlayerController::MenuPlayerAutomateClick()
     const double position = takeKeyPosition(); // before anything else takes time
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
-    Document &d = mCtx.doc();
+    const Document &d = mCtx.doc();
     if (!IsValidFPS(d.FPS) || !mPlayer.MovieLoaded
         || (player()->PlayState() == MediaPlayer::Playing && syncChecked())) {
         statusMessage(CodePage::toUnicode(Texts.AutomateNeedsPausedPlayer));
@@ -38,15 +38,18 @@ void PlayerController::MenuPlayerAutomateClick()
     const double newFrom = AutomationStart(position, params.Gap);
     if (params.SaveAfter && player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
-    const RowChanged refresh = [this](int row) { mCtx.model.touchRow(row); };
-    if (PrepareAutomation(d, newFrom, params, refresh))
-        mCtx.title->MenuTitleAddEmptyLineClick(); // the frame-rate line stays; its new neighbour is timed
-    StampAutomation(d, newFrom, params, refresh);
-    mCtx.model.checkModified();
-    if (d.CurrentLine >= d.LineCount)
-        mCtx.title->MenuTitleAddEmptyLineClick();
-    else
-        mCtx.panel.ShowLine(d.CurrentLine + 1, ShowFull);
+    {
+        // The stamp and the subtitles it adds are one change of the document.
+        const DocumentModel::Edit edit(mCtx.model);
+        if (mCtx.model.change([&](Document &doc) { return PrepareAutomation(doc, newFrom, params); }))
+            mCtx.title->MenuTitleAddEmptyLineClick(); // the frame-rate line stays; its new neighbour is timed
+        mCtx.model.change([&](Document &doc) { StampAutomation(doc, newFrom, params); });
+        mCtx.model.checkModified();
+        if (d.CurrentLine >= d.LineCount)
+            mCtx.title->MenuTitleAddEmptyLineClick();
+        else
+            mCtx.panel.ShowLine(d.CurrentLine + 1, ShowFull);
+    }
     if (params.SaveAfter)
         mCtx.file->MenuFileSaveClick();
 }
@@ -70,6 +73,7 @@ void PlayerController::MenuPlayerCaptureFrameClick()
         // The picture stays on the captured frame: the new subtitle's
         // provisional first frame is no place to show.
         mHoldPicture = true;
+        const DocumentModel::Edit edit(mCtx.model);
         const bool inserted = mCtx.title->MenuTitleInsertEmptyLineClick();
         mHoldPicture = false;
         if (!inserted)

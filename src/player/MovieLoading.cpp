@@ -29,12 +29,12 @@ void PlayerController::LoadMovie(const QString &path, bool exact)
         if (!movie.isEmpty())
             mMovieFolder = QFileInfo(movie).absolutePath();
     }
-    mCtx.doc().MovieFileName = movie;
+    mCtx.model.setMovieFileName(movie);
     if (!movie.isEmpty()) {
         player()->SetFileName(movie);
         if (player()->FileName().isEmpty()) {
             // Without libmpv no movie opens: say so rather than show an empty player.
-            mCtx.doc().MovieFileName.clear();
+            mCtx.model.setMovieFileName(QString());
             ShowMessage(mCtx.window, Unicode(Texts.PlayerLibraryMissing), Unicode(Texts.Error), MsgIcon::Stop);
             mCtx.window->activateWindow();
             return;
@@ -83,7 +83,7 @@ void PlayerController::movieLoadFailed()
 {
     const QString movie = mCtx.doc().MovieFileName;
     UnloadMovie();
-    mCtx.doc().MovieFileName.clear();
+    mCtx.model.setMovieFileName(QString());
     ShowMessage(mCtx.window, Unicode(Texts.MovieNotPlayable).arg(QDir::toNativeSeparators(movie)), Unicode(Texts.Error),
                 MsgIcon::Stop);
 }
@@ -95,8 +95,8 @@ void PlayerController::movieLoaded()
         return;
     mAdoptMovieFps = false;
     if (!IsValidFPS(mCtx.doc().FPS) && IsValidFPS(player()->frameRate())) {
-        mCtx.doc().FPS = player()->frameRate();
-        mCtx.status.showFps(mCtx.doc().FPS);
+        const double fps = player()->frameRate();
+        mCtx.model.change([fps](Document &d) { d.FPS = fps; });
     }
 }
 

@@ -53,7 +53,7 @@ bool PlayerController::PlayTestMovie(const QString &moviePath, const QString &su
 void PlayerController::ReturnFromTestMovie(const QString &moviePath, double resumeFrame)
 {
     UnloadMovie();
-    mCtx.doc().MovieFileName = moviePath;
+    mCtx.model.setMovieFileName(moviePath);
     if (moviePath.isEmpty())
         return;
     LoadMovie(moviePath, true);

@@ -12,7 +12,7 @@ double AutomationStart(double position, int gap)
     return gap + 3 > position ? gap + 3 : position;
 }
 
-bool PrepareAutomation(Document &doc, double newFrom, const AutomationParams &params, const RowChanged &changed)
+bool PrepareAutomation(Document &doc, double newFrom, const AutomationParams &params)
 {
     const int c = doc.CurrentLine;
     const int g = params.Gap;
@@ -24,7 +24,6 @@ bool PrepareAutomation(Document &doc, double newFrom, const AutomationParams &pa
                 top.From = 1;
             if (top.Last == -1)
                 top.Last = 1;
-            changed(1);
         }
         first = 2;
     }
@@ -38,11 +37,9 @@ bool PrepareAutomation(Document &doc, double newFrom, const AutomationParams &pa
                 const double before = k > 1 ? doc.line(k - 1).Last : -1;
                 const double t = g + before + 1;
                 l.From = t < newFrom ? t : newFrom - g - 1;
-                changed(k);
             }
             if (l.Last >= newFrom || l.Last < l.From) {
                 l.Last = newFrom - g - 1;
-                changed(k);
             }
         }
         return false;
@@ -51,7 +48,7 @@ bool PrepareAutomation(Document &doc, double newFrom, const AutomationParams &pa
     return c == 1 && doc.line(1).Lock == 1 && ReadFPSLine(doc, fps);
 }
 
-void StampAutomation(Document &doc, double newFrom, const AutomationParams &params, const RowChanged &changed)
+void StampAutomation(Document &doc, double newFrom, const AutomationParams &params)
 {
     const int c = doc.CurrentLine;
     const int n = doc.LineCount;
@@ -66,19 +63,17 @@ void StampAutomation(Document &doc, double newFrom, const AutomationParams &para
             const double length = next.Last - next.From;
             next.From = g + newLast + 1;
             next.Last = next.From + length;
-            changed(c + 1);
         }
     }
 
     TSubLine &current = doc.line(c);
     current.From = newFrom;
     current.Last = newLast;
-    changed(c);
 
     if (params.SaveAfter && c + 1 < n && !doc.line(c + 1).Lock
         && doc.line(c + 2).From <= doc.line(c + 1).Last) {
         const double target = std::trunc(g + doc.line(c + 1).Last + 1);
-        ShiftLines(doc, c + 2, target - doc.line(c + 2).From, changed);
+        ShiftLines(doc, c + 2, target - doc.line(c + 2).From);
     }
 }
 

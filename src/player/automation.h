@@ -27,11 +27,11 @@ double AutomationStart(double position, int gap);
 // in front of `newFrom`; without it only the previous subtitle is. True when
 // the current subtitle is the locked frame-rate line at the top, which must
 // get an empty subtitle after it to be timed instead.
-bool PrepareAutomation(Document &doc, double newFrom, const AutomationParams &params, const RowChanged &changed);
+bool PrepareAutomation(Document &doc, double newFrom, const AutomationParams &params);
 
 // Stamps the current subtitle (even a locked one) from `newFrom`, moves an
 // unlocked next subtitle that would be overlapped and, with SaveAfter,
 // shifts the rest when that next subtitle now reaches the one after it.
-void StampAutomation(Document &doc, double newFrom, const AutomationParams &params, const RowChanged &changed);
+void StampAutomation(Document &doc, double newFrom, const AutomationParams &params);
 
 } // namespace cuefold

@@ -98,13 +98,12 @@ void TFormFileProperties::retranslate()
     ButtonOK->setText(Unicode(Texts.OK));
 }
 
-void TFormFileProperties::fill(Document &doc, const QString &shortName)
+void TFormFileProperties::fill(const FileStatistics &stats, const QString &path, const QString &shortName)
 {
-    const FileStatistics stats = CollectStatistics(doc);
     const PropertyLabels labels = ComposePropertyLabels(stats);
     setWindowTitle(shortName);
-    EditSUBSFullPath->setText(doc.SubFileName);
-    EditSUBSFullPath->setEnabled(!doc.SubFileName.isEmpty());
+    EditSUBSFullPath->setText(path);
+    EditSUBSFullPath->setEnabled(!path.isEmpty());
     LabelFileSize->setText(Unicode(labels.FileSize));
     LabelFileAttributes->setText(Unicode(labels.FileAttributes));
     LabelSyntaxErrors->setText(Unicode(labels.SyntaxErrors));

@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace cuefold {
 
-class Document;
+struct FileStatistics;
 struct FilterState;
 
 // The file-properties window: the file on disk, what reading found, counts
@@ -21,7 +21,7 @@ public:
     explicit TFormFileProperties(QWidget *parent);
 
     // RefreshProperties' window part: the statistics already collected.
-    void fill(Document &doc, const QString &shortName);
+    void fill(const FileStatistics &stats, const QString &path, const QString &shortName);
     // The player group: the filter layer and the movie opened with the file
     // (empty when none was).
     void fillPlayer(const FilterState &filter, const QString &movie);

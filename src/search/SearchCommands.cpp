@@ -13,6 +13,7 @@
 #include "player/PlayerController.h"
 #include "search/FFind.h"
 #include "search/FProperties.h"
+#include "search/statistics.h"
 #include "search/FTable.h"
 
 #include <QAction>
@@ -118,7 +119,8 @@ void SearchCommands::RefreshProperties()
         mCtx.panel.redraw(ShowNoSeek);
     }
     mCtx.model.checkModified();
-    FormFileProperties->fill(mCtx.doc(), mCtx.model.shortName());
+    const FileStatistics stats = mCtx.model.change(CollectStatistics);
+    FormFileProperties->fill(stats, mCtx.doc().SubFileName, mCtx.model.shortName());
     const PlayerController &player = *mCtx.player;
     FormFileProperties->fillPlayer(player.filterState(), player.movieFromOpenLoaded() ? mCtx.doc().MovieFileName : QString());
 }

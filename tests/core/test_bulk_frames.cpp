@@ -14,6 +14,7 @@
 using namespace cuefold;
 using cuefold::testing::DocumentOf;
 using cuefold::testing::SampleLine;
+using cuefold::testing::RowsChangedBy;
 
 namespace {
 
@@ -112,7 +113,7 @@ TEST(BulkFrames, Shift)
     };
     for (const Case &c : cases) {
         auto doc = DocumentOf(c.before);
-        EXPECT_EQ(ShiftLines(*doc, c.first, WholeFrames(c.typed), {}), c.outOfRange) << c.name;
+        EXPECT_EQ(ShiftLines(*doc, c.first, WholeFrames(c.typed)), c.outOfRange) << c.name;
         EXPECT_EQ(FramesOf(*doc), c.after) << c.name;
     }
 }
@@ -122,7 +123,7 @@ TEST(BulkFrames, ShiftTo)
     auto doc = DocumentOf({{100, 200}, {.from = 900, .last = 950, .lock = 1}, {1000, 1100}}, 2);
     const double d = ShiftToAmount(*doc, 2, 1000.8);
     EXPECT_EQ(d, 100);
-    ShiftLines(*doc, 2, d, {});
+    ShiftLines(*doc, 2, d);
     EXPECT_EQ(FramesOf(*doc), (std::vector<Frames>{{100, 200}, {900, 950}, {1100, 1200}}));
     EXPECT_EQ(ShiftToInitialText(*doc, 2, false, 1234.4), "900");
     EXPECT_EQ(ShiftToInitialText(*doc, 2, true, 1234.4), "1234");
@@ -153,8 +154,10 @@ TEST(BulkFrames, Enlarge)
     };
     for (const Case &c : cases) {
         auto doc = DocumentOf(c.before);
-        std::vector<int> rows;
-        EXPECT_EQ(EnlargeLines(*doc, c.first, c.delta, 2, [&](int r) { rows.push_back(r); }), c.changed) << c.name;
+        int changed = 0;
+        const std::vector<int> rows =
+            RowsChangedBy(*doc, [&](Document &d) { changed = EnlargeLines(d, c.first, c.delta, 2); });
+        EXPECT_EQ(changed, c.changed) << c.name;
         EXPECT_EQ(FramesOf(*doc), c.after) << c.name;
         EXPECT_EQ(rows, c.rows) << c.name;
     }
@@ -184,7 +187,7 @@ TEST(BulkFrames, Gaps)
     };
     for (const Case &c : cases) {
         auto doc = DocumentOf(c.before);
-        const int changed = c.limit == 0 ? InsertGaps(*doc, 2, {}) : CloseShortGaps(*doc, c.limit, 2, {});
+        const int changed = c.limit == 0 ? InsertGaps(*doc, 2) : CloseShortGaps(*doc, c.limit, 2);
         EXPECT_EQ(changed, c.changed) << c.name;
         EXPECT_EQ(FramesOf(*doc), c.after) << c.name;
     }
@@ -203,15 +206,16 @@ TEST(BulkFrames, AcceptWalk)
 
     // An overlap made after the repair is caught and walked to.
     doc->line(5).From = 340;
-    std::vector<int> rows;
-    EXPECT_EQ(AcceptRepair(*doc, 2, [&](int r) { rows.push_back(r); }), 3);
+    int next = 0;
+    const std::vector<int> rows = RowsChangedBy(*doc, [&](Document &d) { next = AcceptRepair(d, 2); });
+    EXPECT_EQ(next, 3);
     EXPECT_EQ(doc->line(2).FErr, "");
     EXPECT_EQ(doc->line(2).From, 200);
     EXPECT_EQ(rows, (std::vector<int>{2, 5}));
     EXPECT_EQ(doc->line(5).FErr, "!? 340");
 
-    EXPECT_EQ(AcceptRepair(*doc, 3, {}), 5);
-    EXPECT_EQ(AcceptRepair(*doc, 5, {}), 0);
+    EXPECT_EQ(AcceptRepair(*doc, 3), 5);
+    EXPECT_EQ(AcceptRepair(*doc, 5), 0);
     EXPECT_EQ(doc->OverlapCount, 0);
     EXPECT_FALSE(CanAcceptRepair(*doc));
 
@@ -221,7 +225,7 @@ TEST(BulkFrames, AcceptWalk)
     EXPECT_EQ(FirstRepair(*first), 1);
     // With no notes left by the last run, accepting ends the review.
     first->OverlapCount = 0;
-    EXPECT_EQ(AcceptRepair(*first, 1, {}), 0);
+    EXPECT_EQ(AcceptRepair(*first, 1), 0);
     EXPECT_FALSE(first->OverlapReviewActive);
 }
 

@@ -10,6 +10,7 @@ using namespace cuefold;
 namespace {
 
 using cuefold::testing::DocumentOf;
+using cuefold::testing::RowsChangedBy;
 using Span = cuefold::testing::SampleLine;
 
 TEST(OverlapRepair, Pairs)
@@ -50,8 +51,8 @@ TEST(OverlapRepair, Pairs)
     };
     for (const Case &c : cases) {
         auto doc = DocumentOf(c.before);
-        std::vector<int> rows;
-        const bool changed = RepairOverlapPairs(*doc, [&](int row) { rows.push_back(row); });
+        bool changed = false;
+        const std::vector<int> rows = RowsChangedBy(*doc, [&](Document &d) { changed = RepairOverlapPairs(d); });
         EXPECT_EQ(changed, c.changed) << c.name;
         EXPECT_EQ(doc->OverlapCount, c.overlaps) << c.name;
         EXPECT_EQ(doc->OverlapReviewActive, c.overlaps > 0) << c.name;

@@ -6,6 +6,7 @@
 
 using namespace cuefold;
 using cuefold::testing::DocumentOf;
+using cuefold::testing::RowsChangedBy;
 
 namespace {
 
@@ -58,8 +59,10 @@ TEST(RangeCommands, RemoveBreaks)
                                {.text = "P\xECt|", .lock = 1, .mark = 1},
                                {.text = "\x8A" "est", .mark = 1}},
                               2);
-        std::vector<int> rows;
-        EXPECT_EQ(RemoveBreaksInRange(*doc, c.choice, [&](int r) { rows.push_back(r); }), c.changed) << c.name;
+        int changed = 0;
+        const std::vector<int> rows =
+            RowsChangedBy(*doc, [&](Document &d) { changed = RemoveBreaksInRange(d, c.choice); });
+        EXPECT_EQ(changed, c.changed) << c.name;
         EXPECT_EQ(TextsOf(*doc), c.texts) << c.name;
         EXPECT_EQ(int(rows.size()), c.changed) << c.name;
     }
@@ -86,7 +89,7 @@ TEST(RangeCommands, LockAndUnlock)
     for (const Case &c : cases) {
         auto doc = DocumentOf({{.text = "A|-b"}, {.text = "Text"}, {.text = "-C|-d", .lock = 1}, {.text = "Plain", .lock = 1}},
                               2);
-        EXPECT_EQ(SetLockInRange(*doc, c.choice, c.lock, {}), c.changed) << c.name;
+        EXPECT_EQ(SetLockInRange(*doc, c.choice, c.lock), c.changed) << c.name;
         std::vector<int> locks;
         for (int i = 1; i <= doc->LineCount; ++i)
             locks.push_back(doc->line(i).Lock);
@@ -108,8 +111,9 @@ TEST(RangeCommands, Ranges)
 TEST(RangeCommands, UnmarkAllLeavesTheDocumentSaved)
 {
     auto doc = DocumentOf({{.mark = 1}, {}, {.lock = 1, .mark = 1}});
-    std::vector<int> rows;
-    EXPECT_EQ(UnmarkAll(*doc, [&](int r) { rows.push_back(r); }), 2);
+    int unmarked = 0;
+    const std::vector<int> rows = RowsChangedBy(*doc, [&](Document &d) { unmarked = UnmarkAll(d); });
+    EXPECT_EQ(unmarked, 2);
     EXPECT_EQ(rows, (std::vector<int>{1, 3}));
     EXPECT_FALSE(doc->recount());
     EXPECT_EQ(doc->MarkedCount, 0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/document.h"
+#include "document/document_edit.h"
 
 #include <memory>
 #include <vector>
@@ -36,6 +37,20 @@ inline std::unique_ptr<Document> DocumentOf(const std::vector<SampleLine> &lines
     doc->CurrentLine = current;
     doc->markSaved();
     return doc;
+}
+
+// The rows `change` rewrote in either array, in order, as the document
+// model would record them.
+template <class Change>
+std::vector<int> RowsChangedBy(Document &doc, Change &&change)
+{
+    const RowSnapshot before = TakeSnapshot(doc);
+    change(doc);
+    std::vector<int> rows;
+    for (const RowSplice &s : DiffRows(before, doc))
+        for (int row = s.first; row <= s.lastAfter(); ++row)
+            rows.push_back(row);
+    return rows;
 }
 
 } // namespace cuefold::testing

@@ -90,8 +90,7 @@ protected:
     void TearDown() override
     {
         if (form) {
-            form->context().doc().DocSaved = true; // leave without questions
-            form->context().doc().MarkedCount = 0;
+            form->context().model.reset(); // leave without questions
             answers = {MsgResult::Yes, MsgResult::Yes};
             form->close();
             form.reset();
@@ -127,7 +126,10 @@ protected:
         start(path(name));
     }
 
-    Document &doc() { return form->context().doc(); }
+    const Document &doc() { return form->context().doc(); }
+    // Prepares the document as a command would: through the model.
+    template<typename Change>
+    void changeDoc(Change &&change) { form->context().model.change(change); }
     CurrentSubtitlePanel &panel() { return form->context().panel; }
     // A control of the main window by the object name the program gives it.
     template<typename W>

@@ -87,7 +87,7 @@ TEST_F(BulkCommandsTest, MenuFollowsTheTableWithItsSeparatorsAndButtons)
 TEST_F(BulkCommandsTest, ShiftMovesFromTheCurrentSubtitleSparingLockedOnes)
 {
     startWith("{1}{1}25\r\n{100}{150}A\r\n{200}{250}B\r\n{300}{350}C\r\n{400}{450}D\r\n");
-    doc().line(4).Lock = 1;
+    changeDoc([](Document &d) { d.line(4).Lock = 1; });
     panel().ShowLine(3, ShowFull);
     typeIntoOperations(QStringLiteral("5"));
     answers = {MsgResult::Yes};
@@ -122,8 +122,8 @@ TEST_F(BulkCommandsTest, InsertGapsReportsTheChangedCount)
 TEST_F(BulkCommandsTest, RepairThenAcceptWalksTheNotesUntilAcceptGoesOff)
 {
     startWith("{1}{1}25\r\n{100}{200}A\r\n{300}{400}B\r\n{500}{600}C\r\n{700}{800}D\r\n");
-    doc().line(3).From = 150; // starts inside A
-    doc().line(5).From = 550; // starts inside C
+    changeDoc([](Document &d) { d.line(3).From = 150; }); // starts inside A
+    changeDoc([](Document &d) { d.line(5).From = 550; }); // starts inside C
     answers = {MsgResult::Yes, MsgResult::Yes};
     key(Qt::Key_F3, Qt::AltModifier);
     ASSERT_EQ(messages.size(), 2u);
@@ -147,8 +147,8 @@ TEST_F(BulkCommandsTest, RepairThenAcceptWalksTheNotesUntilAcceptGoesOff)
 TEST_F(BulkCommandsTest, FindMarkedThenFindNextUntilNoFurther)
 {
     startWith("{1}{1}25\r\n{100}{150}A\r\n{200}{250}B\r\n{300}{350}C\r\n{400}{450}D\r\n");
-    doc().line(3).Mark = 1;
-    doc().line(5).Mark = 1;
+    changeDoc([](Document &d) { d.line(3).Mark = 1; });
+    changeDoc([](Document &d) { d.line(5).Mark = 1; });
     onModal = [this](QWidget *modal) {
         if (!qobject_cast<TFormFindWhat *>(modal))
             return;

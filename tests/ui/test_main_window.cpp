@@ -179,7 +179,7 @@ TEST_F(MainWindowTest, SaveToAReadOnlyPlaceReportsAndFallsBackToSaveAs)
 {
     startWith(Sample);
     panel().SetText("x", ShowFull);
-    doc().SubFileName = path("no-such-folder/film.sub");
+    form->context().model.setSubFileName(path("no-such-folder/film.sub"));
     dialogs.clear();
     answers = {MsgResult::Ok, MsgResult::No};
     form->context().file->MenuFileSaveClick();
@@ -198,7 +198,7 @@ TEST_F(MainWindowTest, FailedSaveCanGoToTheFilterFolder)
 {
     startWith(Sample);
     panel().SetText("x", ShowFull);
-    doc().SubFileName = path("no-such-folder/film.sub");
+    form->context().model.setSubFileName(path("no-such-folder/film.sub"));
     dialogs.clear();
     answers = {MsgResult::Ok, MsgResult::Yes};
     form->context().file->MenuFileSaveClick();
@@ -229,10 +229,12 @@ TEST_F(MainWindowTest, DiscardGuardNamesTheMarkedCount)
     const struct { int marked; QByteArray LanguageTexts::*key; } cases[] = {
         {1, &LanguageTexts::LineIsMarked}, {4, &LanguageTexts::LinesIsMarked}, {5, &LanguageTexts::LinesAreMarked}};
     for (const auto &c : cases) {
-        doc().LineCount = c.marked;
-        for (int i = 1; i <= c.marked; ++i)
-            doc().line(i).Mark = 1;
-        doc().markSaved();
+        form->context().model.load([&c](Document &d) {
+            d.LineCount = c.marked;
+            for (int i = 1; i <= c.marked; ++i)
+                d.line(i).Mark = 1;
+            d.markSaved();
+        });
         messages.clear();
         answers = {MsgResult::No};
         EXPECT_FALSE(form->context().file->ConfirmDiscard());
@@ -241,7 +243,7 @@ TEST_F(MainWindowTest, DiscardGuardNamesTheMarkedCount)
         EXPECT_EQ(messages[0].defaultButton, MsgResult::No);
     }
     // A modified document asks only whether to discard the changes.
-    doc().line(1).Text = "zmena";
+    changeDoc([](Document &d) { d.line(1).Text = "zmena"; });
     messages.clear();
     answers = {MsgResult::Yes};
     EXPECT_TRUE(form->context().file->ConfirmDiscard());

@@ -69,7 +69,7 @@ protected:
 
     void restart()
     {
-        doc().DocSaved = true;
+        form->context().model.reset(); // leave without questions
         form->close();
         form.reset();
         Settings = ProgramSettings{};

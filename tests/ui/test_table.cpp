@@ -73,7 +73,7 @@ TEST_F(TableTest, MovingAColumnMovesItsPositionAndContents)
     EXPECT_EQ(table->grid()->columnWidth(1), width);
 
     // Rows written later follow the new positions, and they are saved.
-    doc().line(2).Last = 155;
+    changeDoc([](Document &d) { d.line(2).Last = 155; });
     table->ShowTableRow(2);
     EXPECT_EQ(cell(2, 1), QStringLiteral("155"));
     table->saveSettings();
@@ -89,7 +89,7 @@ TEST_F(TableTest, AutoWidthFitsTheWidestCell)
 {
     table->autoWidthBox()->click();
     const int narrow = table->grid()->columnWidth(3);
-    doc().line(2).Text = QByteArray(80, 'W');
+    changeDoc([](Document &d) { d.line(2).Text = QByteArray(80, 'W'); });
     table->FillTable();
     table->AutoSizeColumns();
     EXPECT_GT(table->grid()->columnWidth(3), narrow);

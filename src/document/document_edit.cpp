@@ -1,0 +1,145 @@
+#include "document/document_edit.h"
+
+#include <algorithm>
+
+namespace cuefold {
+
+namespace {
+
+using Rows = std::array<TSubLine, Document::Capacity + 1>;
+
+// Replaces `oldLength` rows from `first` on by `rows`, moving the rows up to
+// `count` along; places left empty at the end are cleared.
+void replaceRows(Rows &array, int count, int first, int oldLength, const std::vector<TSubLine> &rows)
+{
+    const int newLength = int(rows.size());
+    const int delta = newLength - oldLength;
+    const int tail = first + oldLength; // first row that moves
+    if (delta > 0) {
+        for (int i = count; i >= tail; --i)
+            array[i + delta] = std::move(array[i]);
+    } else if (delta < 0) {
+        for (int i = tail; i <= count; ++i)
+            array[i + delta] = std::move(array[i]);
+        for (int i = count + delta + 1; i <= count; ++i)
+            array[i].clear();
+    }
+    std::copy(rows.begin(), rows.end(), array.begin() + first);
+}
+
+void applySplice(Document &doc, int first, const std::vector<TSubLine> &from, const std::vector<TSubLine> &to,
+                 const std::vector<TSubLine> &savedFrom, const std::vector<TSubLine> &savedTo)
+{
+    const int count = doc.LineCount;
+    replaceRows(doc.SubLines, count, first, int(from.size()), to);
+    if (!savedFrom.empty() || !savedTo.empty())
+        replaceRows(doc.SavedLines, count, first, int(savedFrom.size()), savedTo);
+    doc.LineCount = count + int(to.size()) - int(from.size());
+}
+
+RowSplice spliceOf(const RowSnapshot &old, const Document &doc, int first, int oldLast, int newLast, bool withSaved)
+{
+    RowSplice s;
+    s.first = first;
+    s.before.assign(old.lines.begin() + (first - 1), old.lines.begin() + oldLast);
+    s.after.assign(doc.SubLines.begin() + first, doc.SubLines.begin() + newLast + 1);
+    if (withSaved) {
+        s.savedBefore.assign(old.saved.begin() + (first - 1), old.saved.begin() + oldLast);
+        s.savedAfter.assign(doc.SavedLines.begin() + first, doc.SavedLines.begin() + newLast + 1);
+    }
+    return s;
+}
+
+bool rowEqual(const RowSnapshot &old, int oldRow, const Document &doc, int row)
+{
+    return old.lines[oldRow - 1] == doc.SubLines[row] && old.saved[oldRow - 1] == doc.SavedLines[row];
+}
+
+} // namespace
+
+DocumentState StateOf(const Document &doc)
+{
+    return {doc.LineCount,    doc.FPS,          doc.StructChanged, doc.SyntaxErrorCount,
+            doc.MissingEndCount, doc.CutTextCount, doc.ChangedCount,  doc.MarkedCount,
+            doc.OverlapCount, doc.OverlapReviewActive};
+}
+
+void ApplyState(Document &doc, const DocumentState &s)
+{
+    doc.LineCount = s.LineCount;
+    doc.FPS = s.FPS;
+    doc.StructChanged = s.StructChanged;
+    doc.SyntaxErrorCount = s.SyntaxErrorCount;
+    doc.MissingEndCount = s.MissingEndCount;
+    doc.CutTextCount = s.CutTextCount;
+    doc.ChangedCount = s.ChangedCount;
+    doc.MarkedCount = s.MarkedCount;
+    doc.OverlapCount = s.OverlapCount;
+    doc.OverlapReviewActive = s.OverlapReviewActive;
+}
+
+RowSnapshot TakeSnapshot(const Document &doc)
+{
+    const int count = std::max(doc.LineCount, 0);
+    RowSnapshot s;
+    s.lines.assign(doc.SubLines.begin() + 1, doc.SubLines.begin() + 1 + count);
+    s.saved.assign(doc.SavedLines.begin() + 1, doc.SavedLines.begin() + 1 + count);
+    return s;
+}
+
+std::vector<RowSplice> DiffRows(const RowSnapshot &old, const Document &doc)
+{
+    const int oldCount = int(old.lines.size());
+    const int newCount = std::max(doc.LineCount, 0);
+    std::vector<RowSplice> splices;
+    if (oldCount == newCount) {
+        for (int i = 1; i <= newCount; ++i) {
+            if (rowEqual(old, i, doc, i))
+                continue;
+            const int first = i;
+            bool savedChanged = false;
+            for (; i <= newCount && !rowEqual(old, i, doc, i); ++i)
+                savedChanged = savedChanged || old.saved[i - 1] != doc.SavedLines[i];
+            splices.push_back(spliceOf(old, doc, first, i - 1, i - 1, savedChanged));
+        }
+        return splices;
+    }
+    const int shorter = std::min(oldCount, newCount);
+    int head = 0;
+    while (head < shorter && rowEqual(old, head + 1, doc, head + 1))
+        ++head;
+    int tail = 0;
+    while (tail < shorter - head && rowEqual(old, oldCount - tail, doc, newCount - tail))
+        ++tail;
+    splices.push_back(spliceOf(old, doc, head + 1, oldCount - tail, newCount - tail, true));
+    return splices;
+}
+
+bool DocumentEdit::empty() const
+{
+    if (!splices.empty())
+        return false;
+    DocumentState derived = after;
+    derived.ChangedCount = before.ChangedCount;
+    derived.MarkedCount = before.MarkedCount;
+    derived.MissingEndCount = before.MissingEndCount;
+    return derived == before;
+}
+
+void RevertEdit(Document &doc, const DocumentEdit &edit)
+{
+    for (auto s = edit.splices.rbegin(); s != edit.splices.rend(); ++s)
+        applySplice(doc, s->first, s->after, s->before, s->savedAfter, s->savedBefore);
+    ApplyState(doc, edit.before);
+    doc.CurrentLine = edit.currentBefore;
+}
+
+void RepeatEdit(Document &doc, const DocumentEdit &edit)
+{
+    for (const RowSplice &s : edit.splices)
+        applySplice(doc, s.first, s.before, s.after, s.savedBefore, s.savedAfter);
+    ApplyState(doc, edit.after);
+    doc.CurrentLine = edit.currentAfter;
+}
+
+} // namespace cuefold
