@@ -87,6 +87,8 @@ TEST(SettingsRows, EachRowHasItsOwnKeyAndField)
     }
 }
 
+// A new key changes these bytes on purpose: its row's key then goes into
+// settings_changed.INI and both golden files.
 TEST(SettingsGolden, EveryKeyChangedWritesTheGoldenBytes)
 {
     IniFile changed;
