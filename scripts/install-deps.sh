@@ -10,7 +10,7 @@ PACKAGES=(
   libmpv-dev libjpeg-dev
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick time ffmpeg
+  xvfb xauth x11-utils imagemagick time ffmpeg python3
   fonts-dejavu-core
 )
 

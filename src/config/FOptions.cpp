@@ -41,7 +41,10 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
         {mUi->LabelExportPath, mUi->EditExportPath, mUi->ButtonExportPathVerify, mUi->ButtonExportPathBrowse,
          &LanguageTexts::OptionsLabelExportPathCaption},
     }};
-    mNumbers = {{{mUi->EditDelayFrames, "2"}, {mUi->EditRewindAfterSave, "5"}, {mUi->EditPlayerStep, "3"}}};
+    const auto number = [](QLineEdit *edit) {
+        return NumberEdit{edit, DesignText(*RowShownBy(edit->objectName().toLatin1()))};
+    };
+    mNumbers = {{number(mUi->EditDelayFrames), number(mUi->EditRewindAfterSave), number(mUi->EditPlayerStep)}};
 
     connect(mUi->ComboBoxLanguage, &QComboBox::currentIndexChanged, this, &TFormOptions::ComboBoxLanguageChange);
     for (QCheckBox *box : mToolBarBoxes)
@@ -220,10 +223,18 @@ void TFormOptions::numberEditExit(NumberEdit &number)
         ConfigureSeconds();
 }
 
-void TFormOptions::setNumber(Number n, const QByteArray &text)
+void TFormOptions::setNumber(NumberEdit &number, const QByteArray &text)
 {
-    mNumbers[n].edit->setText(Unicode(text));
-    numberEditExit(mNumbers[n]);
+    number.edit->setText(Unicode(text));
+    numberEditExit(number);
+}
+
+TFormOptions::NumberEdit *TFormOptions::numberShownBy(QWidget *control)
+{
+    for (NumberEdit &number : mNumbers)
+        if (number.edit == control)
+            return &number;
+    return nullptr;
 }
 
 void TFormOptions::showFolderVerdicts()

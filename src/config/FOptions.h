@@ -1,7 +1,7 @@
 #pragma once
 
 #include "config/language_table.h"
-#include "config/settings.h"
+#include "config/settings_rows.h"
 
 #include <QDialog>
 #include <array>
@@ -74,7 +74,11 @@ private:
     void ButtonSaveClick();
     void browseFolder(FolderRow &row);
     void numberEditExit(NumberEdit &number);
-    void setNumber(Number n, const QByteArray &text);
+    void setNumber(NumberEdit &number, const QByteArray &text);
+    NumberEdit *numberShownBy(QWidget *control);
+    // A settings row's control: filled from a value, and the value it shows.
+    void showValue(const SettingRow &row, const SettingValue &value);
+    SettingValue shownValue(const SettingRow &row);
 
     EditorContext &mCtx;
     Ui::TFormOptions *mUi;

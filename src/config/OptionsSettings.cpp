@@ -4,6 +4,7 @@
 
 #include "config/FontDialog.h"
 #include "config/options_numbers.h"
+#include "config/settings_rows.h"
 #include "document/code_page.h"
 #include "editor/CommandTable.h"
 #include "editor/CurrentSubtitlePanel.h"
@@ -13,6 +14,8 @@
 #include "player/PlayerController.h"
 #include "ui_FOptions.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLocale>
 #include <QToolBar>
 
@@ -43,51 +46,56 @@ void StoreFont(const QFont &font, TFontOptions &f)
 
 void TFormOptions::ApplySettings()
 {
-    const MainSettings &m = Settings.Main;
-    const PlayerSettings &p = Settings.Player;
-    {
-        // A language the list does not hold leaves the selection as it is.
-        const QSignalBlocker quiet(mUi->ComboBoxLanguage);
-        const int index = mUi->ComboBoxLanguage->findData(Settings.Language.Preferred);
-        if (index >= 0)
-            mUi->ComboBoxLanguage->setCurrentIndex(index);
-    }
+    for (const SettingRow &row : SettingRows())
+        if (!row.control.isEmpty() && !row.controlOnlyStores)
+            showValue(row, RowValue(row, Settings));
     mCtx.applyLanguage(selectedLanguage());
-
-    for (int id = 0; id < ToolBarCount; ++id)
-        mToolBarBoxes[id]->setChecked(m.ShowToolbar[id]);
     ConfigureToolbars();
-    mUi->CheckBoxShowAllHints->setChecked(m.ShowAllHints);
     ConfigureHints();
-
-    mUi->CheckBoxForm1SaveWindowPosition->setChecked(m.SaveWindowPosition);
-    mUi->CheckBoxTableSaveWindowPosition->setChecked(Settings.Table.SaveWindowPosition);
-    mUi->CheckBoxTableAutoShow->setChecked(Settings.Table.AutoShow);
-    mUi->CheckBoxCreateBAKfiles->setChecked(m.CreateBAKfiles);
-    mUi->CheckBoxAutoNoSave->setChecked(p.AutoNoSave);
-    setNumber(DelayFrames, QByteArray::number(m.DelayFrames));
-
-    mUi->CheckBoxPlayerAlwaysOnTop->setChecked(p.AlwaysOnTop);
-    mUi->CheckBoxPlayerAutoRewind->setChecked(p.AutoRewind);
-    mUi->CheckBoxPlayerShowDisplay->setChecked(p.ShowDisplay);
     ConfigureWMP();
-    mUi->CheckBoxPlayerAutoPlayAfterSave->setChecked(p.AutoPlayAfterSave);
-    mUi->CheckBoxPlayerSaveWindowPosition->setChecked(p.SaveWindowPosition);
-
-    // Shown as the user would type them: with the locale's decimal separator.
-    const QString point = QLocale().decimalPoint();
-    const char separator = point == QStringLiteral(",") ? ',' : '.';
-    setNumber(RewindAfterSave, SecondsText(p.RewindAfterSave, separator));
-    setNumber(PlayerStep, SecondsText(p.PlayerStep, separator));
-
-    mUi->EditOpenPath->setText(Settings.DefaultPath.Open);
-    mUi->EditSavePath->setText(Settings.DefaultPath.Save);
-    mUi->EditExportPath->setText(Settings.DefaultPath.Export);
     ConfigureIOPaths();
-
     // The preview takes the stored colour back too, so that leaving the
     // window without Save also undoes a colour picked in the font dialog.
     applyFont({PreviewFontOf(Settings.Font), Settings.Font.Color});
+}
+
+void TFormOptions::showValue(const SettingRow &row, const SettingValue &value)
+{
+    QWidget *control = findChild<QWidget *>(QString::fromLatin1(row.control));
+    if (auto *box = qobject_cast<QCheckBox *>(control)) {
+        box->setChecked(std::get<bool>(value));
+    } else if (auto *list = qobject_cast<QComboBox *>(control)) {
+        // A name the list does not hold leaves the selection as it is.
+        const QSignalBlocker quiet(list);
+        const int index = list->findData(std::get<QByteArray>(value));
+        if (index >= 0)
+            list->setCurrentIndex(index);
+    } else if (NumberEdit *number = numberShownBy(control)) {
+        // Shown as the user would type them: with the locale's decimal separator.
+        const char separator = QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.';
+        setNumber(*number, std::holds_alternative<int>(value) ? QByteArray::number(std::get<int>(value))
+                                                              : SecondsText(std::get<double>(value), separator));
+    } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+        edit->setText(std::get<QString>(value));
+    }
+}
+
+SettingValue TFormOptions::shownValue(const SettingRow &row)
+{
+    QWidget *control = findChild<QWidget *>(QString::fromLatin1(row.control));
+    if (auto *box = qobject_cast<QCheckBox *>(control))
+        return box->isChecked();
+    if (auto *list = qobject_cast<QComboBox *>(control))
+        return list->currentData().toByteArray();
+    if (NumberEdit *number = numberShownBy(control)) {
+        numberEditExit(*number);
+        if (std::holds_alternative<int>(row.defaultValue))
+            return static_cast<int>(number->value);
+        return number->value;
+    }
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        return edit->text();
+    return RowValue(row, Settings);
 }
 
 void TFormOptions::ConfigureToolbars()
@@ -135,43 +143,14 @@ void TFormOptions::applyFont(const FontChoice &choice)
 
 void TFormOptions::ButtonSaveClick()
 {
-    MainSettings &m = Settings.Main;
-    PlayerSettings &p = Settings.Player;
-    Settings.Language.Preferred = selectedLanguage();
+    for (const SettingRow &row : SettingRows())
+        if (!row.control.isEmpty())
+            SetRowValue(row, Settings, shownValue(row));
     mCtx.applyLanguage(Settings.Language.Preferred);
-
-    for (int id = 0; id < ToolBarCount; ++id)
-        m.ShowToolbar[id] = mToolBarBoxes[id]->isChecked();
     ConfigureToolbars();
-    m.ShowAllHints = mUi->CheckBoxShowAllHints->isChecked();
     ConfigureHints();
-
-    m.SaveWindowPosition = mUi->CheckBoxForm1SaveWindowPosition->isChecked();
-    Settings.Table.SaveWindowPosition = mUi->CheckBoxTableSaveWindowPosition->isChecked();
-    Settings.Table.AutoShow = mUi->CheckBoxTableAutoShow->isChecked();
-    m.CreateBAKfiles = mUi->CheckBoxCreateBAKfiles->isChecked();
-    p.AutoNoSave = mUi->CheckBoxAutoNoSave->isChecked();
-
-    numberEditExit(mNumbers[DelayFrames]);
-    m.DelayFrames = static_cast<int>(mNumbers[DelayFrames].value);
-
-    p.AlwaysOnTop = mUi->CheckBoxPlayerAlwaysOnTop->isChecked();
-    p.AutoRewind = mUi->CheckBoxPlayerAutoRewind->isChecked();
-    p.ShowDisplay = mUi->CheckBoxPlayerShowDisplay->isChecked();
-    p.SendAllEvents = mUi->CheckBoxPlayerSendAllEvents->isChecked();
     ConfigureWMP();
-    p.AutoPlayAfterSave = mUi->CheckBoxPlayerAutoPlayAfterSave->isChecked();
-    p.SaveWindowPosition = mUi->CheckBoxPlayerSaveWindowPosition->isChecked();
-
-    numberEditExit(mNumbers[RewindAfterSave]);
-    numberEditExit(mNumbers[PlayerStep]);
-    p.RewindAfterSave = mNumbers[RewindAfterSave].value;
-    p.PlayerStep = mNumbers[PlayerStep].value;
     ConfigureSeconds();
-
-    Settings.DefaultPath.Open = mUi->EditOpenPath->text();
-    Settings.DefaultPath.Save = mUi->EditSavePath->text();
-    Settings.DefaultPath.Export = mUi->EditExportPath->text();
     ConfigureIOPaths();
 
     StoreFont(mCtx.panel.previewFont(), Settings.Font);

@@ -1,5 +1,6 @@
 #include "config/options_numbers.h"
 
+#include "config/settings_rows.h"
 #include "document/frame_text.h"
 
 #include <algorithm>
@@ -27,6 +28,13 @@ int TypedFrames(double value)
 QByteArray SecondsText(double seconds, char decimalPoint)
 {
     return TrimZeros(QByteArray::number(seconds, 'f', 3)).replace('.', decimalPoint);
+}
+
+QByteArray DesignText(const SettingRow &row)
+{
+    if (const int *frames = std::get_if<int>(&row.defaultValue))
+        return QByteArray::number(*frames);
+    return SecondsText(std::get<double>(row.defaultValue));
 }
 
 } // namespace cuefold

@@ -4,6 +4,8 @@
 
 namespace cuefold {
 
+struct SettingRow;
+
 // A number edit of the settings window after the user left it: the text it
 // shows and the value it stands for.
 struct TypedNumber {
@@ -24,5 +26,8 @@ int TypedFrames(double value);
 // zeros and a trailing point dropped (5 -> "5", 2.5 -> "2.5"), the point
 // written as the user's decimal separator.
 QByteArray SecondsText(double seconds, char decimalPoint = '.');
+
+// The design text of a number edit: its row's default as the window shows it.
+QByteArray DesignText(const SettingRow &row);
 
 } // namespace cuefold

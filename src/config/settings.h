@@ -7,21 +7,23 @@
 
 namespace cuefold {
 
-class IniFile;
-
-// A remembered window position; -1 means "not stored".
+// A remembered window position; NotStored means "no value stored".
+constexpr int NotStored = -1;
 struct WindowBounds {
-    int Top = -1, Left = -1, Width = -1, Height = -1;
+    int Top = NotStored, Left = NotStored, Width = NotStored, Height = NotStored;
 };
 
 enum FontStyleBits { FontBold = 1, FontItalic = 2, FontUnderline = 4, FontStrikeOut = 8 };
 
+// The defaults of every field below that is a key of the settings file are
+// in its row (settings_rows.cpp); ProgramSettings() sets them.
+
 struct TFontOptions {
-    quint8 Charset = 238;
-    quint32 Color = 65535; // 0x00BBGGRR
-    QByteArray Name = "Tahoma";
-    int Size = 14;
-    int Style = 0;         // FontStyleBits
+    quint8 Charset{};
+    quint32 Color{}; // 0x00BBGGRR
+    QByteArray Name;
+    int Size{};
+    int Style{};     // FontStyleBits
 };
 
 enum ToolBarId { ToolBarFileId, ToolBarEditId, ToolBarSearchId, ToolBarTitleId, ToolBarCommonId, ToolBarPlayerId, ToolBarCount };
@@ -30,42 +32,42 @@ enum ToolBarId { ToolBarFileId, ToolBarEditId, ToolBarSearchId, ToolBarTitleId, 
 enum TableColumn { ColFrom, ColLast, ColText, ColLock, ColMark, ColFind, ColFErr, ColLErr, TableColumnCount };
 
 struct MainSettings {
-    std::array<bool, ToolBarCount> ShowToolbar{true, true, true, true, true, true};
-    bool ShowAllHints = true;
-    bool CreateBAKfiles = true;
-    bool GirderInUse = false;
-    bool SaveWindowPosition = false;
-    int DelayFrames = 2;
+    std::array<bool, ToolBarCount> ShowToolbar{};
+    bool ShowAllHints{};
+    bool CreateBAKfiles{};
+    bool GirderInUse{};
+    bool SaveWindowPosition{};
+    int DelayFrames{};
     WindowBounds Window;
     WindowBounds SyncWindow, AnalysisWindow, TestWindow, RangeWindow; // Top/Left only
     std::array<WindowBounds, ToolBarCount> ToolBar;                  // Top/Left only
-    int TestReadSpeed = 12;
-    int TestMinDwell = 1000;
-    QByteArray CodePage = "windows-1250";
+    int TestReadSpeed{};
+    int TestMinDwell{};
+    QByteArray CodePage;
 };
 
 struct TableSettings {
-    bool ColumnsAutoWidth = false;
-    bool AutoShow = false;
-    bool SaveWindowPosition = false;
+    bool ColumnsAutoWidth{};
+    bool AutoShow{};
+    bool SaveWindowPosition{};
     WindowBounds Window;
-    std::array<int, TableColumnCount> ColumnPosition{1, 2, 3, 4, 5, 6, 7, 8};
-    std::array<int, TableColumnCount + 1> ColWidth{-1, -1, -1, -1, -1, -1, -1, -1, -1};
+    std::array<int, TableColumnCount> ColumnPosition{};
+    std::array<int, TableColumnCount + 1> ColWidth{};
 };
 
 struct PlayerSettings {
-    bool AlwaysOnTop = true;
-    bool AutoRewind = false;
-    bool AutoPlayAfterSave = true;
-    bool ShowDisplay = false;
-    bool SendAllEvents = false;
-    bool PlayerFollowsCurrentTitle = true;
-    bool AutoNoSave = false;
-    bool SaveWindowPosition = false;
-    int Zoom = 1;
-    int WindowTop = -1, WindowLeft = -1;
-    double RewindAfterSave = 5;
-    double PlayerStep = 3;
+    bool AlwaysOnTop{};
+    bool AutoRewind{};
+    bool AutoPlayAfterSave{};
+    bool ShowDisplay{};
+    bool SendAllEvents{};
+    bool PlayerFollowsCurrentTitle{};
+    bool AutoNoSave{};
+    bool SaveWindowPosition{};
+    int Zoom{};
+    int WindowTop{}, WindowLeft{};
+    double RewindAfterSave{};
+    double PlayerStep{};
 };
 
 struct DefaultPathSettings {
@@ -74,23 +76,27 @@ struct DefaultPathSettings {
 
 struct LanguageSettings {
     QByteArray Preferred;
+    // Read only: the file's list, whose first name defaults to this one.
     QList<QByteArray> Names{"\xC8" "esky"};
 };
 
 // The subtitle-filter layer: whether it is in use, the folders it searches
 // for a movie's subtitles (";"-separated) and whether it can reload them.
 struct SubtitleFilterSettings {
-    bool Present = true;
+    bool Present{};
     QString SubPath;
-    bool ReloadAvailable = true;
+    bool ReloadAvailable{};
 };
 
 struct ProgramSettings {
+    // Every key at its default.
+    ProgramSettings();
+
     MainSettings Main;
     TFontOptions Font;
     // The colour the preview actually uses; the font dialog changes only this
     // one, and it is what gets written as Font/Color.
-    quint32 PreviewFontColor = 65535;
+    quint32 PreviewFontColor{};
     TableSettings Table;
     PlayerSettings Player;
     DefaultPathSettings DefaultPath;

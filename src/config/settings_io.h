@@ -22,15 +22,17 @@ struct SettingsReadResult {
     bool firstRun = false;
 };
 
-// Reads every preference key into `settings`. Keys whose condition is not met
-// (positions while SaveWindowPosition is 0, toolbar Top <= 1 or Left <= 10,
-// column widths of an invalid column order) leave the value in `settings`
-// alone, so callers pass the current settings in. Positions are stored as
-// read; the Clamp... functions below fit them to the desktop. Main/CodePage
-// is selected (CodePage::select) before the folder paths are decoded with it.
+// Reads every key of the settings rows (settings_rows.h) into `settings`, in
+// their order. Rows whose gate is closed (positions while SaveWindowPosition
+// is 0, columns without stored bounds, widths of an invalid column order) and
+// values their row ignores (toolbar Top <= 1 or Left <= 10, widths <= 5)
+// leave the value in `settings` alone, so callers pass the current settings
+// in. Positions are stored as read; the Clamp... functions below fit them to
+// the desktop. Main/CodePage is selected (CodePage::select) before the
+// folder paths are decoded with it.
 SettingsReadResult ReadSettings(const IniFile &ini, ProgramSettings &settings);
-// Writes every preference key under the same conditions; skipped keys keep
-// their old value in `ini`. The language list is never written.
+// Writes every row whose gate is open; skipped keys keep their old value in
+// `ini`. The language list is never written.
 void WriteSettings(IniFile &ini, const ProgramSettings &settings);
 
 // Reads the settings file into `settings`; false (settings untouched) when the

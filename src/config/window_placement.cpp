@@ -27,16 +27,6 @@ WindowBounds clampBounds(WindowBounds b, QSize desktop)
 
 } // namespace
 
-bool IsUsableToolBarTop(int top)
-{
-    return top > 1;
-}
-
-bool IsUsableToolBarLeft(int left)
-{
-    return left > 10;
-}
-
 bool IsUnsetBounds(const WindowBounds &b)
 {
     return b.Top == -1 && b.Left == -1 && b.Width == -1 && b.Height == -1;

@@ -8,11 +8,6 @@
 
 namespace cuefold {
 
-// Toolbar positions at or below these limits mean "where the layout put it"
-// and are neither applied nor written.
-bool IsUsableToolBarTop(int top);
-bool IsUsableToolBarLeft(int left);
-
 // All four bounds are -1: no position was ever stored.
 bool IsUnsetBounds(const WindowBounds &b);
 

@@ -256,7 +256,7 @@ TEST_F(FilesTest, FilterFolderIsTheFirstWritableAbsoluteEntry)
     // A folder that cannot be made: its parent is a file.
     const QString blocked = file(QStringLiteral("blocker")) + QStringLiteral("/sub");
     const QString fresh = dir.filePath(QStringLiteral("new/x"));
-    SubtitleFilterSettings s;
+    SubtitleFilterSettings s = ProgramSettings().SubtitleFilter;
     s.SubPath = QStringLiteral("subs;") + blocked + QLatin1Char(';') + fresh;
     const FilterState state = DetectFilter(s);
     EXPECT_TRUE(state.FilterPresent);
@@ -314,7 +314,7 @@ TEST_F(FilesTest, OnlyPreviewFoldersOfEndedProcessesAreRemoved)
 
 TEST_F(FilesTest, NoFolderQualifiesFromRelativeEntriesOrAnAbsentFilter)
 {
-    SubtitleFilterSettings s;
+    SubtitleFilterSettings s = ProgramSettings().SubtitleFilter;
     s.SubPath = QStringLiteral("subs;rel/dir");
     EXPECT_FALSE(DetectFilter(s).FilterFolderFound);
     s.SubPath = dir.path();

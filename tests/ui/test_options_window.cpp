@@ -7,7 +7,7 @@
 #include "config/FOptions.h"
 #include "config/FontDialog.h"
 #include "config/ini_file.h"
-#include "config/settings.h"
+#include "config/settings_rows.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -175,6 +175,21 @@ TEST_F(OptionsWindowTest, SaveWritesEveryKeyAndARestartReadsThemBack)
     EXPECT_EQ(opt<QLineEdit>("EditRewindAfterSave")->text(), QStringLiteral("4.5"));
     EXPECT_EQ(opt<QComboBox>("ComboBoxLanguage")->currentText(), QStringLiteral("English"));
     QTest::keyClick(options(), Qt::Key_Escape);
+}
+
+TEST_F(OptionsWindowTest, EveryControlOfTheSettingsRowsIsInTheWindow)
+{
+    start();
+    for (const SettingRow &row : SettingRows()) {
+        if (row.control.isEmpty())
+            continue;
+        const QWidget *control = options()->findChild<QWidget *>(QString::fromLatin1(row.control));
+        ASSERT_NE(control, nullptr) << row.control.constData();
+        // A check box shows a switch, an edit a number or a folder, the list a name.
+        const SettingValue &value = row.defaultValue;
+        EXPECT_EQ(control->inherits("QCheckBox"), std::holds_alternative<bool>(value)) << row.control.constData();
+        EXPECT_EQ(control->inherits("QComboBox"), std::holds_alternative<QByteArray>(value)) << row.control.constData();
+    }
 }
 
 TEST_F(OptionsWindowTest, EveryWayOutButSaveRevertsTheLivePreviews)
