@@ -33,7 +33,7 @@ bool ShiftFrame(double &frame, double delta)
 int ShiftLines(Document &doc, int first, double delta, const RowChanged &changed)
 {
     int outOfRange = 0;
-    for (int i = first < 1 ? 1 : first; i <= doc.LineCount; ++i) {
+    for (int i = FirstMovableLine(doc, first); i <= doc.LineCount; ++i) {
         TSubLine &l = doc.line(i);
         if (l.Lock)
             continue;
@@ -59,7 +59,7 @@ QByteArray ShiftToInitialText(const Document &doc, int current, bool movieLoaded
 int EnlargeLines(Document &doc, int first, double delta, int delayFrames, const RowChanged &changed)
 {
     int count = 0;
-    for (int i = std::max(first, 1); i <= doc.LineCount; ++i) {
+    for (int i = FirstMovableLine(doc, first); i <= doc.LineCount; ++i) {
         TSubLine &l = doc.line(i);
         if (l.Lock)
             continue;
