@@ -1,6 +1,7 @@
 #include "config/settings_io.h"
 
 #include "config/ini_file.h"
+#include "config/options_numbers.h"
 #include "document/code_page.h"
 #include "document/io_error.h"
 
@@ -81,7 +82,7 @@ void readMain(const IniFile &ini, MainSettings &m)
     m.CreateBAKfiles = ini.readBool(MainSection, "CreateBAKfiles", defaults.CreateBAKfiles);
     m.GirderInUse = ini.readBool(MainSection, "GirderInUse", defaults.GirderInUse);
     m.SaveWindowPosition = ini.readBool(MainSection, "SaveWindowPosition", defaults.SaveWindowPosition);
-    m.DelayFrames = ini.readInt(MainSection, "DelayFrames", defaults.DelayFrames);
+    m.DelayFrames = SaneDelayFrames(ini.readInt(MainSection, "DelayFrames", defaults.DelayFrames));
 
     if (m.SaveWindowPosition) {
         readBounds(ini, MainSection, m.Window);
