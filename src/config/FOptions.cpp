@@ -215,10 +215,12 @@ bool TFormOptions::eventFilter(QObject *watched, QEvent *event)
 
 void TFormOptions::numberEditExit(NumberEdit &number)
 {
-    const TypedNumber typed = ParseTypedNumber(CodePage::fromUnicode(number.edit->text()), number.designText);
-    if (typed.text != CodePage::fromUnicode(number.edit->text()))
+    const QByteArray text = CodePage::fromUnicode(number.edit->text());
+    const TypedNumber typed = &number == &mNumbers[DelayFrames] ? ParseDelayFrames(text, number.designText)
+                                                               : ParseTypedNumber(text, number.designText);
+    if (typed.text != text)
         number.edit->setText(Unicode(typed.text));
-    number.value = &number == &mNumbers[DelayFrames] ? TypedFrames(typed.value) : typed.value;
+    number.value = typed.value;
     if (&number == &mNumbers[PlayerStep])
         ConfigureSeconds();
 }

@@ -415,4 +415,6 @@
     X(GirderNextLine, "&N\xE1sleduj\xED" "c\xED titulek", Plain) \
     X(AutomateNeedsPausedPlayer, "P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en, mus\xED b\xFDt zn\xE1mo FPS a Sync (CTRL+K) mus\xED b\xFDt vypnut nebo mus\xED b\xFDt PAUSE!", Plain) \
     X(CaptureNeedsSync, "P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en a Sync (CTRL+K) mus\xED b\xFDt zapnut!", Plain) \
+    X(SharedNameRefused, "Soubor nelze zapsat, na jeho m\xEDst\xEC je symbolick\xFD odkaz nebo n\xEC" "co jin\xE9ho ne\x9E oby\xE8" "ejn\xFD soubor:", Breaks) \
+    X(OverlapsLeft, "P\xF8" "ekryvy ponechan\xE9 k ru\xE8n\xED oprav\xEC: %1 (prvn\xED u titulku %2).\\NOprava by zm\xECnila zam\xE8" "en\xFD titulek nebo by titulek kon\xE8il d\xF8\xEDv, ne\x9E za\xE8\xEDn\xE1.", Breaks) \
 

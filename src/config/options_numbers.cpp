@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace cuefold {
 
@@ -18,11 +17,18 @@ TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designTe
     return {designText, value};
 }
 
-int TypedFrames(double value)
+int SaneDelayFrames(double value)
 {
-    constexpr double Lowest = std::numeric_limits<int>::min();
-    constexpr double Highest = std::numeric_limits<int>::max();
-    return static_cast<int>(std::clamp(std::trunc(value), Lowest, Highest));
+    return static_cast<int>(std::clamp(std::trunc(value), double(-MaxDelayFrames), double(MaxDelayFrames)));
+}
+
+TypedNumber ParseDelayFrames(const QByteArray &typed, const QByteArray &designText)
+{
+    const TypedNumber number = ParseTypedNumber(typed, designText);
+    const int gap = SaneDelayFrames(number.value);
+    if (gap != std::trunc(number.value))
+        return {QByteArray::number(gap), double(gap)};
+    return {number.text, double(gap)};
 }
 
 QByteArray SecondsText(double seconds, char decimalPoint)

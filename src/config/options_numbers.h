@@ -18,9 +18,18 @@ struct TypedNumber {
 // design text and that value is used. No range is checked.
 TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designText);
 
-// The frame gap of a typed value: truncated toward zero, and kept within
-// what an int holds.
-int TypedFrames(double value);
+// The default gap between subtitles in frames. Zero and negative gaps are
+// allowed, but no more than this either way: every frame computed from the
+// gap then stays far from what the numbers can hold.
+constexpr int MaxDelayFrames = 1000;
+
+// The gap a typed or stored value stands for: truncated toward zero and
+// kept within MaxDelayFrames either way.
+int SaneDelayFrames(double value);
+
+// The gap edit of the settings window, read as ParseTypedNumber reads it; a
+// value beyond the limits becomes the limit, and the edit shows it.
+TypedNumber ParseDelayFrames(const QByteArray &typed, const QByteArray &designText);
 
 // Seconds as the settings window shows them: three decimals with trailing
 // zeros and a trailing point dropped (5 -> "5", 2.5 -> "2.5"), the point

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace cuefold {
 
@@ -58,6 +59,8 @@ std::optional<SettingValue> readValue(const IniFile &ini, const SettingRow &row)
             return value;
         if (row.outOfRange == OutOfRange::Default)
             return row.defaultValue;
+        if (row.outOfRange == OutOfRange::Clamped)
+            return std::clamp(value, row.min, row.max);
         return std::nullopt;
     }
     case SettingKind::Flags:

@@ -3,6 +3,7 @@
 // follow from it.
 #include "config/settings_rows.h"
 
+#include "config/options_numbers.h"
 #include "config/settings_io.h"
 
 #include <type_traits>
@@ -131,7 +132,9 @@ void addMainRows(std::vector<SettingRow> &rows)
     section.add("GirderInUse", Kind::Bool, &MainSettings::GirderInUse, false);
     section.add("SaveWindowPosition", Kind::Bool, &MainSettings::SaveWindowPosition, false)
         .shownBy("CheckBoxForm1SaveWindowPosition");
-    section.add("DelayFrames", Kind::Int, &MainSettings::DelayFrames, 2).shownBy("EditDelayFrames");
+    section.add("DelayFrames", Kind::Int, &MainSettings::DelayFrames, 2)
+        .shownBy("EditDelayFrames")
+        .within(-MaxDelayFrames, MaxDelayFrames, OutOfRange::Clamped);
 
     section.bounds("Window", &MainSettings::Window, true, Gate::MainPlacement);
     section.bounds("SyncWindow", &MainSettings::SyncWindow, false, Gate::MainPlacement);

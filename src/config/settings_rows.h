@@ -39,6 +39,7 @@ enum class OutOfRange {
     Default,          // the row's default is taken
     Ignored,          // the setting keeps its value
     IgnoredUnwritten, // the setting keeps its value, and such a value is not written either
+    Clamped,          // the nearer limit is taken
 };
 
 using SettingValue = std::variant<bool, int, double, QByteArray, QString>;

@@ -6,9 +6,14 @@
 
 namespace cuefold {
 
+double RoundedFrame(double frame)
+{
+    return std::round(frame);
+}
+
 QByteArray FrameText(double frame)
 {
-    return QByteArray::number(static_cast<qlonglong>(std::round(frame)));
+    return QByteArray::number(static_cast<qlonglong>(RoundedFrame(frame)));
 }
 
 QByteArray PanelFrameText(double frame)

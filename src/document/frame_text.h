@@ -6,9 +6,11 @@ namespace cuefold {
 
 class Document;
 
-// A frame as a whole number: nearest, exact halves away from zero
-// (2.5 -> "3", -2.5 -> "-3", -1 -> "-1"). Used for the file, the table and
-// the neighbour previews.
+// The whole frame a frame value stands for wherever it is shown or written:
+// nearest, exact halves away from zero (2.5 -> 3, -2.5 -> -3).
+double RoundedFrame(double frame);
+// RoundedFrame as text ("3", "-1"). Used for the file, the table and the
+// neighbour previews.
 QByteArray FrameText(double frame);
 // The panel's frame fields show "?" for anything not above zero.
 QByteArray PanelFrameText(double frame);

@@ -28,14 +28,34 @@ QByteArray FolderPrefix(const QByteArray &path)
     return path.left(path.lastIndexOf('/') + 1);
 }
 
+// A link in a folder others may write to is followed only when it is the
+// writer's own or the folder owner's, as the system's protected links rule
+// has it for sticky folders: one planted there by someone else must not send
+// a save elsewhere. (This layer reads links itself, past that rule.)
+bool TrustedLink(const QByteArray &path, const struct stat &link)
+{
+    if (link.st_uid == geteuid())
+        return true;
+    const QByteArray prefix = FolderPrefix(path);
+    struct stat folder;
+    if (stat(prefix.isEmpty() ? "." : prefix.constData(), &folder) != 0)
+        return false;
+    return !(folder.st_mode & (S_IWGRP | S_IWOTH)) || link.st_uid == folder.st_uid;
+}
+
 // Follows the symbolic links of the last name in `path`, so that the file
-// they lead to is written and the links stay. False (errno set) on a loop.
+// they lead to is written and the links stay. False (errno set) on a loop or
+// an untrusted link.
 bool FollowLinks(QByteArray &path)
 {
     for (int hop = 0; hop <= MaxLinkHops; ++hop) {
         struct stat info;
         if (lstat(path.constData(), &info) != 0 || !S_ISLNK(info.st_mode))
             return true;
+        if (!TrustedLink(path, info)) {
+            errno = EACCES;
+            return false;
+        }
         QByteArray link(PATH_MAX, '\0');
         const ssize_t length = readlink(path.constData(), link.data(), size_t(link.size()));
         if (length < 0)
@@ -222,6 +242,25 @@ void FileReplacement::abandon()
         unlink(mBackup.constData());
     mBackup.clear();
     mOldMoved = false;
+}
+
+int CreateExclusively(const QString &path, const QByteArray &bytes, struct stat *created)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return CodeOf(errno, name);
+    int error = WriteAll(fd, bytes);
+    if (error == 0 && fsync(fd) != 0)
+        error = errno;
+    if (error == 0 && created && fstat(fd, created) != 0)
+        error = errno;
+    if (close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
+        return NoIOError;
+    unlink(name.constData());
+    return CodeOf(error, name);
 }
 
 } // namespace cuefold

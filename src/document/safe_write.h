@@ -9,14 +9,16 @@ namespace cuefold {
 
 // Replaces the contents of one file so that, whenever the process stops, the
 // file holds either its old or its new contents:
-//   FileReplacement file(path);       // links followed, target checked
+//   FileReplacement file(path);       // trusted links followed, target checked
 //   file.write(bytes);                // a flushed temporary file beside it
 //   file.keepOldAs(backupName);       // optional: the old file stays too
 //   file.commit();                    // renamed over the target
 // Each step returns 0 or an I/O error code (io_error.h) and the next step
 // runs only after a 0. A replacement never committed leaves the target as it
 // was and removes its temporary file. Devices and pipes, which cannot be
-// replaced by a renamed file, are written directly by write().
+// replaced by a renamed file, are written directly by write(). A link in a
+// folder others may write to is trusted only when it belongs to the writer
+// or to the folder's owner; any other gives AccessDeniedCode.
 class FileReplacement {
 public:
     explicit FileReplacement(const QString &path);
@@ -52,5 +54,12 @@ private:
     bool mOldMoved = false; // the old file was moved to mBackup, not linked
     bool mDeviceWritten = false;
 };
+
+// Creates the file `path` holding `bytes` only when nothing stands at its
+// name, not even a link (O_CREAT | O_EXCL | O_NOFOLLOW): how the program
+// writes a file of its own into a folder others may write to. The contents
+// are flushed to disk; a failed write removes the file again. `created`, when
+// given, receives the new file's status once written. 0 or an I/O error code.
+int CreateExclusively(const QString &path, const QByteArray &bytes, struct stat *created = nullptr);
 
 } // namespace cuefold

@@ -43,7 +43,8 @@ struct SaveResult {
 
 // Saves `bytes` as the file `path`, keeping the old file as the first free
 // film.BAK.n when `backups` is on. Symbolic links are followed (the file they
-// lead to is written, its backup lies beside it). A file not writable by its
+// lead to is written, its backup lies beside it), except one that someone
+// else planted in a folder others may write to (FileReplacement). A file not writable by its
 // permission bits is refused, also for root. The new contents go to a
 // temporary file beside the target, flushed to disk, which then takes the
 // target's name and the old file's mode and owner; so at any moment the file

@@ -15,6 +15,7 @@
 #include "editor/EditorContext.h"
 #include "editor/FileDialogs.h"
 #include "editor/MessageBox.h"
+#include "editor/SharedFileQuestion.h"
 #include "editor/StatusPanels.h"
 #include "editor/list_operations.h"
 #include "operations/FOperations.h"
@@ -262,7 +263,8 @@ void FileCommands::MenuFileSaveClick()
 }
 
 // After a failed save the filter's folder is offered, where the file is
-// both kept and shown over the movie.
+// both kept and shown over the movie. Others may write there: a file of that
+// name is overwritten only when the user agrees, a link there never.
 bool FileCommands::saveToFilterFolder()
 {
     const FilterState &filter = mCtx.player->filterState();
@@ -272,7 +274,7 @@ bool FileCommands::saveToFilterFolder()
     return ShowMessage(mCtx.window, Unicode(Texts.SaveToDivXG400Folder) + QLatin1Char('\r') + target, Unicode(Texts.ErrSaveFile),
                        MsgIcon::Question, MsgButtons::YesNo, MsgResult::Yes)
                == MsgResult::Yes
-           && writeDocument(target, false);
+           && MayWriteSharedFile(mCtx.window, target) && writeDocument(target, false);
 }
 
 bool FileCommands::saveAs(bool exportOnly)

@@ -151,11 +151,13 @@ void BulkCommands::MenuCommonRepairOverlapsClick()
                           },
                       .report =
                           [&](const CommandChange &) {
+                              const std::vector<int> left = OverlapsLeft(mCtx.doc());
                               if (!changed) {
-                                  ShowMessage(mCtx.window, Unicode(Texts.FindNoErr), Unicode(Texts.Info), MsgIcon::Information);
+                                  ShowMessage(mCtx.window, Unicode(left.empty() ? Texts.FindNoErr : OverlapsLeftReport(left)),
+                                              Unicode(Texts.Info), MsgIcon::Information);
                                   return;
                               }
-                              if (ShowMessage(mCtx.window, Unicode(OverlapRepairQuestion(mCtx.doc().OverlapCount)),
+                              if (ShowMessage(mCtx.window, Unicode(OverlapRepairQuestion(mCtx.doc().OverlapCount, left)),
                                               Unicode(Texts.Info), MsgIcon::Information, MsgButtons::YesNo, MsgResult::Yes)
                                   != MsgResult::Yes)
                                   return;

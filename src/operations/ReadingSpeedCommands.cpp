@@ -18,6 +18,7 @@
 #include "operations/bulk_report.h"
 #include "player/MediaPlayer.h"
 #include "player/PlayerController.h"
+#include "player/subtitle_filter.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,7 +111,9 @@ void TimingCommands::FormTestTestClick()
 // The movie goes into a private folder of its own; the subtitles beside it.
 int TimingCommands::createTestMovie()
 {
-    auto folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/cuefold-speed-test-XXXXXX"));
+    // Named as the preview folders are, so that a later run removes it
+    // should this one be killed.
+    auto folder = std::make_unique<QTemporaryDir>(PreviewFolderTemplate());
     if (!folder->isValid())
         return BadFolder;
     QFile movie(QStringLiteral(":/TESTAVI"));
@@ -161,10 +164,8 @@ void TimingCommands::runSpeedRecalculation()
     const QString path = filterTestPath(FormTest);
     if (path.isEmpty())
         return;
-    if (path != mSpeedFile.path) {
-        removeFilterTest(mSpeedFile);
-        mSpeedFile.path = path;
-    }
+    if (path != mSpeedFile.path())
+        mSpeedFile = SharedFolderFile(path);
     if (overwriteRefused(FormTest, mSpeedFile))
         return;
     const SpeedPreview preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings());
@@ -177,7 +178,7 @@ void TimingCommands::runSpeedRecalculation()
     const double position = mCtx.player->pauseForTest();
     mResumeAt = pending != 0 ? pending : position;
     TestPlaybackStarted = true;
-    if (mCtx.player->ShowTimingTest(mSpeedFile.path, mResumeAt)) {
+    if (mCtx.player->ShowTimingTest(mSpeedFile.path(), mResumeAt)) {
         TestMovieOpen = true;
         showPreview(preview.frames);
         GridShowsPreview = true;
@@ -231,7 +232,7 @@ void TimingCommands::FormTestClose()
         mCtx.player->EndTimingTest(mResumeAt);
     }
     restoreGrid(GridShowsPreview);
-    removeFilterTest(mSpeedFile);
+    mSpeedFile.remove();
     mTestFolder.reset(); // the test movie and its subtitles
     mTestMovie.clear();
     mTestSubtitles.clear();
@@ -261,8 +262,8 @@ void TimingCommands::saved()
         return;
     if (FormTest->isVisible() && TestPlaybackStarted)
         QMetaObject::invokeMethod(this, &TimingCommands::FormTestTestClick, Qt::QueuedConnection);
-    else if (FormRecalculate->isVisible() && mRecalcFile.written)
-        QMetaObject::invokeMethod(this, [this] { mCtx.player->showSubtitlesFrom(mRecalcFile.path); },
+    else if (FormRecalculate->isVisible() && mRecalcFile.written())
+        QMetaObject::invokeMethod(this, [this] { mCtx.player->showSubtitlesFrom(mRecalcFile.path()); },
                                   Qt::QueuedConnection);
 }
 

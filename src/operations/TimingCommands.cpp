@@ -7,11 +7,11 @@
 #include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
-#include "document/writer.h"
 #include "editor/CommandFlow.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
+#include "editor/SharedFileQuestion.h"
 #include "editor/StatusPanels.h"
 #include "editor/WindowCycle.h"
 #include "operations/BulkCommands.h"
@@ -23,7 +23,6 @@
 #include "search/table_model.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -58,12 +57,8 @@ TimingCommands::TimingCommands(EditorContext &ctx)
 }
 
 // Files left by a window the program did not close (the window went with
-// the program) are removed all the same.
-TimingCommands::~TimingCommands()
-{
-    removeFilterTest(mRecalcFile);
-    removeFilterTest(mSpeedFile);
-}
+// the program) go with their SharedFolderFile.
+TimingCommands::~TimingCommands() = default;
 
 void TimingCommands::attach()
 {
@@ -152,32 +147,20 @@ QString TimingCommands::filterTestPath(QWidget *owner) const
     return path;
 }
 
-bool TimingCommands::overwriteRefused(QWidget *owner, const FilterTestFile &file) const
+bool TimingCommands::overwriteRefused(QWidget *owner, const SharedFolderFile &file) const
 {
-    if (file.written || !QFileInfo::exists(file.path))
+    if (file.written() || MayWriteSharedFile(owner, file.path()))
         return false;
-    if (ShowMessage(owner, Unicode(Texts.AreYouSureToOverwrite), Unicode(Texts.FileAlreadyExists), MsgIcon::Question,
-                    MsgButtons::YesNo, MsgResult::No)
-        == MsgResult::Yes)
-        return false;
-    mCtx.status.setText(StatusPanels::Message, Unicode(Texts.TestNoOverwrites) + QLatin1Char(' ') + file.path);
+    mCtx.status.setText(StatusPanels::Message, Unicode(Texts.TestNoOverwrites) + QLatin1Char(' ') + file.path());
     return true;
 }
 
-bool TimingCommands::writeFilterTest(QWidget *owner, FilterTestFile &file, const QByteArray &bytes)
+bool TimingCommands::writeFilterTest(QWidget *owner, SharedFolderFile &file, const QByteArray &bytes)
 {
-    const int code = WriteSubtitleFile(file.path, bytes);
-    file.written = file.written || code == 0; // a failed write leaves any old file as it was
+    const int code = file.write(bytes);
     if (code != 0)
         ShowMessage(owner, Unicode(IOErrorText(code, Texts.IOError)), Unicode(Texts.Error), MsgIcon::Stop);
     return code == 0;
-}
-
-void TimingCommands::removeFilterTest(FilterTestFile &file)
-{
-    if (file.written)
-        QFile::remove(file.path);
-    file.written = false;
 }
 
 // The grid shows the preview's frames on the tooltip colour.
@@ -278,10 +261,8 @@ void TimingCommands::ButtonTestClick()
     const QString path = filterTestPath(FormRecalculate);
     if (path.isEmpty())
         return;
-    if (path != mRecalcFile.path) {
-        removeFilterTest(mRecalcFile); // the movie changed since the last Test
-        mRecalcFile.path = path;
-    }
+    if (path != mRecalcFile.path())
+        mRecalcFile = SharedFolderFile(path); // the movie changed since the last Test
     if (overwriteRefused(FormRecalculate, mRecalcFile))
         return;
     const auto points = readPoints();
@@ -293,7 +274,7 @@ void TimingCommands::ButtonTestClick()
     showPreview(mRecalcPreview);
     mRecalcGridShowsPreview = true;
     FormRecalculate->setAcceptEnabled(true);
-    mCtx.player->ShowTimingTest(mRecalcFile.path, mCtx.player->player()->CurrentPosition());
+    mCtx.player->ShowTimingTest(mRecalcFile.path(), mCtx.player->player()->CurrentPosition());
     FormRecalculate->activateWindow();
 }
 
@@ -311,8 +292,8 @@ void TimingCommands::ButtonAcceptClick()
 
 void TimingCommands::FormRecalculateClose()
 {
-    if (mRecalcFile.written) {
-        removeFilterTest(mRecalcFile);
+    if (mRecalcFile.written()) {
+        mRecalcFile.remove();
         if (!mExiting)
             mCtx.player->EndTimingTest(mCtx.player->pauseForTest());
     }

@@ -2,6 +2,7 @@
 
 #include "operations/FRecalculate.h"
 #include "operations/timing_previews.h"
+#include "player/shared_folder_file.h"
 
 #include <QObject>
 #include <QString>
@@ -41,16 +42,11 @@ public:
     TFormTest *test() const { return FormTest; }
 
 private:
-    // A test file in the filter's folder, as both recalculations write it.
-    struct FilterTestFile {
-        QString path;
-        bool written = false;
-    };
+    // Both recalculations write their test file into the filter's folder.
     bool filterTestRefused(QWidget *owner);
     QString filterTestPath(QWidget *owner) const;
-    bool overwriteRefused(QWidget *owner, const FilterTestFile &file) const;
-    bool writeFilterTest(QWidget *owner, FilterTestFile &file, const QByteArray &bytes);
-    void removeFilterTest(FilterTestFile &file);
+    bool overwriteRefused(QWidget *owner, const SharedFolderFile &file) const;
+    bool writeFilterTest(QWidget *owner, SharedFolderFile &file, const QByteArray &bytes);
     void showPreview(const FramePreview &preview);
     void restoreGrid(bool &gridShowsPreview);
     void documentChanged();
@@ -80,7 +76,7 @@ private:
     bool mExiting = false;
 
     // Two-point window.
-    FilterTestFile mRecalcFile;
+    SharedFolderFile mRecalcFile;
     bool mRecalcGridShowsPreview = false;
     FramePreview mRecalcPreview;
 
@@ -91,7 +87,7 @@ private:
     bool mResumeStored = false;
     std::unique_ptr<QTemporaryDir> mTestFolder; // the test movie and its subtitles
     QString mTestMovie, mTestSubtitles;
-    FilterTestFile mSpeedFile;
+    SharedFolderFile mSpeedFile;
     bool TestMovieCreated = false, GridShowsPreview = false;
     bool TestPlaybackStarted = false, TestMovieOpen = false;
     bool mSpeedTested = false; // a recalculation Test has shown a preview

@@ -50,9 +50,20 @@ QByteArray ReadingSpeedReport(int cut, int shortened, int lengthened)
     return report;
 }
 
-QByteArray OverlapRepairQuestion(int overlapCount)
+QByteArray OverlapsLeftReport(const std::vector<int> &left)
 {
-    return Texts.OverlapsReport1 + ' ' + QByteArray::number(overlapCount) + '\r' + Texts.OverlapsReport2;
+    if (left.empty())
+        return {};
+    return QByteArray(Texts.OverlapsLeft)
+        .replace("%1", QByteArray::number(qsizetype(left.size())))
+        .replace("%2", QByteArray::number(left.front()));
+}
+
+QByteArray OverlapRepairQuestion(int overlapCount, const std::vector<int> &left)
+{
+    const QByteArray leftReport = OverlapsLeftReport(left);
+    return Texts.OverlapsReport1 + ' ' + QByteArray::number(overlapCount) + '\r'
+           + (leftReport.isEmpty() ? leftReport : leftReport + '\r') + Texts.OverlapsReport2;
 }
 
 } // namespace cuefold

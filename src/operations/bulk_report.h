@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <vector>
 
 namespace cuefold {
 
@@ -27,8 +28,13 @@ QByteArray CountReport(ReportKind kind, int n);
 // box is shown).
 QByteArray ReadingSpeedReport(int cut, int shortened, int lengthened);
 
-// The question after a repair that changed frames: how many overlaps, and
-// whether to go to the first repaired place.
-QByteArray OverlapRepairQuestion(int overlapCount);
+// The overlaps a repair left for the user (OverlapsLeft): how many, and the
+// subtitle of the first; empty when there are none.
+QByteArray OverlapsLeftReport(const std::vector<int> &left);
+
+// The question after a repair that changed frames: how many overlaps, the
+// overlaps left when there are any, and whether to go to the first repaired
+// place.
+QByteArray OverlapRepairQuestion(int overlapCount, const std::vector<int> &left = {});
 
 } // namespace cuefold

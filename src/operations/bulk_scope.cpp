@@ -2,7 +2,9 @@
 
 #include "config/language_table.h"
 #include "document/document.h"
+#include "document/frame_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cuefold {
@@ -27,6 +29,13 @@ const QByteArray &ScopeQuestion(BulkScope scope)
         break;
     }
     return Texts.TrueEntireScope;
+}
+
+int FirstMovableLine(const Document &doc, int first)
+{
+    first = std::max(first, 1);
+    double fps = 0;
+    return first == 1 && ReadFPSLine(doc, fps) ? 2 : first;
 }
 
 bool TooFewLines(const Document &doc)

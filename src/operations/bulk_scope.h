@@ -28,6 +28,12 @@ LineRange ScopeRange(const Document &doc, BulkScope scope);
 // The Yes/No question (Warning caption) asked before the command runs.
 const QByteArray &ScopeQuestion(BulkScope scope);
 
+// The frame-rate line (subtitle 1 when ReadFPSLine reads a rate from it)
+// only tells players the movie's rate; it is no subtitle on screen, so no
+// bulk command moves it, locked or not. Returns the first subtitle at or
+// after `first` (at least 1) whose frames a bulk command may change.
+int FirstMovableLine(const Document &doc, int first = 1);
+
 // The gap, overlap, analysis and two-point commands need two subtitles;
 // with fewer they show FewLines and stop.
 bool TooFewLines(const Document &doc);

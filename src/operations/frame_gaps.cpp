@@ -3,6 +3,7 @@
 #include "document/display_time.h"
 #include "document/document.h"
 #include "document/frame_text.h"
+#include "operations/bulk_scope.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ template <typename Pick>
 int SetGaps(Document &doc, int delayFrames, Pick tooShort)
 {
     int count = 0;
-    for (int i = 1; i < doc.LineCount; ++i) {
+    for (int i = FirstMovableLine(doc); i < doc.LineCount; ++i) {
         TSubLine &l = doc.line(i);
         const double nextFrom = doc.line(i + 1).From;
         if (l.Lock || !tooShort(l.Last, nextFrom))

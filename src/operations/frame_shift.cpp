@@ -33,7 +33,7 @@ bool ShiftFrame(double &frame, double delta)
 int ShiftLines(Document &doc, int first, double delta)
 {
     int outOfRange = 0;
-    for (int i = first < 1 ? 1 : first; i <= doc.LineCount; ++i) {
+    for (int i = FirstMovableLine(doc, first); i <= doc.LineCount; ++i) {
         TSubLine &l = doc.line(i);
         if (l.Lock)
             continue;
@@ -57,7 +57,7 @@ QByteArray ShiftToInitialText(const Document &doc, int current, bool movieLoaded
 int EnlargeLines(Document &doc, int first, double delta, int delayFrames)
 {
     int count = 0;
-    for (int i = std::max(first, 1); i <= doc.LineCount; ++i) {
+    for (int i = FirstMovableLine(doc, first); i <= doc.LineCount; ++i) {
         TSubLine &l = doc.line(i);
         if (l.Lock)
             continue;

@@ -1,6 +1,8 @@
 #include "operations/overlap_repair.h"
+
 #include "document/document.h"
 #include "document/frame_text.h"
+#include "operations/bulk_scope.h"
 
 #include <algorithm>
 
@@ -18,6 +20,43 @@ bool CarriesNote(const QByteArray &raw)
     return raw.contains(RepairNotePrefix);
 }
 
+struct PairRepair {
+    double at; // a's new end
+    double bf; // b's new start
+};
+
+// The rules in order, each seeing the results of the ones before.
+PairRepair RepairedPair(const TSubLine &a, const TSubLine &b)
+{
+    const double af = a.From;
+    double at = a.Last;
+    double bf = b.From;
+    const double bt = b.Last;
+    if (bf < at && bt > at) // b starts inside a and ends after it
+        bf = at;
+    if (bf < at && bt <= at) // b lies inside a's end
+        at = bf;
+    if (at < af && bf > af) // a would now end before it starts
+        at = bf;
+    // A locked subtitle is never changed; its unlocked neighbour gives way
+    // instead: a ends where a locked b starts, b starts where a locked a ends.
+    if (b.Lock && bf != b.From) {
+        bf = b.From;
+        if (!a.Lock)
+            at = bf;
+    }
+    if (a.Lock && at != a.Last) {
+        at = a.Last;
+        if (!b.Lock)
+            bf = std::max(bf, at);
+    }
+    // No subtitle is made to end before it starts (b starting before a, no
+    // room beside a locked one): such a pair stays as it was, for the user.
+    if ((at != a.Last && at < af) || (bf != b.From && bf > bt))
+        return {a.Last, b.From};
+    return {at, bf};
+}
+
 } // namespace
 
 bool HasRepairNote(const TSubLine &line)
@@ -29,21 +68,12 @@ bool RepairOverlapPairs(Document &doc)
 {
     doc.OverlapCount = 0;
     bool changed = false;
-    for (int i = 2; i <= doc.LineCount; ++i) {
+    for (int i = FirstMovableLine(doc) + 1; i <= doc.LineCount; ++i) {
         TSubLine &a = doc.SubLines[i - 1];
         TSubLine &b = doc.SubLines[i];
         if (a.Find || b.Find)
             continue;
-        const double af = a.From;
-        double at = a.Last;
-        double bf = b.From;
-        const double bt = b.Last;
-        if (bf < at && bt > at) // b starts inside a and ends after it
-            bf = at;
-        if (bf < at && bt <= at) // b lies inside a's end
-            at = bf;
-        if (at < af && bf > af) // a would now end before it starts
-            at = bf;
+        const auto [at, bf] = RepairedPair(a, b);
         if (bf != b.From) {
             b.FErr = RepairNote(b.From);
             b.From = bf;
@@ -60,6 +90,18 @@ bool RepairOverlapPairs(Document &doc)
     if (doc.OverlapCount > 0)
         doc.OverlapReviewActive = true;
     return changed;
+}
+
+std::vector<int> OverlapsLeft(const Document &doc)
+{
+    std::vector<int> left;
+    for (int i = FirstMovableLine(doc) + 1; i <= doc.LineCount; ++i) {
+        const TSubLine &a = doc.SubLines[i - 1];
+        const TSubLine &b = doc.SubLines[i];
+        if (!a.Find && !b.Find && b.From < a.Last)
+            left.push_back(i);
+    }
+    return left;
 }
 
 int FindNextRepair(const Document &doc, int after)

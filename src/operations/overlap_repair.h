@@ -1,5 +1,6 @@
 #pragma once
 
+#include <vector>
 
 namespace cuefold {
 
@@ -14,12 +15,19 @@ bool HasRepairNote(const TSubLine &line);
 
 // Makes neighbouring subtitles stop overlapping: a subtitle starting inside
 // the previous one starts where it ends; one lying inside the previous one's
-// end cuts that end short. Each replaced value is noted. Locks are ignored;
-// pairs with faulty frame fields are skipped. Sets doc.OverlapCount to the
-// pairs carrying a note and sets doc.OverlapReviewActive when there are any.
-// `rowChanged` is told every index whose frames changed. True when any frame
+// end cuts that end short. Each replaced value is noted. A locked subtitle is
+// never changed: its unlocked neighbour gives way instead where it can. No
+// subtitle is made to end before it starts: a pair that cannot be repaired
+// without that (or without changing a locked one) stays as it was, and
+// OverlapsLeft names it. Pairs with faulty frame fields and the frame-rate
+// line are skipped. Sets doc.OverlapCount to the pairs carrying a note and
+// sets doc.OverlapReviewActive when there are any. True when any frame
 // changed.
 bool RepairOverlapPairs(Document &doc);
+
+// The subtitles that start before the one before them ends, pairs the repair
+// skips excepted; after a repair run, the overlaps it left for the user.
+std::vector<int> OverlapsLeft(const Document &doc);
 
 // The first subtitle after `after` carrying a note while a review is active,
 // else 0.

@@ -2,6 +2,9 @@
 
 #include "document/document.h"
 #include "document/frame_text.h"
+#include "operations/bulk_scope.h"
+
+#include <algorithm>
 
 namespace cuefold {
 
@@ -14,7 +17,7 @@ FramePreview UnchangedFrames(const Document &doc, int &start)
     FramePreview preview(Document::Capacity + 1);
     for (int i = 1; i <= doc.LineCount; ++i)
         preview[i] = {doc.line(i).From, doc.line(i).Last};
-    start = IsFpsLine(doc) ? 2 : 1;
+    start = FirstMovableLine(doc);
     return preview;
 }
 
@@ -54,9 +57,14 @@ FramePreview TwoPointPreview(const Document &doc, const TwoPoints &p, const Timi
         const double y = ((x - p.PA) * p.DN + (p.DA - x) * p.PN) / (p.DA - p.PA);
         return y < 0 ? 1 : y;
     };
-    for (int i = start; i <= doc.LineCount; ++i)
-        if (Chosen(doc, i, scope))
-            preview[i] = {map(doc.line(i).From), map(doc.line(i).Last)};
+    for (int i = start; i <= doc.LineCount; ++i) {
+        if (!Chosen(doc, i, scope))
+            continue;
+        // Points given in reverse order, or a start lifted from below 0 to 1,
+        // would make the end come first: it stays on the start instead.
+        const double from = map(doc.line(i).From);
+        preview[i] = {from, std::max(from, map(doc.line(i).Last))};
+    }
     return preview;
 }
 
@@ -92,12 +100,10 @@ void ApplyPreview(Document &doc, const FramePreview &preview)
 QByteArray PreviewFileText(const Document &doc, const FramePreview &preview)
 {
     QByteArray out;
-    int i = 1;
-    if (IsFpsLine(doc)) {
+    const int start = FirstMovableLine(doc);
+    if (start == 2)
         out += SubtitleLine(1, 1, doc.line(1).Text);
-        i = 2;
-    }
-    for (; i <= doc.LineCount; ++i)
+    for (int i = start; i <= doc.LineCount; ++i)
         out += SubtitleLine(preview[i].From, preview[i].Last, doc.line(i).Text);
     return out;
 }
@@ -105,12 +111,11 @@ QByteArray PreviewFileText(const Document &doc, const FramePreview &preview)
 QByteArray SpeedTestFileText(const Document &doc, const DisplayTimeRule &rule)
 {
     QByteArray out = SubtitleLine(1, 1, FpsText(SpeedTestFps));
-    int i = qMax(doc.CurrentLine, 1);
-    if (i == 1 && IsFpsLine(doc))
-        i = 2;
-    double prevLast = 1 - rule.DelayFrames;
-    for (; i <= doc.LineCount && i <= Document::Capacity; ++i) {
-        const double from = prevLast + 1 + rule.DelayFrames;
+    // In doubles: no gap setting can overflow them.
+    const double gap = rule.DelayFrames;
+    double prevLast = 1 - gap;
+    for (int i = FirstMovableLine(doc, doc.CurrentLine); i <= doc.LineCount && i <= Document::Capacity; ++i) {
+        const double from = prevLast + 1 + gap;
         const double last = qMax(from, DwellFrames(doc.line(i).Text, SpeedTestFps, rule) + from - 1);
         out += SubtitleLine(from, last, doc.line(i).Text);
         if (last >= SpeedTestEndFrame)

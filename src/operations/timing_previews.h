@@ -40,7 +40,8 @@ struct TwoPoints {
 std::optional<double> ParsePointFrame(const QByteArray &text);
 
 // Maps the chosen subtitles' first and last frames through the straight line
-// that sends PA to PN and DA to DN (PA != DA); a result below 0 becomes 1. The
+// that sends PA to PN and DA to DN (PA != DA); a result below 0 becomes 1, and
+// an end that would come before its start stays on the start. The
 // frame-rate subtitle is never mapped. Only the lock choices Respect and
 // Ignore apply here.
 FramePreview TwoPointPreview(const Document &doc, const TwoPoints &points, const TimingScope &scope);

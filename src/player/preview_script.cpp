@@ -10,12 +10,16 @@
 #include "editor/preview_format.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
 namespace cuefold {
 
 namespace {
+
+// The latest time a script gets, 999:59:59.99: later instants are cut to it.
+constexpr qint64 MaxScriptHundredths = 1000LL * 3600 * 100 - 1;
 
 // Times are taken this much early before they are cut to hundredths: it
 // covers containers that store time stamps rounded to the millisecond or
@@ -51,6 +55,44 @@ QByteArray styleTags(int from, int to)
     return tags.isEmpty() ? tags : '{' + tags + '}';
 }
 
+// A MicroDVD control code that FormatPreview leaves in the text ({c:$0000FF},
+// {f:Arial}, {s:20}, {P:1}...) starting at i: its length, else 0.
+qsizetype controlCodeLength(const QByteArray &s, qsizetype i)
+{
+    if (i + 3 >= s.size() || s[i] != '{' || s[i + 2] != ':')
+        return 0;
+    const char letter = char(s[i + 1] | 0x20);
+    if (letter < 'a' || letter > 'z')
+        return 0;
+    const qsizetype close = s.indexOf('}', i + 3);
+    return close < 0 ? 0 : close - i + 1;
+}
+
+// UTF-8 text the script shows as it is. Control codes stay out of the
+// picture, as they always were. Any other brace would open an override
+// block and hide the text up to the next closing one, so it is escaped. A
+// backslash is followed by an invisible word joiner, so that "\N" or "\h"
+// typed as text stays text. Line ends would end the event; the reader keeps
+// none, but a text set by other means must not break the script.
+QByteArray literalText(const QByteArray &utf8)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        if (const qsizetype code = controlCodeLength(utf8, i))
+            i += code - 1;
+        else if (c == '{')
+            out += "\\{";
+        else if (c == '\\')
+            out += "\\\xE2\x81\xA0";
+        else if (c == '\r' || c == '\n')
+            out += ' ';
+        else
+            out += c;
+    }
+    return out;
+}
+
 QByteArray eventText(const QByteArray &text)
 {
     QByteArray out;
@@ -63,13 +105,7 @@ QByteArray eventText(const QByteArray &text)
         for (const PreviewRun &run : row) {
             out += styleTags(style, run.style);
             style = run.style;
-            // Line ends would end the event; the reader keeps none, but a
-            // text set by other means must not break the script. A backslash
-            // is followed by an invisible word joiner, so that "\N" or "\h"
-            // typed as text stays text.
-            QByteArray plain = CodePage::toUnicode(run.text).toUtf8();
-            plain.replace('\r', ' ').replace('\n', ' ').replace("\\", "\\\xE2\x81\xA0");
-            out += plain;
+            out += literalText(CodePage::toUnicode(run.text).toUtf8());
         }
     }
     return out;
@@ -79,7 +115,10 @@ QByteArray eventText(const QByteArray &text)
 
 QByteArray ScriptTime(double seconds)
 {
-    const qint64 hundredths = seconds > 0 ? qint64(std::floor(seconds * 100)) : 0;
+    // Also keeps an infinite or undefined instant (a tiny frame rate under
+    // huge frames) from reaching the conversion to a whole number.
+    const double floored = std::floor(seconds * 100);
+    const qint64 hundredths = floored > 0 ? qint64(std::min(floored, double(MaxScriptHundredths))) : 0;
     const qint64 totalSeconds = hundredths / 100;
     return QByteArray::number(totalSeconds / 3600) + ':'
            + QByteArray::number(totalSeconds / 60 % 60).rightJustified(2, '0') + ':'
@@ -95,13 +134,17 @@ QByteArray PreviewScript(const Document &doc, double fps)
     const int first = IsFpsLine(doc) ? 2 : 1;
     for (int i = first; i <= doc.LineCount; ++i) {
         const TSubLine &l = doc.line(i);
-        if (l.From < 0 || l.Last < l.From || l.Text.isEmpty())
+        // The frames the editor shows: a fraction left by a recalculation
+        // must not move the subtitle by a frame.
+        const double from = RoundedFrame(l.From);
+        const double last = RoundedFrame(l.Last);
+        if (from < 0 || last < from || l.Text.isEmpty())
             continue;
         const QByteArray text = eventText(l.Text);
         if (text.isEmpty())
             continue;
-        script += "Dialogue: 0," + ScriptTime(l.From / fps - SafetySeconds) + ','
-                  + ScriptTime((l.Last + 1) / fps - SafetySeconds) + ",Default,,0,0,0,," + text + '\n';
+        script += "Dialogue: 0," + ScriptTime(from / fps - SafetySeconds) + ','
+                  + ScriptTime((last + 1) / fps - SafetySeconds) + ",Default,,0,0,0,," + text + '\n';
     }
     return script;
 }

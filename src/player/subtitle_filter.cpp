@@ -1,6 +1,7 @@
 #include "player/subtitle_filter.h"
 
 #include "config/settings.h"
+#include "player/shared_folder_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,6 +75,7 @@ int RemoveStalePreviewFolders(const QString &tempFolder)
         if (pid == 0 || ProcessIsAlive(pid) || lstat(QFile::encodeName(entry.filePath()).constData(), &info) != 0
             || !S_ISDIR(info.st_mode) || info.st_uid != geteuid())
             continue;
+        RemoveRecordedFiles(entry.filePath());
         removed += QDir(entry.filePath()).removeRecursively();
     }
     return removed;
@@ -95,6 +97,9 @@ FilterState DetectFilter(const SubtitleFilterSettings &settings)
         if (FolderIsWritable(folder)) {
             state.FilterFolder = folder;
             state.FilterFolderFound = true;
+            // Test files of a run that was killed would come back as
+            // overwrite questions.
+            RemoveStalePreviewFolders(folder);
             break;
         }
     }

@@ -20,7 +20,9 @@ struct FilterState {
 
 // Walks the search path of a present filter: only absolute folders count; a
 // missing folder is created; a folder qualifies when a probe file can be
-// created, written and closed in it (the probe is removed again).
+// created, written and closed in it (the probe is removed again). In the
+// folder found, what a killed run of the program left is removed
+// (RemoveStalePreviewFolders).
 FilterState DetectFilter(const SubtitleFilterSettings &settings);
 
 // Whether a probe file can be written into `folder` (created if missing). The
@@ -33,8 +35,10 @@ bool FolderIsWritable(const QString &folder);
 // can tell whether its owner still lives.
 QString PreviewFolderTemplate(const QString &tempFolder = QDir::tempPath());
 // Removes the folders of PreviewFolderTemplate in `tempFolder` that belong to
-// this user and whose process is gone (killed, crashed); run once at start-up.
-// Returns how many were removed.
+// this user and whose process is gone (killed, crashed), and the files beside
+// them they record (SharedFolderFile); run at start-up for the temporary
+// folder and whenever the filter's folder is found. Returns how many folders
+// were removed.
 int RemoveStalePreviewFolders(const QString &tempFolder = QDir::tempPath());
 
 // Where a timing test writes the subtitles it plays over `moviePath`: the

@@ -58,6 +58,11 @@ TEST(BulkReport, CzechPluralForms)
     EXPECT_EQ(ReadingSpeedReport(1, 0, 2), "1  " + Texts.Sub1cut + "\r2  " + Texts.Sub2lrg);
     EXPECT_EQ(ReadingSpeedReport(0, 5, 0), "5  " + Texts.Sub3shr + "\r");
     EXPECT_EQ(OverlapRepairQuestion(3), Texts.OverlapsReport1 + " 3\r" + Texts.OverlapsReport2);
+    EXPECT_EQ(OverlapsLeftReport({}), "");
+    const QByteArray left = OverlapsLeftReport({4, 9});
+    EXPECT_TRUE(left.startsWith("P\xF8" "ekryvy ponechan\xE9 k ru\xE8n\xED oprav\xEC: 2 (prvn\xED u titulku 4).\r"))
+        << left.constData();
+    EXPECT_EQ(OverlapRepairQuestion(3, {4, 9}), Texts.OverlapsReport1 + " 3\r" + left + '\r' + Texts.OverlapsReport2);
 }
 
 TEST(BulkInput, TypedNumbers)
@@ -194,6 +199,36 @@ TEST(BulkFrames, Gaps)
     EXPECT_EQ(GapLimitInitialText(25), "8");
     EXPECT_EQ(GapLimitInitialText(19.5), "6"); // 6.5: halves to even
     EXPECT_TRUE(GapLimitTooLow(2, 2));
+}
+
+// Unlocked or not, the frame-rate line stays {1}{1}: players read the rate
+// only from there. A subtitle 1 on frames 0 whose text is no rate is an
+// ordinary subtitle.
+TEST(BulkFrames, SpareTheFrameRateLine)
+{
+    const auto run = [](const std::vector<SampleLine> &lines, auto command) {
+        auto doc = DocumentOf(lines);
+        command(*doc);
+        return FramesOf(*doc);
+    };
+    const std::vector<SampleLine> rated{{1, 1, "25"}, {10, 20}, {30, 40}};
+    const std::vector<SampleLine> early{{0, 0, "Hned"}, {10, 20}, {30, 40}};
+    EXPECT_EQ(run(rated, [](Document &d) { ShiftLines(d, 1, 5); }),
+              (std::vector<Frames>{{1, 1}, {15, 25}, {35, 45}}));
+    EXPECT_EQ(run(rated, [](Document &d) { ShiftLines(d, 1, ShiftToAmount(d, 1, 6)); }),
+              (std::vector<Frames>{{1, 1}, {15, 25}, {35, 45}}));
+    EXPECT_EQ(run(rated, [](Document &d) { EnlargeLines(d, 1, 50, 2); }),
+              (std::vector<Frames>{{1, 1}, {10, 27}, {30, 90}}));
+    EXPECT_EQ(run(rated, [](Document &d) { CloseShortGaps(d, 100, 2); }),
+              (std::vector<Frames>{{1, 1}, {10, 27}, {30, 40}}));
+    EXPECT_EQ(run({{1, 1, "25"}, {0, 0}, {100, 200}}, [](Document &d) { RepairOverlapPairs(d); }),
+              (std::vector<Frames>{{1, 1}, {0, 0}, {100, 200}}));
+    EXPECT_EQ(run(early, [](Document &d) { ShiftLines(d, 1, 5); }),
+              (std::vector<Frames>{{5, 5}, {15, 25}, {35, 45}}));
+    EXPECT_EQ(run(early, [](Document &d) { CloseShortGaps(d, 100, 2); }),
+              (std::vector<Frames>{{0, 7}, {10, 27}, {30, 40}}));
+    EXPECT_EQ(FirstMovableLine(*DocumentOf(rated), 3), 3);
+    EXPECT_EQ(FirstMovableLine(*DocumentOf(rated), -1), 2);
 }
 
 TEST(BulkFrames, AcceptWalk)

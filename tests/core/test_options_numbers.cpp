@@ -29,12 +29,19 @@ TEST(OptionsNumbers, TypedTextIsKeptOrGoesBackToTheDesignText)
     }
 }
 
-TEST(OptionsNumbers, FrameGapTruncatesTowardZeroWithinAnInt)
+TEST(OptionsNumbers, FrameGapTruncatesTowardZeroWithinItsLimits)
 {
-    EXPECT_EQ(TypedFrames(2.9), 2);
-    EXPECT_EQ(TypedFrames(-2.9), -2);
-    EXPECT_EQ(TypedFrames(1e30), std::numeric_limits<int>::max());
-    EXPECT_EQ(TypedFrames(-1e30), std::numeric_limits<int>::min());
+    EXPECT_EQ(SaneDelayFrames(2.9), 2);
+    EXPECT_EQ(SaneDelayFrames(-2.9), -2);
+    EXPECT_EQ(SaneDelayFrames(1e30), MaxDelayFrames);
+    EXPECT_EQ(SaneDelayFrames(-1e30), -MaxDelayFrames);
+    EXPECT_EQ(SaneDelayFrames(std::numeric_limits<int>::min()), -MaxDelayFrames);
+    // The edit shows a value beyond the limits as the limit it became.
+    const TypedNumber typed = ParseDelayFrames("-2147483648", "2");
+    EXPECT_EQ(typed.text, QByteArray::number(-MaxDelayFrames));
+    EXPECT_EQ(typed.value, -MaxDelayFrames);
+    EXPECT_EQ(ParseDelayFrames("2,9", "2").text, "2,9");
+    EXPECT_EQ(ParseDelayFrames("x", "2").value, 2);
 }
 
 TEST(OptionsNumbers, SecondsShowThreeDecimalsAtMost)

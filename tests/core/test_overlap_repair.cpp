@@ -1,4 +1,6 @@
 #include "document/document.h"
+#include "document/reader.h"
+#include "document/writer.h"
 #include "operations/overlap_repair.h"
 #include "sample_document.h"
 
@@ -36,11 +38,12 @@ TEST(OverlapRepair, Pairs)
          {"", ""}, {"", ""}, false, 0, {}},
         {"faulty b", {{100, 200}, {.from = 150, .last = 250, .find = 1}}, {{100, 200}, {150, 250}},
          {"", ""}, {"", ""}, false, 0, {}},
-        {"locks ignored", {{.from = 100, .last = 200, .lock = 1}, {.from = 150, .last = 250, .lock = 1}}, {{100, 200}, {200, 250}},
-         {"", "!? 150"}, {"", ""}, true, 1, {2}},
-        // Out of order: a's end follows b's start back before a's own start.
-        {"b starts before a", {{100, 200}, {50, 150}}, {{100, 50}, {50, 150}},
-         {"", ""}, {"!? 200", ""}, true, 1, {1}},
+        {"both locked: left alone", {{.from = 100, .last = 200, .lock = 1}, {.from = 150, .last = 250, .lock = 1}},
+         {{100, 200}, {150, 250}}, {"", ""}, {"", ""}, false, 0, {}},
+        // Out of order: cutting a's end back to b's start would end a before
+        // it starts, so the pair is left alone.
+        {"b starts before a", {{100, 200}, {50, 150}}, {{100, 200}, {50, 150}},
+         {"", ""}, {"", ""}, false, 0, {}},
         {"a ends before it starts", {{100, 90}, {150, 250}}, {{100, 150}, {150, 250}},
          {"", ""}, {"!? 90", ""}, true, 1, {1}},
         {"notes of fractions are whole", {{100, 200.5}, {150.5, 250}}, {{100, 200.5}, {200.5, 250}},
@@ -64,6 +67,60 @@ TEST(OverlapRepair, Pairs)
             EXPECT_EQ(doc->SubLines[i].LErr, c.lerr[i - 1]) << c.name << " line " << i;
         }
     }
+}
+
+// A locked subtitle is never changed: the unlocked one gives way where it
+// can, and a pair it cannot repair without an end before a start is left
+// for the user.
+TEST(OverlapRepair, LockedSubtitlesStayAndTheRestIsLeft)
+{
+    struct Case {
+        const char *name;
+        std::vector<Span> before, after;
+        std::vector<int> left;
+    };
+    const Case cases[] = {
+        {"a ends where a locked b starts", {{100, 200}, {.from = 150, .last = 250, .lock = 1}},
+         {{100, 150}, {150, 250}}, {}},
+        {"b starts where a locked a ends", {{.from = 100, .last = 200, .lock = 1}, {150, 250}},
+         {{100, 200}, {200, 250}}, {}},
+        {"b ending with a locked a keeps that frame", {{.from = 300, .last = 350, .lock = 1}, {250, 350}},
+         {{300, 350}, {350, 350}}, {}},
+        {"b ending inside a locked a: left", {{.from = 300, .last = 350, .lock = 1}, {250, 340}},
+         {{300, 350}, {250, 340}}, {2}},
+        {"a locked b before a's start: left", {{100, 200}, {.from = 50, .last = 250, .lock = 1}},
+         {{100, 200}, {50, 250}}, {2}},
+        {"both locked: left", {{.from = 100, .last = 200, .lock = 1}, {.from = 150, .last = 250, .lock = 1}},
+         {{100, 200}, {150, 250}}, {2}},
+        {"b before a: left", {{10, 20}, {100, 200}, {50, 150}}, {{10, 20}, {100, 200}, {50, 150}}, {3}},
+        {"faulty pairs are not counted", {{100, 200}, {.from = 50, .last = 150, .find = 1}},
+         {{100, 200}, {50, 150}}, {}},
+    };
+    for (const Case &c : cases) {
+        auto doc = DocumentOf(c.before);
+        RepairOverlapPairs(*doc);
+        for (int i = 1; i <= doc->LineCount; ++i) {
+            EXPECT_EQ(doc->SubLines[i].From, c.after[i - 1].from) << c.name << " line " << i;
+            EXPECT_EQ(doc->SubLines[i].Last, c.after[i - 1].last) << c.name << " line " << i;
+            EXPECT_LE(doc->SubLines[i].From, doc->SubLines[i].Last) << c.name << " line " << i;
+        }
+        EXPECT_EQ(OverlapsLeft(*doc), c.left) << c.name;
+    }
+}
+
+// A file opened with an early first subtitle is saved with its rate intact:
+// the automatic repair runs after every opening.
+TEST(OverlapRepair, LeavesTheFrameRateLineToPlayers)
+{
+    auto doc = std::make_unique<Document>();
+    doc->reset();
+    ReadSubtitles(QByteArray("{1}{1}25\r\n{0}{0}Hned na za\xE8\xE1tku\r\n{100}{200}Druh\xFD\r\n"), *doc,
+                  DisplayTimeRule{});
+    RepairOverlapPairs(*doc);
+    EXPECT_TRUE(SerializeDocument(*doc, false).startsWith("{1}{1}25\r\n{0}{0}Hned")) << SerializeDocument(*doc, false).constData();
+    doc->line(1).Lock = 0; // unlocked, it is spared all the same
+    RepairOverlapPairs(*doc);
+    EXPECT_EQ(doc->line(1).Last, 1);
 }
 
 TEST(OverlapRepair, SecondRunChangesNothingButStillCounts)

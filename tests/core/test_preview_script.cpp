@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 using namespace cuefold;
@@ -41,6 +42,10 @@ TEST(ScriptTime, CutsToHundredthsAndNeverGoesNegative)
     EXPECT_EQ(ScriptTime(-0.5), "0:00:00.00");
     EXPECT_EQ(ScriptTime(4.0399), "0:00:04.03");
     EXPECT_EQ(ScriptTime(3723.456), "1:02:03.45");
+    // Huge frames over a tiny frame rate: cut to the latest time, not overflowed.
+    EXPECT_EQ(ScriptTime(9e15 / 1e-6), "999:59:59.99");
+    EXPECT_EQ(ScriptTime(std::numeric_limits<double>::infinity()), "999:59:59.99");
+    EXPECT_EQ(ScriptTime(std::numeric_limits<double>::quiet_NaN()), "0:00:00.00");
 }
 
 // Frame f is shown from f / fps: the start lies within one hundredth before
@@ -55,6 +60,30 @@ TEST(PreviewScript, SpansExactlyFromFirstToLastFrameAt25And23976)
     ASSERT_EQ(e.size(), 2);
     // 100 -> 4.1708 s, 201 -> 8.3834 s.
     EXPECT_TRUE(e[0].startsWith("0,0:00:04.16,0:00:08.38,")) << e[0].constData();
+}
+
+// The editor shows {100.4} as frame 100 and {99.5} as 100: so does the picture.
+TEST(PreviewScript, TimesTheFramesTheEditorShows)
+{
+    const auto d = docOf({{100.4, 199.6, "a"}, {99.5, 200.4, "b"}, {-0.4, 9.5, "c"}});
+    const QList<QByteArray> e = events(PreviewScript(*d, 25));
+    ASSERT_EQ(e.size(), 3);
+    for (const QByteArray &event : e.first(2))
+        EXPECT_TRUE(event.startsWith("0,0:00:03.99,0:00:08.03,")) << event.constData();
+    EXPECT_TRUE(e[2].startsWith("0,0:00:00.00,0:00:00.43,")) << e[2].constData();
+}
+
+// A brace that opens no control code is text; control codes stay hidden.
+TEST(PreviewScript, ShowsLiteralBracesAndHidesControlCodes)
+{
+    const auto d = docOf({{10, 20, "Heslo {word} plat\xED"},
+                          {30, 40, "{c:$0000FF}Modr\xE1 {y:i}kurz\xEDva"},
+                          {50, 60, "Z\xE1vorka { a {P:1}}"}});
+    const QList<QByteArray> e = events(PreviewScript(*d, 25));
+    ASSERT_EQ(e.size(), 3);
+    EXPECT_TRUE(e[0].endsWith(",,Heslo \\{word} plat\xC3\xAD")) << e[0].constData();
+    EXPECT_TRUE(e[1].endsWith(",,Modr\xC3\xA1 {\\i1}kurz\xC3\xADva")) << e[1].constData();
+    EXPECT_TRUE(e[2].endsWith(",,Z\xC3\xA1vorka \\{ a }")) << e[2].constData();
 }
 
 TEST(PreviewScript, TranslatesRowsAndStylesAndLeavesOutWhatIsNotShown)

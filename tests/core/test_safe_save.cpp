@@ -1,5 +1,6 @@
 #include "child_process.h"
 #include "document/io_error.h"
+#include "document/safe_write.h"
 #include "document/writer.h"
 #include "io_test_support.h"
 
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <random>
 #include <sched.h>
 #include <sys/mount.h>
@@ -161,6 +163,48 @@ TEST_F(SafeSaveTest, SymbolicLinksAreFollowedAndKept)
     ASSERT_EQ(symlink("loop.sub", native("loop.sub").constData()), 0);
     EXPECT_NE(SaveSubtitleFile(path("loop.sub"), "x", true).IOCode, NoIOError);
     EXPECT_TRUE(QFileInfo(path("loop.sub")).isSymLink());
+}
+
+// Someone else's link in a folder others may write to could send the save
+// anywhere; the writer's own links, and links in private folders, are followed.
+TEST_F(SafeSaveTest, ALinkPlantedInASharedFolderIsNotFollowed)
+{
+    WriteBytes(path("outside.sub"), "keep me");
+    for (const char *folder : {"shared", "private"}) {
+        ASSERT_TRUE(QDir(dir.path()).mkdir(folder));
+        chmod(native(folder), strcmp(folder, "shared") == 0 ? 0777 : 0755);
+    }
+    ASSERT_EQ(symlink("../outside.sub", native("shared/film.sub").constData()), 0);
+    ASSERT_EQ(lchown(native("shared/film.sub").constData(), Nobody, Nobody), 0);
+    EXPECT_EQ(SaveSubtitleFile(path("shared/film.sub"), "new", true).IOCode, AccessDeniedCode);
+    EXPECT_EQ(FileBytes(path("outside.sub")), "keep me");
+    EXPECT_TRUE(QFileInfo(path("shared/film.sub")).isSymLink());
+
+    ASSERT_EQ(symlink("../outside.sub", native("private/film.sub").constData()), 0);
+    ASSERT_EQ(lchown(native("private/film.sub").constData(), Nobody, Nobody), 0);
+    ASSERT_EQ(symlink("../outside.sub", native("shared/mine.sub").constData()), 0);
+    for (const char *link : {"private/film.sub", "shared/mine.sub"}) {
+        EXPECT_TRUE(SaveSubtitleFile(path(link), link, false).ok()) << link;
+        EXPECT_EQ(FileBytes(path("outside.sub")), link);
+    }
+}
+
+// The program's own file in such a folder: a new name only, never a link.
+TEST_F(SafeSaveTest, ExclusiveCreationTakesOnlyAFreeName)
+{
+    WriteBytes(path("outside.sub"), "keep me");
+    ASSERT_EQ(symlink("outside.sub", native("link.sub").constData()), 0);
+    ASSERT_EQ(symlink("nowhere.sub", native("dangling.sub").constData()), 0);
+    for (const char *taken : {"outside.sub", "link.sub", "dangling.sub"})
+        EXPECT_NE(CreateExclusively(path(taken), "new"), NoIOError) << taken;
+    EXPECT_EQ(FileBytes(path("outside.sub")), "keep me");
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere.sub")));
+
+    struct stat created {};
+    ASSERT_EQ(CreateExclusively(path("own.sub"), "mine", &created), NoIOError);
+    EXPECT_EQ(FileBytes(path("own.sub")), "mine");
+    EXPECT_EQ(created.st_ino, StatOf(path("own.sub")).st_ino);
+    EXPECT_EQ(created.st_size, 4);
 }
 
 TEST_F(SafeSaveTest, NewFileKeepsTheOldModeAndOwner)

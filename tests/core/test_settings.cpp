@@ -1,5 +1,6 @@
 #include "child_process.h"
 #include "config/ini_file.h"
+#include "config/options_numbers.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
 #include "document/io_error.h"
@@ -120,6 +121,13 @@ TEST(Settings, DuplicateKeysTakeTheFirst)
 {
     const ProgramSettings s = readFrom("[Main]\r\nDelayFrames=4\r\nDelayFrames=9\r\n");
     EXPECT_EQ(s.Main.DelayFrames, 4);
+}
+
+TEST(Settings, GapStaysWithinItsLimits)
+{
+    EXPECT_EQ(readFrom("[Main]\r\nDelayFrames=-2147483648\r\n").Main.DelayFrames, -MaxDelayFrames);
+    EXPECT_EQ(readFrom("[Main]\r\nDelayFrames=2147483647\r\n").Main.DelayFrames, MaxDelayFrames);
+    EXPECT_EQ(readFrom("[Main]\r\nDelayFrames=-3\r\n").Main.DelayFrames, -3);
 }
 
 TEST(Settings, LanguageListStopsAtTheFirstGap)

@@ -2,6 +2,7 @@
 #include "sample_document.h"
 
 #include <QList>
+#include <limits>
 #include <gtest/gtest.h>
 
 using namespace cuefold;
@@ -27,6 +28,8 @@ TEST(TwoPointPreview, MapsThroughTheLineOfBothPoints)
         {{0, 0, 1000, 1001}, 10, 15, 10.01, 15.015},    // fractions are kept
         {{100, 0, 1100, 1000}, 50, 99, 1, 1},           // below 0 becomes 1
         {{100, 100, 200, 200}, -1, -1, 1, 1},           // an unknown frame maps like any other
+        {{0, 1000, 1000, 0}, 100, 200, 900, 900},       // points in reverse: the end stays on the start
+        {{100, 0, 1100, 1000}, 99, 100.5, 1, 1},        // the start lifted to 1, the end with it
     };
     for (const Case &c : cases) {
         const auto doc = DocumentOf({{c.from, c.last, "a"}, {5000, 5100, "b"}});
@@ -119,4 +122,8 @@ TEST(SpeedTestFile, DeclaresThirtyFramesAndStopsAtFrame900)
 
     doc->CurrentLine = 40; // only two left: the end of the document stops it
     EXPECT_EQ(SpeedTestFileText(*doc, Rule), "{1}{1}30\r\n{2}{31}a\r\n{34}{63}a\r\n");
+
+    // The first subtitle starts on frame 2 whatever the gap: no gap overflows.
+    const DisplayTimeRule extreme{std::numeric_limits<int>::min(), 12, 1000};
+    EXPECT_TRUE(SpeedTestFileText(*doc, extreme).startsWith("{1}{1}30\r\n{2}{31}a\r\n"));
 }

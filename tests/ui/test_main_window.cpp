@@ -208,6 +208,40 @@ TEST_F(MainWindowTest, FailedSaveCanGoToTheFilterFolder)
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
 }
 
+// The filter's folder is open to others: what stands at the name there is
+// never written through, and a file there is replaced only when agreed.
+TEST_F(MainWindowTest, TheFilterFolderFallbackNeverWritesThroughALink)
+{
+    startWith(Sample);
+    panel().SetText("x", ShowFull);
+    const QString target = filterFolder() + QStringLiteral("/film.sub");
+    WriteAll(path("outside.sub"), "keep me");
+    ASSERT_TRUE(QFile::link(path("outside.sub"), target));
+    form->context().model.setSubFileName(path("no-such-folder/film.sub"));
+    messages.clear();
+    answers = {MsgResult::Ok, MsgResult::Yes};
+    form->context().file->MenuFileSaveClick();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[2].text, CodePage::toUnicode(Texts.SharedNameRefused) + '\r' + target);
+    EXPECT_EQ(ReadAll(path("outside.sub")), "keep me");
+    EXPECT_TRUE(QFileInfo(target).isSymLink());
+
+    ASSERT_TRUE(QFile::remove(target));
+    WriteAll(target, "{1}{2}old\r\n");
+    form->context().model.setSubFileName(path("no-such-folder/film.sub"));
+    messages.clear();
+    answers = {MsgResult::Ok, MsgResult::Yes, MsgResult::No};
+    form->context().file->MenuFileSaveClick();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[2].text, CodePage::toUnicode(Texts.AreYouSureToOverwrite) + '\r' + target);
+    EXPECT_EQ(ReadAll(target), "{1}{2}old\r\n");
+    messages.clear();
+    answers = {MsgResult::Ok, MsgResult::Yes, MsgResult::Yes};
+    form->context().file->MenuFileSaveClick();
+    EXPECT_TRUE(ReadAll(target).startsWith("{1}{1}x\r\n"));
+    EXPECT_EQ(doc().SubFileName, target);
+}
+
 TEST_F(MainWindowTest, OverwriteIsConfirmedOnlyWithoutBackups)
 {
     start();

@@ -257,8 +257,13 @@ TEST_F(OptionsWindowTest, TypedStepIsStoredAsANumberAndShownAsTyped)
     openOptions();
     typeInto(step, QStringLiteral("abc"));
     EXPECT_EQ(step->text(), QStringLiteral("3"));
+    // A gap beyond its limits becomes the limit, shown in the edit.
+    auto *gap = opt<QLineEdit>("EditDelayFrames");
+    typeInto(gap, QStringLiteral("-2147483648"));
+    EXPECT_EQ(gap->text(), QStringLiteral("-1000"));
     QTest::mouseClick(opt<QPushButton>("ButtonSave"), Qt::LeftButton);
     EXPECT_DOUBLE_EQ(Settings.Player.PlayerStep, 3);
+    EXPECT_EQ(Settings.Main.DelayFrames, -1000);
 }
 
 TEST_F(OptionsWindowTest, FirstRunShowsTheSettingsWindowBeforeTheDocument)

@@ -204,7 +204,7 @@ TEST_F(TimingWindowsTest, AnOldFileOfTheTestNameIsOverwrittenOnlyWhenAllowed)
     typePoints("100", "150", "1100", "1150");
     answers = {MsgResult::No};
     clickIn(recalc(), "ButtonTest");
-    EXPECT_EQ(messages.back().text, T(Texts.AreYouSureToOverwrite));
+    EXPECT_EQ(messages.back().text, T(Texts.AreYouSureToOverwrite) + '\r' + testFile());
     EXPECT_EQ(messages.back().defaultButton, MsgResult::No);
     EXPECT_EQ(form->context().status.text(StatusPanels::Message), T(Texts.TestNoOverwrites) + ' ' + testFile());
     EXPECT_EQ(ReadAll(testFile()), "{1}{2}old\r\n");
@@ -214,6 +214,35 @@ TEST_F(TimingWindowsTest, AnOldFileOfTheTestNameIsOverwrittenOnlyWhenAllowed)
     const size_t asked = messages.size();
     clickIn(recalc(), "ButtonTest"); // its own file now: no question
     EXPECT_EQ(messages.size(), asked);
+}
+
+// Others may write to the filter's folder: a link planted at the test file's
+// name leads nowhere the program writes, whatever is answered.
+TEST_F(TimingWindowsTest, ALinkAtTheTestNameIsNeverWrittenThrough)
+{
+    openFilm();
+    QDir().mkpath(filterFolder());
+    WriteAll(path("outside.txt"), "keep me");
+    for (const char *target : {"outside.txt", "made-by-link.txt"}) {
+        QFile::remove(testFile());
+        ASSERT_TRUE(QFile::link(path(target), testFile()));
+        answers = {MsgResult::Cancel};
+        trigger(CommandId::MenuCommonRecalculateSubtitle);
+        typePoints("100", "150", "1100", "1150");
+        answers = {MsgResult::Yes, MsgResult::Yes};
+        clickIn(recalc(), "ButtonTest");
+        EXPECT_EQ(messages.back().text, T(Texts.SharedNameRefused) + '\r' + testFile());
+        EXPECT_EQ(form->context().status.text(StatusPanels::Message), T(Texts.TestNoOverwrites) + ' ' + testFile());
+        recalc()->close();
+
+        trigger(CommandId::MenuCommonRecalcPerSpeed);
+        clickIn(test(), "ButtonTest");
+        EXPECT_EQ(messages.back().text, T(Texts.SharedNameRefused) + '\r' + testFile());
+        test()->close();
+        EXPECT_TRUE(QFileInfo(testFile()).isSymLink()) << target;
+    }
+    EXPECT_EQ(ReadAll(path("outside.txt")), "keep me");
+    EXPECT_FALSE(QFileInfo::exists(path("made-by-link.txt")));
 }
 
 TEST_F(TimingWindowsTest, TwoPointAcceptTakesTheTestedFrames)
@@ -250,7 +279,8 @@ TEST_F(TimingWindowsTest, SpeedTestPlaysItsOwnMovieAndCloseResumesTheUsersOne)
     ASSERT_TRUE(messages.empty()) << messages[0].text.toStdString();
     const QString testMovie = player()->FileName();
     EXPECT_TRUE(testMovie.endsWith(QStringLiteral("/TEST.AVI")));
-    EXPECT_TRUE(testMovie.startsWith(QDir::tempPath() + QStringLiteral("/cuefold-speed-test-")));
+    // Named as the preview folders are, so a later run removes it should this one be killed.
+    EXPECT_TRUE(testMovie.startsWith(QDir::tempPath() + QStringLiteral("/Cuefold-%1-").arg(QCoreApplication::applicationPid())));
     ASSERT_TRUE(QTest::qWaitFor([this] { return player()->isLoaded(); }, WaitMs));
     EXPECT_EQ(player()->Duration(), 750);
     waitForResume();
