@@ -355,6 +355,33 @@ TEST_F(TimingWindowsTest, ReadingSpeedTestReportsAndAcceptWritesTheEnds)
     EXPECT_FALSE(QFile::exists(testFile()));
 }
 
+// Commands that find the document unchanged write nothing, so the test
+// window has nothing to show again: no second report, the same test file.
+TEST_F(TimingWindowsTest, CommandsOnACleanDocumentDoNotRerunTheTest)
+{
+    openFilm();
+    trigger(CommandId::MenuCommonRecalcPerSpeed);
+    clickIn(test(), "ButtonTest");
+    ASSERT_EQ(messages.size(), 1u);
+    waitForResume();
+    const QDateTime written = QFileInfo(testFile()).lastModified();
+    int saves = 0;
+    QObject::connect(&form->context().model, &DocumentModel::saved, [&] { ++saves; });
+
+    messages.clear();
+    answers = {MsgResult::Yes};
+    trigger(CommandId::MenuCommonUnmarkAll); // Ctrl+Q: nothing is marked
+    trigger(CommandId::MenuFileProperties);  // Alt+Enter
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(saves, 0);
+    ASSERT_EQ(messages.size(), 1u); // the scope question only
+    EXPECT_EQ(messages[0].text, T(Texts.TrueEntireScope));
+    EXPECT_EQ(QFileInfo(testFile()).lastModified(), written);
+    EXPECT_EQ(player()->PlayState(), MediaPlayer::Paused);
+    EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral("film.sub")));
+}
+
 TEST_F(TimingWindowsTest, RecalculationBySpeedNeedsTheFrameRate)
 {
     startWith("{1}{1}25\r\n{100}{150}a\r\n{200}{250}b\r\n");
