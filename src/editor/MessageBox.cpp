@@ -1,6 +1,7 @@
 #include "editor/MessageBox.h"
 #include "editor/HintPolicy.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace cuefold {
@@ -53,6 +54,17 @@ MsgResult fromQt(int button, MsgButtons buttons)
                                                                                  : MsgResult::Ok;
 }
 
+// A box parented elsewhere would open under a stay-on-top tool window and
+// leave the user before a window that looks frozen.
+QWidget *workingWindow(QWidget *fallback)
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow(); active && active->isVisible())
+        return active;
+    return fallback;
+}
+
 } // namespace
 
 void SetMessageHandler(MessageHandler h)
@@ -60,13 +72,15 @@ void SetMessageHandler(MessageHandler h)
     handler() = std::move(h);
 }
 
-MsgResult ShowMessage(QWidget *parent, const MessageRequest &r)
+MsgResult ShowMessage(QWidget *parent, const MessageRequest &request)
 {
+    MessageRequest r = request;
+    r.owner = workingWindow(parent);
     if (handler())
         return handler()(r);
     // Language texts break their lines with carriage returns, which a Qt
     // label does not show as breaks.
-    QMessageBox box(toQt(r.icon), r.caption, DisplayLineBreaks(r.text), QMessageBox::NoButton, parent);
+    QMessageBox box(toQt(r.icon), r.caption, DisplayLineBreaks(r.text), QMessageBox::NoButton, r.owner);
     switch (r.buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;

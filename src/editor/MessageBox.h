@@ -17,6 +17,9 @@ struct MessageRequest {
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
     MsgResult defaultButton = MsgResult::Ok;
+    // The window the box stands above: the one the user works in (a modal
+    // dialog or the active window), else the caller's. Set by ShowMessage.
+    QWidget *owner = nullptr;
 };
 
 // Every message box of the program goes through here, so tests can answer

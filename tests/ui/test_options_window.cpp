@@ -15,6 +15,8 @@
 #include <QLocale>
 #include <QMenu>
 #include <QToolBar>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace cuefold;
 using namespace cuefold::testing;
@@ -314,4 +316,24 @@ TEST_F(OptionsWindowTest, GirderKeysAreOffWhileTheWindowIsOpen)
     EXPECT_TRUE(girderKey->shortcut().isEmpty());
     QTest::keyClick(options(), Qt::Key_Escape);
     EXPECT_EQ(girderKey->shortcut(), QKeySequence(Qt::Key_F5));
+}
+
+// A settings file that cannot be written is reported above the settings
+// window, where the user pressed Save, not under it. The full disk is a file
+// size limit of 0, which binds root too.
+TEST_F(OptionsWindowTest, SaveErrorAppearsAboveTheSettingsWindow)
+{
+    start();
+    openOptions();
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit full{0, old.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    QTest::mouseClick(opt<QPushButton>("ButtonSave"), Qt::LeftButton);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MsgIcon::Stop);
+    EXPECT_EQ(messages[0].owner, options());
 }
