@@ -210,6 +210,7 @@ void TForm1::applyLanguage(const QByteArray &language)
 void TForm1::retranslate()
 {
     mCommands.retranslate();
+    mFile->retranslate();
     mPanel->retranslate();
     mSearch->retranslate();
     mBulk->retranslate();

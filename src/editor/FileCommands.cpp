@@ -78,6 +78,13 @@ void FileCommands::setDocumentName(const QString &shortName)
     mCtx.model.setNames(shortName, QStringLiteral("Cuefold - ") + shortName);
 }
 
+void FileCommands::retranslate()
+{
+    // A document never saved is named in the language shown.
+    if (mCtx.doc().isLoaded() && mCtx.doc().SubFileName.isEmpty())
+        setDocumentName(Unicode(Texts.DefaultNewName));
+}
+
 void FileCommands::ResetDocument()
 {
     mCtx.panel.clearFields();

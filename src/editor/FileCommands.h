@@ -20,6 +20,8 @@ public:
     void setDefaultFolders(const QString &open, const QString &save, const QString &exportTo);
 
     void ResetDocument();
+    // The texts of a newly chosen language.
+    void retranslate();
     void NewDocument();
     void OpenDocument(const QString &path);
     // Yes/No before a modified or marked document is dropped.

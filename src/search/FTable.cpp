@@ -160,6 +160,13 @@ void TFormTable::retranslate()
     setWindowTitle(CodePage::toUnicode(Texts.TableCaption));
     CheckBoxColumnsAutoWidth->setText(CodePage::toUnicode(Texts.TableCheckBoxColumnsAutoWidth));
     mModel->retranslate();
+    // The cells' yes and no are language texts too.
+    if (mCtx.doc().isLoaded())
+        FillTable();
+    if (CheckBoxColumnsAutoWidth->isChecked()) {
+        AutoSizeColumns();
+        return;
+    }
     // A header wider than its column in this language widens the column.
     QHeaderView *header = StringGridTable->horizontalHeader();
     for (int c = 0; c < TableModel::ColumnCount; ++c)

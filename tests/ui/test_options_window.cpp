@@ -8,6 +8,9 @@
 #include "config/FontDialog.h"
 #include "config/ini_file.h"
 #include "config/settings_rows.h"
+#include "search/FTable.h"
+#include "search/SearchCommands.h"
+#include "search/table_model.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -218,6 +221,24 @@ TEST_F(OptionsWindowTest, EveryWayOutButSaveRevertsTheLivePreviews)
         EXPECT_EQ(options()->windowTitle(), QStringLiteral("Nastaven\u00ED")) << way;
     }
     EXPECT_EQ(Settings.Language.Preferred, Czech);
+}
+
+// Everything shown follows a switch at once: the grid's yes and no, and the
+// name of a document never saved.
+TEST_F(OptionsWindowTest, ALiveSwitchLeavesNoTextOfTheOldLanguage)
+{
+    writeSettings("Preferred=" + Czech + "\r\n0=" + Czech + "\r\n1=English\r\n");
+    WriteAll(path("cuefold.English"), "[English]\r\nTrue=Yes\r\nFalse=No\r\nDefaultNewName=Untitled\r\n");
+    start();
+    TableModel *grid = form->context().search->table()->model();
+    ASSERT_EQ(grid->cellText(1, 4), QByteArray("Ne"));
+    openOptions();
+    QTest::keyClick(opt<QComboBox>("ComboBoxLanguage"), Qt::Key_Down);
+    EXPECT_EQ(grid->cellText(1, 4), QByteArray("No"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - Untitled"));
+    QTest::mouseClick(opt<QPushButton>("ButtonCancel"), Qt::LeftButton);
+    EXPECT_EQ(grid->cellText(1, 4), QByteArray("Ne"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - Nepojmenovan\u00FD"));
 }
 
 TEST_F(OptionsWindowTest, LanguageListStopsAtTheFirstMissingNumber)
