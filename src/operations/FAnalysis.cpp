@@ -37,9 +37,9 @@ TFormAnalysis::TFormAnalysis(DocumentModel &model, CurrentSubtitlePanel &panel, 
     , mPanel(panel)
 {
     setObjectName(QStringLiteral("FormAnalysis"));
-    setMinimumSize(518, 248);
-    resize(518, 248);
     auto *layout = new QVBoxLayout(this);
+    // The window never gets smaller than its captions need, in any language.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(buildSection(AnalysisKind::Pixels, PixelNames, true));
     auto *characters = new QHBoxLayout;
     characters->addWidget(buildSection(AnalysisKind::FullLength, FullLengthNames, false));
@@ -54,6 +54,7 @@ TFormAnalysis::TFormAnalysis(DocumentModel &model, CurrentSubtitlePanel &panel, 
     buttons->addWidget(ButtonClear);
     buttons->addWidget(ButtonClose);
     layout->addLayout(buttons);
+    resize(QSize(518, 248).expandedTo(sizeHint()));
     connect(ButtonClear, &QPushButton::clicked, this, [this] { RefreshAnalysis(false); });
     connect(ButtonClose, &QPushButton::clicked, this, &QDialog::close);
     connect(section(AnalysisKind::Pixels).current, &QPushButton::clicked, this, &TFormAnalysis::ButtonPXcurrClick);

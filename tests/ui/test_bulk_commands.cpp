@@ -167,6 +167,20 @@ TEST_F(BulkCommandsTest, FindMarkedThenFindNextUntilNoFurther)
     EXPECT_EQ(doc().CurrentLine, 5);
 }
 
+TEST_F(BulkCommandsTest, WidthAnalysisShowsEveryCaptionWhole)
+{
+    startWith("{1}{1}25\r\n{100}{150}ii\r\n{200}{250}WWWWWW|i\r\n");
+    key(Qt::Key_M, Qt::ControlModifier);
+    auto *window = ctl<QPushButton>("ButtonPXcrea")->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QList<QPushButton *> buttons = window->findChildren<QPushButton *>();
+    ASSERT_EQ(buttons.size(), 12);
+    for (const QPushButton *b : buttons) {
+        EXPECT_GE(b->height(), b->sizeHint().height()) << b->objectName().toStdString();
+        EXPECT_GE(b->width(), b->fontMetrics().horizontalAdvance(b->text())) << b->objectName().toStdString();
+    }
+}
+
 TEST_F(BulkCommandsTest, PixelListStandsOnTheWidestAndPreviousStepsTheEditor)
 {
     startWith("{1}{1}25\r\n{100}{150}ii\r\n{200}{250}WWWWWW|i\r\n{300}{350}WWW\r\n");
