@@ -32,7 +32,8 @@ void ToolWindows::focusNext(const QWidget *from, bool forward) const
         return (!r.offered || r.offered()) && r.window->isVisible();
     };
     const int last = int(mRows.size()) - 1;
-    const auto found = std::find_if(mRows.begin(), mRows.end(), [from](const ToolWindow &r) { return r.window == from; });
+    const auto found =
+        std::find_if(mRows.begin(), mRows.end(), [from](const ToolWindow &r) { return r.window == from; });
     const int start = int(found - mRows.begin());
     // Back from the main window wraps to the last; the main window itself is
     // reached only when no other is shown on the way.

@@ -4,7 +4,6 @@
 #include "operations/BulkCommands.h"
 
 #include "config/language_table.h"
-#include "config/settings.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
 #include "editor/CommandFlow.h"
