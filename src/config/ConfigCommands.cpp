@@ -7,7 +7,7 @@
 #include "config/settings.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
-#include "editor/WindowCycle.h"
+#include "editor/ToolWindows.h"
 #include "player/PlayerController.h"
 
 namespace cuefold {
@@ -18,7 +18,9 @@ ConfigCommands::ConfigCommands(EditorContext &ctx)
     , FormAbout(new TFormAbout(ctx.window))
     , FormOptions(new TFormOptions(ctx, ctx.window))
 {
-    InstallWindowCycleKeys(FormHelp, ctx.focusNextWindow, 4);
+    ctx.windows.declare({.window = FormHelp, .cyclePlace = 4, .clipboardFields = {"RichEditH"}});
+    ctx.windows.declare({.window = FormOptions, .cyclePlace = 5,
+                         .clipboardFields = {"EditOpenPath", "EditSavePath", "EditExportPath"}});
     // The remote-control keys stay off while the help is read.
     connect(FormHelp, &TFormHelp::helpVisibleChanged, this,
             [this](bool visible) { mCtx.player->setOptionsOpen(visible); });

@@ -8,7 +8,6 @@
 #include "document/code_page.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
-#include "editor/WindowCycle.h"
 #include "player/PlayerController.h"
 #include "ui_FOptions.h"
 
@@ -64,7 +63,6 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
     connect(mUi->ButtonFont, &QPushButton::clicked, this, &TFormOptions::ButtonFontClick);
     connect(mUi->ButtonSave, &QPushButton::clicked, this, &TFormOptions::ButtonSaveClick);
     connect(mUi->ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
-    InstallWindowCycleKeys(this, ctx.focusNextWindow, 5);
 }
 
 TFormOptions::~TFormOptions()

@@ -5,6 +5,7 @@
 #include "config/language_table.h"
 #include "editor/CommandFlow.h"
 #include "editor/EditorContext.h"
+#include "editor/ToolWindows.h"
 #include "editor/list_operations.h"
 
 #include <QAction>
@@ -17,15 +18,6 @@
 namespace cuefold {
 
 namespace {
-
-// The fields that take the clipboard commands, by object name, in the order
-// they are tried; read-only ones take only copy and select all.
-constexpr const char *EditableFields[] = {
-    "EditCurrentLineIndex", "EditFrameFrom", "EditFrameLast", "EditSubtitle",
-    "EditOpenPath", "EditSavePath", "EditExportPath",
-    "EditPA", "EditDA", "EditPN", "EditDN",
-};
-constexpr const char *ReadOnlyFields[] = {"RichEditH"};
 
 enum class FieldOperation { Undo, Cut, Copy, Paste, SelectAll };
 
@@ -41,21 +33,18 @@ void apply(Edit *e, FieldOperation op)
     }
 }
 
-void routeToFocusedField(FieldOperation op)
+// Only the fields the focused window declares take the commands; its text
+// views are read-only and take only copy and select all.
+void routeToFocusedField(const ToolWindows &windows, FieldOperation op)
 {
     QWidget *focus = QApplication::focusWidget();
-    if (!focus)
+    if (!focus || !windows.reachesField(focus))
         return;
-    const QByteArray name = focus->objectName().toLatin1();
-    for (const char *field : EditableFields)
-        if (name == field)
-            if (auto *edit = qobject_cast<QLineEdit *>(focus))
-                return apply(edit, op);
+    if (auto *edit = qobject_cast<QLineEdit *>(focus))
+        return apply(edit, op);
     const bool readOnlyAllowed = op == FieldOperation::Copy || op == FieldOperation::SelectAll;
-    for (const char *field : ReadOnlyFields)
-        if (readOnlyAllowed && name == field)
-            if (auto *text = qobject_cast<QTextEdit *>(focus))
-                return apply(text, op);
+    if (auto *text = qobject_cast<QTextEdit *>(focus); text && readOnlyAllowed)
+        apply(text, op);
 }
 
 } // namespace
@@ -69,7 +58,7 @@ MenuTable EditCommands::menuTable()
 {
     using K = QKeySequence;
     using Op = FieldOperation;
-    auto route = [](Op op) { return [op] { routeToFocusedField(op); }; };
+    auto route = [this](Op op) { return [this, op] { routeToFocusedField(mCtx.windows, op); }; };
     return {
         "MenuEdit", &LanguageTexts::MenuEdit, ToolBarEditId,
         {

@@ -19,18 +19,19 @@ class BulkCommands;
 class PlayerController;
 class ConfigCommands;
 class TFormOperations;
+class ToolWindows;
 
 // What a command needs of the editor: the document model, the panel, the
 // status bar, the registered commands, the window message boxes belong to,
-// and the controllers of the other subsystems it may hand over to.
+// the declared program windows, and the controllers of the other subsystems
+// it may hand over to.
 struct EditorContext {
     DocumentModel &model;
     CurrentSubtitlePanel &panel;
     StatusPanels &status;
     CommandBar &commands;
     QWidget *window; // parent of message boxes and dialogs
-    // Ctrl+Tab cycling: from the window numbered `from`, forward or back.
-    std::function<void(int from, bool forward)> focusNextWindow{};
+    ToolWindows &windows;
     // The texts of a language loaded and shown in every window.
     std::function<void(const QByteArray &language)> applyLanguage{};
     // Every setting, the windows' own included, written to the settings file.

@@ -17,7 +17,6 @@
 #include "editor/StatusPanels.h"
 #include "editor/TitleCommands.h"
 #include "editor/VirtualDesktop.h"
-#include "editor/WindowCycle.h"
 #include "operations/BulkCommands.h"
 #include "operations/FAnalysis.h"
 #include "operations/FOperations.h"
@@ -46,14 +45,15 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     , mStatus(std::make_unique<StatusPanels>(statusBar()))
     , mPanel(new CurrentSubtitlePanel(mModel, this))
     , FormOperations(new TFormOperations(this))
-    , mCtx(std::make_unique<EditorContext>(EditorContext{mModel, *mPanel, *mStatus, mCommands, this}))
+    , mCtx(std::make_unique<EditorContext>(EditorContext{mModel, *mPanel, *mStatus, mCommands, this, mWindows}))
     , Timer2(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setMinimumSize(535, 200);
     resize(1000, 360);
     setCentralWidget(mPanel);
-    mCtx->focusNextWindow = [this](int from, bool forward) { FocusNextWindow(from, forward); };
+    mWindows.declare({.window = this, .cyclePlace = 1,
+                      .clipboardFields = {"EditCurrentLineIndex", "EditFrameFrom", "EditFrameLast", "EditSubtitle"}});
     mCtx->applyLanguage = [this](const QByteArray &language) { applyLanguage(language); };
     mCtx->saveSettings = [this] { SaveSettings(); };
     mCtx->operations = FormOperations;
@@ -73,7 +73,6 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     mCtx->player = mPlayer.get();
     mCtx->config = mConfig.get();
     wireControllers();
-    InstallWindowCycleKeys(this, mCtx->focusNextWindow, 1);
 
     // Settings, language and the first document are handled on the first
     // tick, once the event loop runs and every window exists.
@@ -178,7 +177,7 @@ bool TForm1::LoadSettings()
     if (Settings.Main.SaveWindowPosition)
         mCommands.placeToolBars(this, Settings.Main.ToolBar);
     mSearch->table()->loadSettings(desktop);
-    mBulk->loadSettings(desktop);
+    mWindows.place(desktop);
     mPlayer->loadSettings();
     mConfig->loadSettings();
     return read.firstRun;
@@ -190,7 +189,7 @@ void TForm1::SaveSettings()
     Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
     mCommands.storeToolBarPositions(this, Settings.Main.ToolBar);
     mSearch->table()->saveSettings();
-    mBulk->saveSettings();
+    mWindows.store();
     mPlayer->saveSettings();
     // The old file stays whole when the new one cannot be written.
     if (const int code = WriteSettingsFile(mSettingsPath, Settings); code != 0)
@@ -238,39 +237,6 @@ void TForm1::closeEvent(QCloseEvent *event)
     mPlayer->window()->hide();
     event->accept();
     qApp->quit();
-}
-
-void TForm1::FocusNextWindow(int from, bool forward)
-{
-    // Windows by their number in the cycle; those not built stay unavailable.
-    auto window = [this](int n) -> QWidget * {
-        switch (n) {
-        case 1: return this;
-        case 2: return mSearch->tableShown() ? mSearch->table() : nullptr;
-        case 3: return mPlayer->state().PlayerShown ? mPlayer->window() : nullptr;
-        case 4: return mConfig->help();
-        case 5: return mConfig->options();
-        case 6: return mBulk->timing()->recalculate();
-        case 7: return mBulk->analysis();
-        case 8: return mBulk->timing()->test();
-        case 9: return mBulk->range();
-        default: return nullptr;
-        }
-    };
-    constexpr int Last = 9;
-    QWidget *target = nullptr;
-    if (forward) {
-        for (int n = from + 1; n <= Last && !target; ++n)
-            target = window(n) && window(n)->isVisible() ? window(n) : nullptr;
-    } else {
-        for (int n = from == 1 ? Last : from - 1; n >= 2 && !target; --n)
-            target = window(n) && window(n)->isVisible() ? window(n) : nullptr;
-    }
-    if (!target)
-        target = this;
-    target->activateWindow();
-    target->raise();
-    target->setFocus();
 }
 
 } // namespace cuefold

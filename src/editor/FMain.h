@@ -2,6 +2,7 @@
 
 #include "document/document_model.h"
 #include "editor/CommandTable.h"
+#include "editor/ToolWindows.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -37,8 +38,6 @@ public:
     EditorContext &context() { return *mCtx; }
     CommandBar &commands() { return mCommands; }
 
-    // Ctrl+Tab cycling through the shown windows; `from` is the caller's number.
-    void FocusNextWindow(int from, bool forward);
     // Applies the language texts to every control.
     void retranslate();
 
@@ -61,6 +60,7 @@ private:
     std::unique_ptr<StatusPanels> mStatus;
     CurrentSubtitlePanel *mPanel;
     TFormOperations *FormOperations;
+    ToolWindows mWindows;
     std::unique_ptr<EditorContext> mCtx;
     std::unique_ptr<FileCommands> mFile;
     std::unique_ptr<EditCommands> mEdit;

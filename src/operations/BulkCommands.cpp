@@ -4,8 +4,6 @@
 #include "operations/BulkCommands.h"
 
 #include "config/language_table.h"
-#include "config/settings.h"
-#include "config/window_placement.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
 #include "editor/CommandFlow.h"
@@ -13,7 +11,7 @@
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
 #include "editor/StatusPanels.h"
-#include "editor/WindowCycle.h"
+#include "editor/ToolWindows.h"
 #include "operations/FAnalysis.h"
 #include "operations/FOperations.h"
 #include "operations/FRange.h"
@@ -26,26 +24,6 @@
 
 namespace cuefold {
 
-namespace {
-
-// A tool window goes where it was when the program last closed, kept on the desktop.
-void placeToolWindow(QWidget *window, const WindowBounds &stored, const QRect &desktop)
-{
-    if (!Settings.Main.SaveWindowPosition)
-        return;
-    if (const auto p = ClampToolWindow(stored.Top, stored.Left, window->size(), desktop.size()))
-        window->move(*p);
-}
-
-// A window never shown nor placed has no position of its own to remember.
-void storeToolWindow(const QWidget *window, WindowBounds &stored)
-{
-    if (window->testAttribute(Qt::WA_WState_ExplicitShowHide) || window->testAttribute(Qt::WA_Moved))
-        stored = {window->y(), window->x(), -1, -1};
-}
-
-} // namespace
-
 BulkCommands::BulkCommands(EditorContext &ctx)
     : mCtx(ctx)
     , FormRange(new TFormRange(ctx.window))
@@ -53,8 +31,8 @@ BulkCommands::BulkCommands(EditorContext &ctx)
     , mTiming(new TimingCommands(ctx))
 {
     mTiming->setParent(this);
-    InstallWindowCycleKeys(FormAnalysis, ctx.focusNextWindow, 7);
-    InstallWindowCycleKeys(FormRange, ctx.focusNextWindow, 9);
+    ctx.windows.declare({.window = FormAnalysis, .cyclePlace = 7, .placement = &MainSettings::AnalysisWindow});
+    ctx.windows.declare({.window = FormRange, .cyclePlace = 9, .placement = &MainSettings::RangeWindow});
 }
 
 MenuTable BulkCommands::menuTable()
@@ -130,22 +108,6 @@ void BulkCommands::attach()
     connect(FormRange, &TFormRange::confirmed, this, &BulkCommands::runRange);
     setAcceptEnabled(false);
     mTiming->attach();
-}
-
-void BulkCommands::loadSettings(const QRect &desktop)
-{
-    placeToolWindow(FormAnalysis, Settings.Main.AnalysisWindow, desktop);
-    placeToolWindow(FormRange, Settings.Main.RangeWindow, desktop);
-    placeToolWindow(mTiming->recalculate(), Settings.Main.SyncWindow, desktop);
-    placeToolWindow(mTiming->test(), Settings.Main.TestWindow, desktop);
-}
-
-void BulkCommands::saveSettings()
-{
-    storeToolWindow(FormAnalysis, Settings.Main.AnalysisWindow);
-    storeToolWindow(FormRange, Settings.Main.RangeWindow);
-    storeToolWindow(mTiming->recalculate(), Settings.Main.SyncWindow);
-    storeToolWindow(mTiming->test(), Settings.Main.TestWindow);
 }
 
 void BulkCommands::retranslate()

@@ -5,8 +5,6 @@
 
 #include <QObject>
 
-class QRect;
-
 namespace cuefold {
 
 struct EditorContext;
@@ -24,8 +22,6 @@ public:
     MenuTable menuTable();
     // Accept follows every subtitle the panel shows, once the menus are built.
     void attach();
-    void loadSettings(const QRect &desktop);
-    void saveSettings();
     void retranslate();
 
     TFormRange *range() const { return FormRange; }

@@ -13,7 +13,7 @@
 #include "editor/MessageBox.h"
 #include "editor/SharedFileQuestion.h"
 #include "editor/StatusPanels.h"
-#include "editor/WindowCycle.h"
+#include "editor/ToolWindows.h"
 #include "operations/BulkCommands.h"
 #include "operations/FTest.h"
 #include "player/MediaPlayer.h"
@@ -52,8 +52,9 @@ TimingCommands::TimingCommands(EditorContext &ctx)
     connect(FormTest, &TFormTest::testClicked, this, &TimingCommands::FormTestTestClick);
     connect(FormTest, &TFormTest::acceptClicked, this, &TimingCommands::FormTestAcceptClick);
     connect(FormTest, &TFormTest::closed, this, &TimingCommands::FormTestClose);
-    InstallWindowCycleKeys(FormRecalculate, ctx.focusNextWindow, 6);
-    InstallWindowCycleKeys(FormTest, ctx.focusNextWindow, 8);
+    ctx.windows.declare({.window = FormRecalculate, .cyclePlace = 6, .placement = &MainSettings::SyncWindow,
+                         .clipboardFields = {"EditPA", "EditDA", "EditPN", "EditDN"}});
+    ctx.windows.declare({.window = FormTest, .cyclePlace = 8, .placement = &MainSettings::TestWindow});
 }
 
 // Files left by a window the program did not close (the window went with

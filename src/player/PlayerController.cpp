@@ -11,7 +11,7 @@
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
 #include "editor/VirtualDesktop.h"
-#include "editor/WindowCycle.h"
+#include "editor/ToolWindows.h"
 #include "player/FMovieProperties.h"
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
@@ -48,7 +48,7 @@ PlayerController::PlayerController(EditorContext &ctx)
 {
     connect(FormWMP, &TFormWMP::closing, this, &PlayerController::FormWMPClose);
     connect(FormWMP, &TFormWMP::resized, this, &PlayerController::FormWMPResize);
-    InstallWindowCycleKeys(FormWMP, ctx.focusNextWindow, 3);
+    ctx.windows.declare({.window = FormWMP, .cyclePlace = 3, .offered = [this] { return mPlayer.PlayerShown; }});
     connect(player(), &MediaPlayer::PositionChange, this, &PlayerController::playerPositionChange);
     connect(player(), &MediaPlayer::fileLoaded, this, &PlayerController::movieLoaded);
     connect(player(), &MediaPlayer::loadFailed, this, &PlayerController::movieLoadFailed);

@@ -9,7 +9,6 @@
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/StatusPanels.h"
-#include "editor/WindowCycle.h"
 #include "search/FrozenNumberColumn.h"
 #include "search/TableCellDelegate.h"
 #include "search/table_model.h"
@@ -75,7 +74,6 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
             this, &TFormTable::StringGridTableColumnMoved);
     connect(CheckBoxColumnsAutoWidth, &QCheckBox::clicked, this, &TFormTable::CheckBoxColumnsAutoWidthClick);
     StringGridTable->setTabKeyNavigation(false);
-    InstallWindowCycleKeys(this, ctx.focusNextWindow, 2);
 
     const DocumentModel &model = ctx.model;
     connect(&model, &DocumentModel::rowsChanged, this, [this](int first, int last) {

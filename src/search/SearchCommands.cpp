@@ -9,6 +9,7 @@
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
 #include "editor/StatusPanels.h"
+#include "editor/ToolWindows.h"
 #include "operations/BulkCommands.h"
 #include "player/PlayerController.h"
 #include "search/FFind.h"
@@ -27,6 +28,7 @@ SearchCommands::SearchCommands(EditorContext &ctx)
     , FormFileProperties(new TFormFileProperties(ctx.window))
     , FormFindWhat(new TFormFindWhat(mFind, ctx.window))
 {
+    ctx.windows.declare({.window = FormTable, .cyclePlace = 2, .offered = [this] { return mTableShown; }});
     connect(FormTable, &TFormTable::closedByUser, this, &SearchCommands::MenuShowTableClick);
     // Every new or opened document starts without a chosen category.
     connect(&ctx.model, &DocumentModel::documentReset, this, [this] { mFind.reset(); });
