@@ -121,3 +121,14 @@ TEST(EnglishTexts, AcceleratorsDifferWithinEachMenu)
         }
     }
 }
+
+// The English texts name what this program really uses, not the parts of
+// another system that are not here.
+TEST(EnglishTexts, NameNoForeignSystemParts)
+{
+    for (const QByteArray &line : englishBytes().split('\n')) {
+        const QByteArray text = line.mid(line.indexOf('=') + 1);
+        for (const char *foreign : {"DivXG400", "DirectShow", "RUNDLL", "Windows Media"})
+            EXPECT_FALSE(text.contains(foreign)) << line.constData();
+    }
+}
