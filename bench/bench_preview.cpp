@@ -63,7 +63,7 @@ void BM_SaveToPicture(benchmark::State &state)
     ctx.model.setSubFileName(subtitles);
     MediaPlayer *player = ctx.player->player();
     player->SetAutoStart(false);
-    ctx.player->LoadMovie(subtitles, false);
+    ctx.player->movie().LoadMovie(subtitles, false);
     ctx.panel.ShowLine(2, ShowFull); // seeks the player to frame 100
     if (!waitFor([&] { return player->isLoaded() && !player->isSeeking(); })) {
         state.SkipWithError("the movie did not load");

@@ -123,7 +123,7 @@ void TFormOptions::ConfigureWMP()
 void TFormOptions::ConfigureSeconds()
 {
     // The captions show the step as typed ("2,5"), not as stored.
-    mCtx.player->ConfigureSeconds(CodePage::fromUnicode(mUi->EditPlayerStep->text()));
+    mCtx.player->transport().ConfigureSeconds(CodePage::fromUnicode(mUi->EditPlayerStep->text()));
 }
 
 void TFormOptions::ConfigureIOPaths()
@@ -138,7 +138,7 @@ void TFormOptions::applyFont(const FontChoice &choice)
 {
     Settings.PreviewFontColor = choice.colour;
     mCtx.panel.setPreviewFont(choice.font);
-    mCtx.player->resetPreviewColour();
+    mCtx.player->follow().resetPreviewColour();
 }
 
 void TFormOptions::ButtonSaveClick()

@@ -124,13 +124,14 @@ QToolButton *CommandBar::addToolButton(QToolBar *tools, const Command &c, QActio
 void CommandBar::refreshEnabled()
 {
     for (const Built &b : mBuilt)
-        for (const Command &c : b.table.commands)
-            if (c.enabled) {
-                const bool on = c.enabled();
-                action(c.id)->setEnabled(on);
-                if (QToolButton *button = toolButton(c.id))
-                    button->setEnabled(on);
-            }
+        for (const Command &c : b.table.commands) {
+            if (c.enabled)
+                action(c.id)->setEnabled(c.enabled());
+            const auto &buttonRule = c.buttonEnabled ? c.buttonEnabled : c.enabled;
+            QToolButton *button = toolButton(c.id);
+            if (button && buttonRule)
+                button->setEnabled(buttonRule());
+        }
 }
 
 QMenu *CommandBar::subMenu(QMenu *parent, const SubMenu &sub)

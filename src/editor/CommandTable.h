@@ -57,6 +57,7 @@ struct Command {
     QByteArray LanguageTexts::*hint = nullptr; // tool button hint other than the caption
     CommandHandler buttonHandler{};             // what the tool button runs, when not the item
     std::function<bool()> enabled{};            // when the command is available; none: always
+    std::function<bool()> buttonEnabled{};      // its tool button's own rule, when not the item's
 };
 
 // The picture of an icon-theme name: the desktop theme's when it has one,

@@ -72,8 +72,10 @@ MenuTable EditCommands::menuTable()
              "edit-paste", route(Op::Paste)},
             {CommandId::MenuEditSelectAll, &LanguageTexts::MenuSelectAll, K(Qt::CTRL | Qt::Key_A), "ToolButEditSelectAll",
              "edit-select-all", route(Op::SelectAll), true},
-            {CommandId::MenuEditUndoWholeLine, &LanguageTexts::MenuUndoWholeLine, K(Qt::SHIFT | Qt::CTRL | Qt::Key_Z),
-             nullptr, "document-revert", Bind(this, &EditCommands::MenuEditUndoWholeLineClick), true},
+            {.id = CommandId::MenuEditUndoWholeLine, .caption = &LanguageTexts::MenuUndoWholeLine,
+             .shortcut = K(Qt::SHIFT | Qt::CTRL | Qt::Key_Z), .icon = "document-revert",
+             .handler = Bind(this, &EditCommands::MenuEditUndoWholeLineClick), .separatorBefore = true,
+             .enabled = [this] { return mUndoAvailable; }},
         }};
 }
 
@@ -89,7 +91,8 @@ void EditCommands::MenuEditUndoWholeLineClick()
 
 void EditCommands::setUndoAvailable(bool available)
 {
-    mCtx.commands.action(CommandId::MenuEditUndoWholeLine)->setEnabled(available);
+    mUndoAvailable = available;
+    mCtx.commands.refreshEnabled();
 }
 
 } // namespace cuefold

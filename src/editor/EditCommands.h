@@ -22,6 +22,7 @@ public:
 
 private:
     EditorContext &mCtx;
+    bool mUndoAvailable = true;
 };
 
 } // namespace cuefold

@@ -231,7 +231,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     // FormClose: the timing windows delete their test files first.
     mBulk->timing()->closeForExit();
     mPlayer->setClosing();
-    mPlayer->UnloadMovie();
+    mPlayer->movie().UnloadMovie();
     SaveSettings();
     mSearch->table()->hide();
     mPlayer->window()->hide();

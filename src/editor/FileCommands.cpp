@@ -91,8 +91,8 @@ void FileCommands::ResetDocument()
     mCtx.model.reset();
     mCtx.model.setNames(QString(), QStringLiteral("Cuefold"));
     mCtx.status.setText(StatusPanels::Frame, QString());
-    mCtx.player->UnloadMovie();
-    mCtx.player->forgetDocument();
+    mCtx.player->movie().UnloadMovie();
+    mCtx.player->movie().forgetDocument();
     mFileNotWhole = false;
 }
 
@@ -149,11 +149,11 @@ void FileCommands::OpenDocument(const QString &path)
         return;
     }
     setDocumentName(QFileInfo(path).fileName());
-    mCtx.player->LoadMovie(path, false);
+    mCtx.player->movie().LoadMovie(path, false);
     mCtx.panel.ShowLine(1, ShowNoSeek);
     if (!IsValidFPS(mCtx.doc().FPS)) {
         if (QFileInfo(mCtx.doc().MovieFileName).suffix().compare(QLatin1String("avi"), Qt::CaseInsensitive) == 0)
-            mCtx.player->showMovieProperties();
+            mCtx.player->movie().showMovieProperties();
         askFrameRate();
     }
     mCtx.search->RefreshProperties();
@@ -201,7 +201,7 @@ void FileCommands::MenuFileOpenClick()
 bool FileCommands::writeDocument(const QString &path, bool exportOnly)
 {
     if (!exportOnly)
-        mCtx.player->beforeSave();
+        mCtx.player->saveHooks().beforeSave();
     const SaveResult saved =
         SaveSubtitleFile(path, SerializeDocument(mCtx.doc(), exportOnly), Settings.Main.CreateBAKfiles);
     if (!saved.Backup.ok()) {
@@ -216,7 +216,7 @@ bool FileCommands::writeDocument(const QString &path, bool exportOnly)
         mCtx.model.setSubFileName(path);
         mFileNotWhole = false; // the file now holds exactly the document
         setDocumentName(QFileInfo(path).fileName());
-        mCtx.player->afterSave();
+        mCtx.player->saveHooks().afterSave();
     }
     return true;
 }

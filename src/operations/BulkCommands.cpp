@@ -19,8 +19,6 @@
 #include "operations/TimingCommands.h"
 #include "operations/overlap_repair.h"
 
-#include <QAction>
-#include <QToolButton>
 
 namespace cuefold {
 
@@ -43,6 +41,10 @@ MenuTable BulkCommands::menuTable()
                          const char *icon, void (BulkCommands::*m)(), bool separator = false) {
         return Command{.id = id, .caption = caption, .shortcut = keys, .toolButton = button, .icon = icon,
                        .handler = run(m), .separatorBefore = separator};
+    };
+    const auto withRule = [](Command c, std::function<bool()> rule) {
+        c.enabled = std::move(rule);
+        return c;
     };
     using T = LanguageTexts;
     using B = BulkCommands;
@@ -74,8 +76,9 @@ MenuTable BulkCommands::menuTable()
                     &B::MenuCommonRemoveLineWrappingsClick),
                 row(CommandId::MenuCommonRepairOverlaps, &T::MenuRepairOverlaps, K(Qt::ALT | Qt::Key_F3),
                     "ToolButCommonRepairOverlaps", "cuefold-overlap-repair", &B::MenuCommonRepairOverlapsClick, true),
-                row(CommandId::MenuCommonAccept, &T::MenuAccept, K(Qt::CTRL | Qt::Key_F3), "ToolButCommonAccept",
-                    "cuefold-accept-repair", &B::MenuCommonAcceptClick),
+                withRule(row(CommandId::MenuCommonAccept, &T::MenuAccept, K(Qt::CTRL | Qt::Key_F3),
+                             "ToolButCommonAccept", "cuefold-accept-repair", &B::MenuCommonAcceptClick),
+                         [this] { return mAcceptAvailable; }),
                 row(CommandId::MenuCommonLockAll, &T::MenuLockAll, K(Qt::CTRL | Qt::SHIFT | Qt::Key_U),
                     "ToolButCommonLockAll", "object-locked", &B::MenuCommonLockAllClick, true),
                 row(CommandId::MenuCommonUnlockAll, &T::MenuUnlockAll, K(Qt::CTRL | Qt::Key_U),
@@ -139,9 +142,8 @@ void BulkCommands::showReport(const QByteArray &text) const
 
 void BulkCommands::setAcceptEnabled(bool enabled)
 {
-    mCtx.commands.action(CommandId::MenuCommonAccept)->setEnabled(enabled);
-    if (QToolButton *button = mCtx.commands.toolButton(CommandId::MenuCommonAccept))
-        button->setEnabled(enabled);
+    mAcceptAvailable = enabled;
+    mCtx.commands.refreshEnabled();
 }
 
 bool BulkCommands::RepairOverlapPairs()

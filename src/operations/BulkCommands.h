@@ -45,7 +45,7 @@ public:
     // The overlap repair with its rule for Accept: on for a noted current
     // subtitle, off when no notes are left. True when a frame changed.
     bool RepairOverlapPairs();
-    // Accept (menu item and tool button) on or off.
+    // Accept (menu item and tool button) on or off, by its rule.
     void setAcceptEnabled(bool enabled);
     // The review's next step, found by FindNextRepair: `next` becomes
     // current; with none, Accept goes off and the unsuccessful search is told.
@@ -67,6 +67,7 @@ private:
     TFormRange *FormRange;
     TFormAnalysis *FormAnalysis;
     TimingCommands *mTiming; // the two-point and reading-speed windows
+    bool mAcceptAvailable = false; // Accept's rule: the review stands on a noted subtitle
 };
 
 } // namespace cuefold

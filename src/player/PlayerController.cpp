@@ -7,22 +7,17 @@
 #include "config/settings.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
-#include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
-#include "editor/VirtualDesktop.h"
 #include "editor/ToolWindows.h"
-#include "player/FMovieProperties.h"
+#include "editor/VirtualDesktop.h"
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
 #include "search/FProperties.h"
 #include "search/SearchCommands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -39,24 +34,24 @@ constexpr CommandId ZoomItems[3] = {CommandId::MenuZoom050procent, CommandId::Me
 } // namespace
 
 PlayerController::PlayerController(EditorContext &ctx)
-    : mCtx(ctx)
-    , FormWMP(new TFormWMP(ctx.window))
-    , FormMovieProperties(new TFormMovieProperties(player(), ctx.window))
-    , Timer1(new QTimer(this))
+    : mParts(ctx, new TFormWMP(ctx.window))
+    , mMovie(mParts, [this] { ShowPlayer(2); })
+    , mTransport(mParts)
+    , mFollow(mParts)
+    , mAutomation(mParts, mTransport)
+    , mGirder(mParts)
+    , mSaveHooks(mParts, mMovie)
+    , mCtx(ctx)
+    , mPlayer(mParts.state)
+    , mFilter(mParts.filter)
+    , FormWMP(mParts.window)
     , mShowCommandTimer(new QTimer(this))
     , ComboBoxPlayerZoom(new QComboBox(ctx.window))
 {
     connect(FormWMP, &TFormWMP::closing, this, &PlayerController::FormWMPClose);
     connect(FormWMP, &TFormWMP::resized, this, &PlayerController::FormWMPResize);
     ctx.windows.declare({.window = FormWMP, .cyclePlace = 3, .offered = [this] { return mPlayer.PlayerShown; }});
-    connect(player(), &MediaPlayer::PositionChange, this, &PlayerController::playerPositionChange);
-    connect(player(), &MediaPlayer::fileLoaded, this, &PlayerController::movieLoaded);
-    connect(player(), &MediaPlayer::loadFailed, this, &PlayerController::movieLoadFailed);
-    // Picture follows subtitles: a subtitle made current seeks the player.
-    connect(&ctx.model, &DocumentModel::currentChanged, this, [this](int, int mode) {
-        if (mPlayer.PlayerSeeking && mode != ShowNoSeek && syncChecked() && !mHoldPicture)
-            MenuPlayerSeekPlayerClick();
-    });
+    connect(&mMovie, &MovieLoader::seekingChanged, this, &PlayerController::seekingChanged);
 
     ComboBoxPlayerZoom->setObjectName(QStringLiteral("ComboBoxPlayerZoom"));
     ComboBoxPlayerZoom->addItems({QStringLiteral("50%"), QStringLiteral("100%"), QStringLiteral("200%")});
@@ -65,9 +60,6 @@ PlayerController::PlayerController(EditorContext &ctx)
     connect(ComboBoxPlayerZoom, &QComboBox::activated, this,
             [this](int index) { mCtx.commands.action(ZoomItems[index])->trigger(); });
 
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &PlayerController::Timer1Timer);
     mShowCommandTimer->setInterval(50);
     mShowCommandTimer->setSingleShot(true);
     connect(mShowCommandTimer, &QTimer::timeout, this, &PlayerController::updateShowPlayerCommand);
@@ -75,38 +67,15 @@ PlayerController::PlayerController(EditorContext &ctx)
 
 PlayerController::~PlayerController() = default;
 
-MediaPlayer *PlayerController::player() const
-{
-    return FormWMP->WMediaPlayer1();
-}
-
 void PlayerController::attach()
 {
     mCtx.commands.toolBar(ToolBarPlayerId)->addWidget(ComboBoxPlayerZoom);
     QObject::connect(mCtx.search->properties(), &TFormFileProperties::playRequested, this,
-                     &PlayerController::play);
+                     [this] { mTransport.play(); });
     QObject::connect(mCtx.search->properties(), &TFormFileProperties::moviePropertiesRequested, this,
-                     &PlayerController::showMovieProperties);
-    Timer1->start();
-    qApp->installEventFilter(this);
-}
-
-bool PlayerController::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride && mPlayer.MovieLoaded) {
-        const auto *key = static_cast<const QKeyEvent *>(event);
-        if (!key->isAutoRepeat()
-            && QKeySequence(key->keyCombination()) == mCtx.commands.action(CommandId::MenuPlayerAutomate)->shortcut()) {
-            mKeyFrame = player()->shownPosition();
-            mKeyClock.start();
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void PlayerController::showMovieProperties()
-{
-    FormMovieProperties->showFor(mCtx.doc().MovieFileName);
+                     [this] { mMovie.showMovieProperties(); });
+    mFollow.start();
+    mAutomation.install();
 }
 
 void PlayerController::loadSettings()
@@ -114,7 +83,7 @@ void PlayerController::loadSettings()
     mFilter = DetectFilter(Settings.SubtitleFilter);
     const PlayerSettings &p = Settings.Player;
     mCtx.commands.action(CommandId::MenuPlayerSync)->setChecked(p.PlayerFollowsCurrentTitle);
-    SyncToggled();
+    mFollow.SyncToggled();
     QPoint at(0, 0);
     if (p.SaveWindowPosition) {
         if (p.Zoom >= 0 && p.Zoom <= 2)
@@ -126,15 +95,15 @@ void PlayerController::loadSettings()
     FormWMP->move(at);
     mPlayer.PlayerShown = false;
     mCtx.commands.action(CommandId::MenuPlayerShow)->setChecked(false);
-    mMovieFolder = Settings.DefaultPath.Open;
+    mParts.movieFolder = Settings.DefaultPath.Open;
     mCtx.commands.action(CommandId::MenuGirderInUse)->setChecked(Settings.Main.GirderInUse);
-    MenuGirderInUseClick();
+    mGirder.MenuGirderInUseClick();
 }
 
 void PlayerController::saveSettings()
 {
     PlayerSettings &p = Settings.Player;
-    p.PlayerFollowsCurrentTitle = syncChecked();
+    p.PlayerFollowsCurrentTitle = mParts.syncChecked();
     p.Zoom = ComboBoxPlayerZoom->currentIndex();
     p.WindowTop = FormWMP->y();
     p.WindowLeft = FormWMP->x();
@@ -145,18 +114,6 @@ void PlayerController::ConfigureWMP(const PlayerSettings &options)
     if (!mPlayer.PlayerShownOnce)
         FormWMP->setStayOnTop(options.AlwaysOnTop);
     player()->SetAutoRewind(options.AutoRewind);
-}
-
-void PlayerController::ConfigureSeconds(const QByteArray &stepText)
-{
-    mStepText = stepText;
-    const QByteArray back = Texts.MenuStepBackB + ' ' + stepText + ' ' + Texts.MenuStepBackE;
-    const QByteArray forward = Texts.MenuStepForwardB + ' ' + stepText + ' ' + Texts.MenuStepForwardE;
-    for (const auto &[id, caption] : {std::pair{CommandId::MenuPlayerStepBack, back},
-                                      std::pair{CommandId::MenuPlayerStepForward, forward}}) {
-        mCtx.commands.action(id)->setText(Unicode(caption));
-        mCtx.commands.toolButton(id)->setToolTip(Unicode(StripHotKeys(caption)));
-    }
 }
 
 void PlayerController::ShowPlayer(int mode)
@@ -211,30 +168,18 @@ void PlayerController::FormWMPResize()
 
 void PlayerController::FormWMPClose()
 {
-    UnloadMovie();
+    mMovie.UnloadMovie();
     if (!mPlayer.PlayerShown)
         ShowMessage(mCtx.window, CodePage::toUnicode("Sem se program nikdy nesm\xED dostat!"), Unicode(Texts.Error),
                     MsgIcon::Exclamation);
     ShowPlayer(1);
 }
 
-void PlayerController::resetPreviewColour()
-{
-    mCtx.panel.setPreviewColour(Settings.PreviewFontColor);
-    mPlayer.follow.insideShown = mPlayer.follow.outsideShown = false;
-}
-
 void PlayerController::retranslate()
 {
     updateShowPlayerCommand();
-    ConfigureSeconds(mStepText);
+    mTransport.retranslate();
     FormWMP->retranslate();
-}
-
-void PlayerController::setOptionsOpen(bool open)
-{
-    mOptionsOpenCount += open ? 1 : -1;
-    MenuGirderInUseClick();
 }
 
 } // namespace cuefold

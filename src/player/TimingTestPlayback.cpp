@@ -1,21 +1,22 @@
 // The timing tests over the movie: the player shows the test file instead of
 // the document's own (also once a newly opened movie has loaded), and the
 // document's own come back when the test ends.
-#include "player/PlayerController.h"
+#include "player/MovieLoader.h"
 
 #include "config/settings.h"
 #include "editor/EditorContext.h"
 #include "player/MediaPlayer.h"
+#include "player/PlayerParts.h"
 
 namespace cuefold {
 
-const FilterState &PlayerController::refreshFilter()
+const FilterState &MovieLoader::refreshFilter()
 {
     mFilter = DetectFilter(Settings.SubtitleFilter);
     return mFilter;
 }
 
-double PlayerController::pauseForTest()
+double MovieLoader::pauseForTest()
 {
     if (!mPlayer.MovieLoaded)
         return 0;
@@ -24,7 +25,7 @@ double PlayerController::pauseForTest()
     return player()->CurrentPosition();
 }
 
-bool PlayerController::ShowTimingTest(const QString &path, double resumeFrame, double fps)
+bool MovieLoader::ShowTimingTest(const QString &path, double resumeFrame, double fps)
 {
     if (!mPlayer.MovieLoaded)
         return false;
@@ -34,7 +35,7 @@ bool PlayerController::ShowTimingTest(const QString &path, double resumeFrame, d
     return true;
 }
 
-void PlayerController::EndTimingTest(double resumeFrame)
+void MovieLoader::EndTimingTest(double resumeFrame)
 {
     if (!mPlayer.MovieLoaded)
         return;
@@ -44,13 +45,13 @@ void PlayerController::EndTimingTest(double resumeFrame)
     resumeAt(resumeFrame);
 }
 
-bool PlayerController::PlayTestMovie(const QString &moviePath, const QString &subtitlePath, double fps)
+bool MovieLoader::PlayTestMovie(const QString &moviePath, const QString &subtitlePath, double fps)
 {
     LoadMovie(moviePath, true);
     return ShowTimingTest(subtitlePath, 0, fps);
 }
 
-void PlayerController::ReturnFromTestMovie(const QString &moviePath, double resumeFrame)
+void MovieLoader::ReturnFromTestMovie(const QString &moviePath, double resumeFrame)
 {
     UnloadMovie();
     mCtx.model.setMovieFileName(moviePath);
@@ -61,7 +62,7 @@ void PlayerController::ReturnFromTestMovie(const QString &moviePath, double resu
         resumeAt(resumeFrame);
 }
 
-void PlayerController::resumeAt(double frame)
+void MovieLoader::resumeAt(double frame)
 {
     mPlayer.resume.target = frame;
     mPlayer.resume.countdown = ResumeTicks;

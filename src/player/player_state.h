@@ -11,7 +11,8 @@ struct FollowState {
     int lastPlayState = -1;    // -1: the next tick applies the transport look
     bool locateRequest = false;
     bool insideShown = false, outsideShown = false;
-    bool frameCommandsEnabled = false, frameCommandsDisabled = false;
+    int shownPlayState = -1;       // the play state the transport commands show
+    bool frameCommandsOn = false;  // the commands that need a position are available
     bool noMovieApplied = false;
 
     // A new movie: search from the top, move the editor and refresh the look.

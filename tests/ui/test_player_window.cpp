@@ -101,10 +101,10 @@ TEST_F(PlayerWindowTest, StepsClampAndSingleFrameStepsWaitForAPause)
 {
     openFilm();
     seekTo(60);
-    form->context().player->MenuPlayerStepBackClick();
+    form->context().player->transport().MenuPlayerStepBackClick();
     EXPECT_EQ(player()->CurrentPosition(), 0);
     seekTo(740);
-    form->context().player->MenuPlayerStepForwardClick();
+    form->context().player->transport().MenuPlayerStepForwardClick();
     EXPECT_EQ(player()->CurrentPosition(), 750);
     seekTo(100);
     trigger(CommandId::MenuPlayerStep1Back);
@@ -157,7 +157,7 @@ TEST_F(PlayerWindowTest, AutomationStampsFromThePlayerWithTheGap)
     action(CommandId::MenuPlayerSync)->trigger(); // off, so that seeking below stays put
     panel().ShowLine(2, ShowPlain);
     seekTo(3);
-    form->context().player->MenuPlayerAutomateClick();
+    form->context().player->automation().MenuPlayerAutomateClick();
     Settings.Player.AutoNoSave = false;
     EXPECT_EQ(doc().line(2).From, 5);
     EXPECT_GE(doc().line(2).Last, 5);
@@ -168,11 +168,11 @@ TEST_F(PlayerWindowTest, AutomationStampsFromThePlayerWithTheGap)
 TEST_F(PlayerWindowTest, TimingCommandsExplainThemselvesWithoutAMovie)
 {
     start();
-    form->context().player->MenuPlayerAutomateClick();
+    form->context().player->automation().MenuPlayerAutomateClick();
     EXPECT_EQ(form->context().status.text(4), QStringLiteral("P\u0159ehr\u00E1va\u010D mus\u00ED b\u00FDt otev\u0159en, mus\u00ED "
                                                   "b\u00FDt zn\u00E1mo FPS a Sync (CTRL+K) mus\u00ED b\u00FDt vypnut "
                                                   "nebo mus\u00ED b\u00FDt PAUSE!"));
-    form->context().player->MenuPlayerCaptureFrameClick();
+    form->context().player->automation().MenuPlayerCaptureFrameClick();
     EXPECT_EQ(form->context().status.text(4), QStringLiteral("P\u0159ehr\u00E1va\u010D mus\u00ED b\u00FDt otev\u0159en a Sync "
                                                   "(CTRL+K) mus\u00ED b\u00FDt zapnut!"));
 }
@@ -183,7 +183,7 @@ TEST_F(PlayerWindowTest, CaptureStartsANewSubtitleAtTheFrame)
     panel().ShowLine(3, ShowPlain);
     seekTo(180);
     answers = {MsgResult::Yes};
-    form->context().player->MenuPlayerCaptureFrameClick();
+    form->context().player->automation().MenuPlayerCaptureFrameClick();
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().text, QStringLiteral("Zachyceno: 180?"));
     EXPECT_EQ(doc().LineCount, 5);

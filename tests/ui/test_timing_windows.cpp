@@ -186,7 +186,7 @@ TEST_F(TimingWindowsTest, TestsRefuseSubtitlesInTheFilterFolderAndAMissingMovie)
     recalc()->close();
 
     ASSERT_TRUE(QFile::link(QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi"), path("film.avi")));
-    form->context().player->LoadMovie(path("film.avi"), true);
+    form->context().player->movie().LoadMovie(path("film.avi"), true);
     trigger(CommandId::MenuCommonRecalcPerSpeed);
     clickIn(test(), "ButtonTest");
     EXPECT_EQ(messages.back().text, T(Texts.TestReqDiffF));

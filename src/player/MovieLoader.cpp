@@ -1,6 +1,6 @@
 // Loading and unloading the movie, and the subtitle-filter layer that shows
 // the saved subtitles over it.
-#include "player/PlayerController.h"
+#include "player/MovieLoader.h"
 
 #include "config/language_table.h"
 #include "config/settings.h"
@@ -10,24 +10,44 @@
 #include "editor/FileDialogs.h"
 #include "editor/StatusPanels.h"
 #include "editor/MessageBox.h"
+#include "player/FMovieProperties.h"
 #include "player/FPlayer.h"
+#include "player/PlayerParts.h"
 #include "player/MediaPlayer.h"
 #include "player/movie_lookup.h"
 #include "player/preview_script.h"
+#include "search/SearchCommands.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 namespace cuefold {
 
-void PlayerController::LoadMovie(const QString &path, bool exact)
+MovieLoader::MovieLoader(PlayerParts &parts, std::function<void()> showWindow)
+    : mParts(parts)
+    , mCtx(parts.ctx)
+    , mPlayer(parts.state)
+    , mFilter(parts.filter)
+    , mShowWindow(std::move(showWindow))
+    , FormMovieProperties(new TFormMovieProperties(parts.player(), parts.ctx.window))
+{
+    connect(player(), &MediaPlayer::fileLoaded, this, &MovieLoader::movieLoaded);
+    connect(player(), &MediaPlayer::loadFailed, this, &MovieLoader::movieLoadFailed);
+}
+
+MediaPlayer *MovieLoader::player() const
+{
+    return mParts.player();
+}
+
+void MovieLoader::LoadMovie(const QString &path, bool exact)
 {
     UnloadMovie();
     QString movie = exact ? path : FindMovieForSubtitles(path, Settings.DefaultPath.Open);
     if (!exact && movie.isEmpty()) {
-        movie = AskFileName(mCtx.window, {false, Unicode(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mMovieFolder});
+        movie = AskFileName(mCtx.window, {false, Unicode(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mParts.movieFolder});
         if (!movie.isEmpty())
-            mMovieFolder = QFileInfo(movie).absolutePath();
+            mParts.movieFolder = QFileInfo(movie).absolutePath();
     }
     mCtx.model.setMovieFileName(movie);
     if (!movie.isEmpty()) {
@@ -39,8 +59,8 @@ void PlayerController::LoadMovie(const QString &path, bool exact)
             mCtx.window->activateWindow();
             return;
         }
-        FormWMP->setMovieCaption(movie);
-        ShowPlayer(2);
+        mParts.window->setMovieCaption(movie);
+        mShowWindow();
         mPlayer.follow.restart();
         mPlayer.MovieLoaded = true;
         if (!exact)
@@ -50,7 +70,7 @@ void PlayerController::LoadMovie(const QString &path, bool exact)
     mCtx.window->activateWindow();
 }
 
-void PlayerController::UnloadMovie()
+void MovieLoader::UnloadMovie()
 {
     if (mPlayer.MovieLoaded) {
         player()->Stop();
@@ -60,16 +80,38 @@ void PlayerController::UnloadMovie()
         mCtx.status.setText(StatusPanels::Frame, QString());
     }
     SetPlayerSeeking(true);
-    FormWMP->setMovieCaption(QString());
+    mParts.window->setMovieCaption(QString());
 }
 
-void PlayerController::forgetDocument()
+void MovieLoader::openMovie()
+{
+    const QByteArray &warning = mFilter.FilterFolderFound ? Texts.OpenDivXG400Warning : Texts.OpenMovieWarning;
+    ShowMessage(mCtx.window, Unicode(warning), Unicode(Texts.Warning), MsgIcon::Exclamation);
+    const QString movie =
+        AskFileName(mCtx.window, {false, Unicode(Texts.OpenMovieDialogTitle), Texts.DialogsFilterMovie, mParts.movieFolder});
+    if (movie.isEmpty())
+        return;
+    mParts.movieFolder = QFileInfo(movie).absolutePath();
+    LoadMovie(movie, true);
+    if (!mPlayer.MovieLoaded) {
+        ShowMessage(mCtx.window, Unicode(Texts.FileNotOpen), QString(), MsgIcon::Stop);
+        return;
+    }
+    mPlayer.MovieFromOpen = false;
+    // The movie's own frame rate is known once it has loaded.
+    if (!IsValidFPS(mCtx.doc().FPS))
+        mAdoptMovieFps = true;
+    mCtx.search->RefreshProperties();
+    mCtx.search->showProperties(false);
+}
+
+void MovieLoader::forgetDocument()
 {
     mPlayer.MovieFromOpen = false;
     mPlayer.ReloadFailureShown = false;
 }
 
-void PlayerController::SetPlayerSeeking(bool flag)
+void MovieLoader::SetPlayerSeeking(bool flag)
 {
     mPlayer.PlayerSeeking = flag;
     if (flag)
@@ -79,7 +121,7 @@ void PlayerController::SetPlayerSeeking(bool flag)
 
 // The movie turned out not to be playable: the player is emptied and the
 // user told which file it was.
-void PlayerController::movieLoadFailed()
+void MovieLoader::movieLoadFailed()
 {
     const QString movie = mCtx.doc().MovieFileName;
     UnloadMovie();
@@ -88,7 +130,7 @@ void PlayerController::movieLoadFailed()
                 MsgIcon::Stop);
 }
 
-void PlayerController::movieLoaded()
+void MovieLoader::movieLoaded()
 {
     showSubtitlesFrom(mShownSubtitles, mShownFps);
     if (!mAdoptMovieFps)
@@ -105,26 +147,31 @@ void PlayerController::movieLoaded()
 // the movie's own frame rate. Until the movie has loaded that rate is
 // unknown, and the copy is made once it has. 0, or the I/O error code of
 // writing the copy.
-int PlayerController::showMovieSubtitles()
+int MovieLoader::showMovieSubtitles()
 {
     return showSubtitlesFrom(mCtx.doc().SubFileName);
 }
 
-int PlayerController::showSubtitlesFrom(const QString &subtitlePath, double shownFps)
+void MovieLoader::showMovieProperties()
+{
+    FormMovieProperties->showFor(mCtx.doc().MovieFileName);
+}
+
+int MovieLoader::showSubtitlesFrom(const QString &subtitlePath, double shownFps)
 {
     mShownSubtitles = subtitlePath;
     mShownFps = shownFps;
     if (!mFilter.FilterPresent || !mPlayer.MovieLoaded || subtitlePath.isEmpty() || !player()->isLoaded())
         return 0;
-    const double fps = shownFps > 0 ? shownFps : player()->frameRate() > 0 ? player()->frameRate() : playerFps();
-    const QString copy = FormWMP->previewCopyPath(mCtx.doc().MovieFileName);
+    const double fps = shownFps > 0 ? shownFps : player()->frameRate() > 0 ? player()->frameRate() : mParts.playerFps();
+    const QString copy = mParts.window->previewCopyPath(mCtx.doc().MovieFileName);
     const int code = WritePreviewCopy(subtitlePath, copy, fps);
     if (code == 0)
         player()->showSubtitleFile(copy);
     return code;
 }
 
-bool PlayerController::ReloadMovie(bool allow)
+bool MovieLoader::ReloadMovie(bool allow)
 {
     if (mPlayer.MovieLoaded && allow && mFilter.FilterPresent && mFilter.FilterReload) {
         const int code = showMovieSubtitles();

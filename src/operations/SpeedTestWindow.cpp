@@ -1,8 +1,7 @@
 // The reading-speed window: the speed test over a test movie of the
 // program's own, and the recalculation by reading speed with its preview over
 // the user's movie.
-#include "operations/FTest.h"
-#include "operations/TimingCommands.h"
+#include "operations/SpeedTestWindow.h"
 
 #include "config/document_texts.h"
 #include "config/language_table.h"
@@ -15,6 +14,8 @@
 #include "editor/MessageBox.h"
 #include "editor/StatusPanels.h"
 #include "editor/VirtualDesktop.h"
+#include "operations/FTest.h"
+#include "operations/TimingTestSupport.h"
 #include "operations/bulk_report.h"
 #include "player/MediaPlayer.h"
 #include "player/PlayerController.h"
@@ -45,29 +46,47 @@ QString SpeedTestErrorText(int error)
 
 } // namespace
 
-void TimingCommands::MenuCommonTestSpeedClick()
+SpeedTestWindow::SpeedTestWindow(EditorContext &ctx, TimingTestSupport &support, TFormTest *form)
+    : mCtx(ctx)
+    , mSupport(support)
+    , FormTest(form)
 {
-    showTestWindow(true);
+    connect(form, &TFormTest::testClicked, this, &SpeedTestWindow::FormTestTestClick);
+    connect(form, &TFormTest::acceptClicked, this, &SpeedTestWindow::FormTestAcceptClick);
+    connect(form, &TFormTest::closed, this, &SpeedTestWindow::FormTestClose);
 }
 
-void TimingCommands::MenuCommonRecalcPerSpeedClick()
+// Files left by a window the program did not close (the window went with
+// the program) go with their owners.
+SpeedTestWindow::~SpeedTestWindow() = default;
+
+void SpeedTestWindow::closeForExit()
 {
-    showTestWindow(false);
+    mExiting = true;
+    FormTest->close();
 }
 
-void TimingCommands::showTestWindow(bool speedTest)
+void SpeedTestWindow::documentChanged()
+{
+    if (mState.tested)
+        FormTest->setAcceptEnabled(false);
+    mSupport.restoreGrid(mState.gridShowsPreview);
+}
+
+void SpeedTestWindow::documentReset()
+{
+    mState.playbackStarted = mState.movieOpen = mState.movieWasLoaded = mState.resumeStored = false;
+    mState.userMovie.clear();
+    mState.resumeAt = 0;
+}
+
+void SpeedTestWindow::open(bool speedTest)
 {
     mCtx.panel.CommitEdits();
     if (!FormTest->isVisible()) {
-        mMovieWasLoaded = mCtx.player->state().MovieLoaded;
-        mUserMovie = mMovieWasLoaded ? mCtx.doc().MovieFileName : QString();
-        mResumeAt = 0;
-        mResumeStored = false;
-        mSpeedFile = {};
-        mTestMovie.clear();
-        mTestSubtitles.clear();
-        TestMovieCreated = GridShowsPreview = TestPlaybackStarted = TestMovieOpen = false;
-        mSpeedTested = false;
+        mState = {};
+        mState.movieWasLoaded = mCtx.player->state().MovieLoaded;
+        mState.userMovie = mState.movieWasLoaded ? mCtx.doc().MovieFileName : QString();
         FormTest->setAcceptEnabled(true);
     }
     FormTest->setMode(speedTest, VirtualDesktop().bottom() + 1);
@@ -78,7 +97,7 @@ void TimingCommands::showTestWindow(bool speedTest)
     mCtx.commands.refreshEnabled();
 }
 
-bool TimingCommands::rearrangeRefused()
+bool SpeedTestWindow::rearrangeRefused()
 {
     if (!FormTest->rearrange())
         return false;
@@ -88,7 +107,7 @@ bool TimingCommands::rearrangeRefused()
     return true;
 }
 
-bool TimingCommands::fpsRefused()
+bool SpeedTestWindow::fpsRefused()
 {
     if (IsValidFPS(mCtx.doc().FPS))
         return false;
@@ -96,7 +115,7 @@ bool TimingCommands::fpsRefused()
     return true;
 }
 
-void TimingCommands::FormTestTestClick()
+void SpeedTestWindow::FormTestTestClick()
 {
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
@@ -109,7 +128,7 @@ void TimingCommands::FormTestTestClick()
 }
 
 // The movie goes into a private folder of its own; the subtitles beside it.
-int TimingCommands::createTestMovie()
+int SpeedTestWindow::createTestMovie()
 {
     // Named as the preview folders are, so that a later run removes it
     // should this one be killed.
@@ -123,33 +142,33 @@ int TimingCommands::createTestMovie()
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(movie.readAll()) != movie.size() || !out.flush())
         return MovieNotWritten;
-    mTestFolder = std::move(folder);
-    mTestMovie = path;
-    mTestSubtitles = mTestFolder->filePath(QStringLiteral("TEST.SUB"));
+    mState.testFolder = std::move(folder);
+    mState.testMovie = path;
+    mState.testSubtitles = mState.testFolder->filePath(QStringLiteral("TEST.SUB"));
     return NoError;
 }
 
-void TimingCommands::runSpeedTest()
+void SpeedTestWindow::runSpeedTest()
 {
     int error = NoError;
-    if (!TestMovieCreated) {
+    if (!mState.movieCreated) {
         error = createTestMovie();
-        TestMovieCreated = error == NoError;
+        mState.movieCreated = error == NoError;
     }
     if (error == NoError
-        && WriteSubtitleFile(mTestSubtitles, SpeedTestFileText(mCtx.doc(), DisplayTimeRuleFromSettings())) != 0)
+        && WriteSubtitleFile(mState.testSubtitles, SpeedTestFileText(mCtx.doc(), DisplayTimeRuleFromSettings())) != 0)
         error = SubtitlesNotWritten;
     if (error == NoError) {
-        const double position = mCtx.player->pauseForTest();
-        if (mMovieWasLoaded && !mResumeStored) {
-            mResumeAt = position;
-            mResumeStored = true;
+        const double position = mCtx.player->movie().pauseForTest();
+        if (mState.movieWasLoaded && !mState.resumeStored) {
+            mState.resumeAt = position;
+            mState.resumeStored = true;
         }
-        TestPlaybackStarted = true;
-        const bool playing = TestMovieOpen ? mCtx.player->ShowTimingTest(mTestSubtitles, 0, SpeedTestFps)
-                                           : mCtx.player->PlayTestMovie(mTestMovie, mTestSubtitles, SpeedTestFps);
+        mState.playbackStarted = true;
+        const bool playing = mState.movieOpen ? mCtx.player->movie().ShowTimingTest(mState.testSubtitles, 0, SpeedTestFps)
+                                           : mCtx.player->movie().PlayTestMovie(mState.testMovie, mState.testSubtitles, SpeedTestFps);
         FormTest->activateWindow();
-        TestMovieOpen = playing;
+        mState.movieOpen = playing;
         if (!playing)
             error = NotPlaying;
     }
@@ -157,38 +176,31 @@ void TimingCommands::runSpeedTest()
         ShowMessage(FormTest, SpeedTestErrorText(error), Unicode(Texts.Error), MsgIcon::Stop);
 }
 
-void TimingCommands::runSpeedRecalculation()
+void SpeedTestWindow::runSpeedRecalculation()
 {
-    if (fpsRefused() || filterTestRefused(FormTest))
-        return;
-    const QString path = filterTestPath(FormTest);
-    if (path.isEmpty())
-        return;
-    if (path != mSpeedFile.path())
-        mSpeedFile = SharedFolderFile(path);
-    if (overwriteRefused(FormTest, mSpeedFile))
+    if (fpsRefused() || !mSupport.prepareFilterTest(FormTest, mState.file))
         return;
     const SpeedPreview preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings());
-    if (!writeFilterTest(FormTest, mSpeedFile, PreviewFileText(mCtx.doc(), preview.frames)))
+    if (!mSupport.writeFilterTest(FormTest, mState.file, PreviewFileText(mCtx.doc(), preview.frames)))
         return;
     const QByteArray report = ReadingSpeedReport(preview.cut, preview.shortened, preview.lengthened);
     if (!report.isEmpty())
         ShowMessage(FormTest, Unicode(report), Unicode(Texts.Output), MsgIcon::Information);
     const double pending = mCtx.player->state().resume.ResumePos;
-    const double position = mCtx.player->pauseForTest();
-    mResumeAt = pending != 0 ? pending : position;
-    TestPlaybackStarted = true;
-    if (mCtx.player->ShowTimingTest(mSpeedFile.path(), mResumeAt)) {
-        TestMovieOpen = true;
-        showPreview(preview.frames);
-        GridShowsPreview = true;
-        mSpeedTested = true;
+    const double position = mCtx.player->movie().pauseForTest();
+    mState.resumeAt = pending != 0 ? pending : position;
+    mState.playbackStarted = true;
+    if (mCtx.player->movie().ShowTimingTest(mState.file.path(), mState.resumeAt)) {
+        mState.movieOpen = true;
+        mSupport.showPreview(preview.frames);
+        mState.gridShowsPreview = true;
+        mState.tested = true;
         FormTest->setAcceptEnabled(true);
     }
     FormTest->activateWindow();
 }
 
-void TimingCommands::FormTestAcceptClick()
+void SpeedTestWindow::FormTestAcceptClick()
 {
     // Typing stored here is a change after the Test: Accept goes off and the
     // window stays for another Test.
@@ -214,57 +226,50 @@ void TimingCommands::FormTestAcceptClick()
                                   ReadingSpeedReport(preview.cut, preview.shortened, preview.lengthened);
                               if (!report.isEmpty())
                                   ShowMessage(FormTest, Unicode(report), Unicode(Texts.Output), MsgIcon::Information);
-                              mCtx.player->SetPlayerSeeking(true);
+                              mCtx.player->movie().SetPlayerSeeking(true);
                           }});
     FormTest->close();
     mCtx.model.checkModified();
 }
 
-void TimingCommands::FormTestClose()
+void SpeedTestWindow::FormTestClose()
 {
     if (mExiting) {
-        if (TestPlaybackStarted)
-            mCtx.player->UnloadMovie();
+        if (mState.playbackStarted)
+            mCtx.player->movie().UnloadMovie();
     } else if (FormTest->speedTestMode()) {
-        if (TestPlaybackStarted)
-            mCtx.player->ReturnFromTestMovie(mUserMovie, mResumeAt);
-    } else if (TestMovieOpen) {
-        mCtx.player->EndTimingTest(mResumeAt);
+        if (mState.playbackStarted)
+            mCtx.player->movie().ReturnFromTestMovie(mState.userMovie, mState.resumeAt);
+    } else if (mState.movieOpen) {
+        mCtx.player->movie().EndTimingTest(mState.resumeAt);
     }
-    restoreGrid(GridShowsPreview);
-    mSpeedFile.remove();
-    mTestFolder.reset(); // the test movie and its subtitles
-    mTestMovie.clear();
-    mTestSubtitles.clear();
-    TestMovieCreated = TestPlaybackStarted = TestMovieOpen = mSpeedTested = false;
+    mSupport.restoreGrid(mState.gridShowsPreview);
+    mState.file.remove();
+    mState.testFolder.reset(); // the test movie and its subtitles
+    mState.testMovie.clear();
+    mState.testSubtitles.clear();
+    mState.movieCreated = mState.playbackStarted = mState.movieOpen = mState.tested = false;
     mCtx.commands.refreshEnabled();
 }
 
 // A movie the user opens while the window is open is the one to go back to,
 // from its start; the test it replaced is over.
-void TimingCommands::movieOpened()
+void SpeedTestWindow::movieOpened(const QString &movie)
 {
-    const QString movie = mCtx.player->player()->FileName();
-    if (!FormTest->isVisible() || movie == mTestMovie)
+    if (!FormTest->isVisible() || movie == mState.testMovie)
         return;
-    mMovieWasLoaded = true;
-    mUserMovie = movie;
-    mResumeAt = 0;
-    mResumeStored = false;
-    TestPlaybackStarted = TestMovieOpen = false;
+    mState.movieWasLoaded = true;
+    mState.userMovie = movie;
+    mState.resumeAt = 0;
+    mState.resumeStored = false;
+    mState.playbackStarted = mState.movieOpen = false;
 }
 
-// A save shows the document over the movie again: a reading-speed test runs
-// again with the saved subtitles, a two-point test shows its file again.
-void TimingCommands::saved()
+// A reading-speed test runs again with the saved subtitles.
+void SpeedTestWindow::saved()
 {
-    if (!mCtx.player->state().MovieLoaded)
-        return;
-    if (FormTest->isVisible() && TestPlaybackStarted)
-        QMetaObject::invokeMethod(this, &TimingCommands::FormTestTestClick, Qt::QueuedConnection);
-    else if (FormRecalculate->isVisible() && mRecalcFile.written())
-        QMetaObject::invokeMethod(this, [this] { mCtx.player->showSubtitlesFrom(mRecalcFile.path()); },
-                                  Qt::QueuedConnection);
+    if (FormTest->isVisible() && mState.playbackStarted)
+        QMetaObject::invokeMethod(this, &SpeedTestWindow::FormTestTestClick, Qt::QueuedConnection);
 }
 
 } // namespace cuefold

@@ -1,12 +1,12 @@
 // Timing subtitles from the player: automation (F8) and frame capture (F9).
-#include "player/PlayerController.h"
+#include "player/AutomationCapture.h"
 
 #include "config/document_texts.h"
-
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "document/frame_text.h"
+#include "editor/CommandTable.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/FileCommands.h"
@@ -14,22 +14,58 @@
 #include "editor/StatusPanels.h"
 #include "editor/TitleCommands.h"
 #include "player/MediaPlayer.h"
+#include "player/PlayerParts.h"
+#include "player/TransportCommands.h"
 #include "player/automation.h"
 #include "player/key_position.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QGuiApplication>
 
 namespace cuefold {
 
-void PlayerController::MenuPlayerAutomateClick()
+AutomationCapture::AutomationCapture(PlayerParts &parts, TransportCommands &transport)
+    : mParts(parts)
+    , mCtx(parts.ctx)
+    , mPlayer(parts.state)
+    , mTransport(transport)
+{
+}
+
+void AutomationCapture::install()
+{
+    qApp->installEventFilter(this);
+}
+
+MediaPlayer *AutomationCapture::player() const
+{
+    return mParts.player();
+}
+
+bool AutomationCapture::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && mPlayer.MovieLoaded) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (!key->isAutoRepeat()
+            && QKeySequence(key->keyCombination()) == mCtx.commands.action(CommandId::MenuPlayerAutomate)->shortcut()) {
+            mKeyFrame = player()->shownPosition();
+            mKeyClock.start();
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void AutomationCapture::MenuPlayerAutomateClick()
 {
     const double position = takeKeyPosition(); // before anything else takes time
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
     const Document &d = mCtx.doc();
     if (!IsValidFPS(d.FPS) || !mPlayer.MovieLoaded
-        || (player()->PlayState() == MediaPlayer::Playing && syncChecked())) {
+        || (player()->PlayState() == MediaPlayer::Playing && mParts.syncChecked())) {
         statusMessage(CodePage::toUnicode(Texts.AutomateNeedsPausedPlayer));
         return;
     }
@@ -54,10 +90,10 @@ void PlayerController::MenuPlayerAutomateClick()
         mCtx.file->MenuFileSaveClick();
 }
 
-void PlayerController::MenuPlayerCaptureFrameClick()
+void AutomationCapture::MenuPlayerCaptureFrameClick()
 {
     mCtx.status.clearMessage();
-    if (!mPlayer.MovieLoaded || !syncChecked()) {
+    if (!mPlayer.MovieLoaded || !mParts.syncChecked()) {
         statusMessage(CodePage::toUnicode(Texts.CaptureNeedsSync));
         return;
     }
@@ -72,29 +108,29 @@ void PlayerController::MenuPlayerCaptureFrameClick()
         == MsgResult::Yes) {
         // The picture stays on the captured frame: the new subtitle's
         // provisional first frame is no place to show.
-        mHoldPicture = true;
+        mParts.holdPicture = true;
         const DocumentModel::Edit edit(mCtx.model);
         const bool inserted = mCtx.title->MenuTitleInsertEmptyLineClick();
-        mHoldPicture = false;
+        mParts.holdPicture = false;
         if (!inserted)
             return; // refused (document full): the current subtitle keeps its frames
         mCtx.panel.SetFrom(ShowPlain, frame);
         if (mCtx.doc().line(mCtx.doc().CurrentLine).From > mCtx.doc().line(mCtx.doc().CurrentLine).Last)
             mCtx.panel.SetLast(ShowPlain, frame);
     } else {
-        MenuPlayerStepBackClick();
+        mTransport.MenuPlayerStepBackClick();
         player()->Play();
     }
 }
 
-double PlayerController::takeKeyPosition()
+double AutomationCapture::takeKeyPosition()
 {
     const bool fresh = mKeyClock.isValid() && KeyPositionFresh(mKeyClock.elapsed());
     mKeyClock.invalidate();
     return fresh ? mKeyFrame : player()->shownPosition();
 }
 
-void PlayerController::statusMessage(const QString &text)
+void AutomationCapture::statusMessage(const QString &text)
 {
     mCtx.status.setText(StatusPanels::Message, text);
 }

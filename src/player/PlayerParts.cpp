@@ -1,0 +1,29 @@
+#include "player/PlayerParts.h"
+
+#include "editor/CommandTable.h"
+#include "document/frame_text.h"
+#include "editor/EditorContext.h"
+#include "player/FPlayer.h"
+#include "player/MediaPlayer.h"
+
+#include <QAction>
+
+namespace cuefold {
+
+MediaPlayer *PlayerParts::player() const
+{
+    return window->WMediaPlayer1();
+}
+
+bool PlayerParts::syncChecked() const
+{
+    return ctx.commands.action(CommandId::MenuPlayerSync)->isChecked();
+}
+
+double PlayerParts::playerFps() const
+{
+    // Without a frame rate of its own the document is timed by the movie's.
+    return IsValidFPS(ctx.doc().FPS) ? ctx.doc().FPS : player()->frameRate();
+}
+
+} // namespace cuefold
