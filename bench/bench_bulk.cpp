@@ -2,6 +2,7 @@
 // row counter what changed as the grid refresh would be told.
 #include "document_generator.h"
 #include "document/code_page.h"
+#include "document/document_model.h"
 #include "operations/frame_gaps.h"
 #include "operations/frame_shift.h"
 #include "operations/overlap_repair.h"
@@ -35,6 +36,21 @@ void BM_Shift(benchmark::State &state)
     });
 }
 BENCHMARK(BM_Shift)->Unit(benchmark::kMicrosecond);
+
+// The same shift through the document model: the edit's snapshot, the rows
+// it changed found and recorded, and the one announcement.
+void BM_ShiftRecorded(benchmark::State &state)
+{
+    const auto original = bench::GenerateDocument();
+    DocumentModel model;
+    for (auto _ : state) {
+        state.PauseTiming();
+        model.load([&](Document &d) { d = *original; });
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(model.change([](Document &d) { return ShiftLines(d, 1, -150); }));
+    }
+}
+BENCHMARK(BM_ShiftRecorded)->Unit(benchmark::kMicrosecond);
 
 void BM_ShiftTo(benchmark::State &state)
 {
