@@ -81,7 +81,8 @@ protected:
                 propertiesShown.push_back(props->label("LabelLines")->text());
                 props->okButton()->click();
             } else if (modal && onModal) {
-                onModal(modal);
+                const auto hook = onModal; // a hook may replace itself while it runs
+                hook(modal);
             }
         });
         mCloser->start(10);
@@ -139,6 +140,19 @@ protected:
     }
     // Runs a command as its menu item or shortcut would.
     void trigger(CommandId id) { form->commands().action(id)->trigger(); }
+
+    // Answers every modal window of type W with `answer`, run again on each
+    // tick for as long as the window stays open: a key a busy machine lost
+    // is sent again instead of leaving the window open for ever. So `answer`
+    // must do the same whether it runs for the first time or once more.
+    template<typename W>
+    void answerModal(std::function<void(W *)> answer)
+    {
+        onModal = [answer](QWidget *modal) {
+            if (auto *window = qobject_cast<W *>(modal))
+                answer(window);
+        };
+    }
 
     // Types into a panel field after giving it the focus, then leaves it.
     void typeInto(QLineEdit *edit, const QString &text, bool leave = true)

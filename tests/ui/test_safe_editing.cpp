@@ -96,10 +96,9 @@ TEST_F(SafeEditingTest, AFrameTheFileCannotHoldIsRefusedWhereItIsTyped)
 
 TEST_F(SafeEditingTest, EscapeInTheFrameRateDialogCancels)
 {
-    onModal = [](QWidget *modal) {
-        if (auto *ops = qobject_cast<TFormOperations *>(modal))
-            QTest::keyClick(ops->findChild<QLineEdit *>(QStringLiteral("EditFrames")), Qt::Key_Escape);
-    };
+    answerModal<TFormOperations>([](TFormOperations *ops) {
+        QTest::keyClick(ops->findChild<QLineEdit *>(QStringLiteral("EditFrames")), Qt::Key_Escape);
+    });
     startWith("{100}{150}Ahoj\r\n{160}{200}Svete\r\n");
     EXPECT_EQ(doc().LineCount, 2);
     EXPECT_EQ(doc().line(1).Text, QByteArray("Ahoj"));
