@@ -54,9 +54,11 @@ protected:
         mIni = mDir.filePath(QStringLiteral("cuefold.INI"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(CUEFOLD_DEFAULT_INI), mIni));
         QFile::setPermissions(mIni, QFile::ReadOwner | QFile::WriteOwner);
-        // The subtitle filter's folder stays inside the test's own folder.
+        // The subtitle filter's folder stays inside the test's own folder,
+        // and the language is chosen: the shipped file asks a new user first.
         QByteArray ini = ReadAll(mIni);
         ini.replace("SubPath=\r\n", "SubPath=" + filterFolder().toLocal8Bit() + "\r\n");
+        ini.replace("[Language]\r\nPreferred=\r\n", "[Language]\r\nPreferred=\xC8" "esky\r\n");
         WriteAll(mIni, ini);
         SetMessageHandler([this](const MessageRequest &r) {
             messages.push_back(r);
