@@ -2,7 +2,10 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
-SAMPLE = samples/ukazka.sub
+# `make run` opens a copy of the sample, so a save there leaves the tracked
+# file alone; a copy already there (perhaps edited) is kept.
+SAMPLE_COPY = $(BUILD)/sample
+SAMPLE_FILES = $(addprefix $(SAMPLE_COPY)/,ukazka.sub ukazka.avi)
 
 .PHONY: all deps configure build run test test-asan bench clean
 
@@ -19,8 +22,12 @@ configure: deps $(BUILD)/CMakeCache.txt
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
-	$(BUILD)/cuefold $(abspath $(SAMPLE))
+run: build $(SAMPLE_FILES)
+	$(BUILD)/cuefold $(abspath $(SAMPLE_COPY)/ukazka.sub)
+
+$(SAMPLE_COPY)/%: | samples/%
+	@mkdir -p $(SAMPLE_COPY)
+	cp samples/$* $@
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120

@@ -1,6 +1,7 @@
 // From the save command (F2) to the edited text in the picture: the file
 // written, the player's script made from it and mpv showing the new text
 // (its sub-text) at the paused position, over a full document.
+#include "bench_settings.h"
 #include "config/settings.h"
 #include "document_generator.h"
 #include "editor/CurrentSubtitlePanel.h"
@@ -18,13 +19,6 @@
 #include <benchmark/benchmark.h>
 
 using namespace cuefold;
-
-// The default settings file lives in the UI library's resources, which a
-// static library does not register by itself.
-static void registerPreviewResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace {
 
@@ -46,11 +40,8 @@ bool waitFor(Condition done)
 // Run alone with: build/cuefold_bench --benchmark_filter=SaveToPicture
 void BM_SaveToPicture(benchmark::State &state)
 {
-    registerPreviewResources();
     QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("cuefold.INI"));
-    QFile::copy(QStringLiteral(":/cuefold.INI"), ini);
-    QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
+    const QString ini = bench::WriteBenchSettings(dir);
     QFile::link(QStringLiteral(CUEFOLD_SAMPLES "/ukazka.avi"), dir.filePath(QStringLiteral("film.avi")));
     const QString subtitles = dir.filePath(QStringLiteral("film.sub"));
     TForm1 form(ini, QString());

@@ -1,5 +1,6 @@
 #include "shown_table.h"
 
+#include "bench_settings.h"
 #include "config/language_table.h"
 #include "editor/EditorContext.h"
 #include "editor/FMain.h"
@@ -7,25 +8,13 @@
 #include "search/SearchCommands.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTimer>
-
-// The default settings file lives in the UI library's resources, which a
-// static library does not register by itself.
-static void registerResources()
-{
-    Q_INIT_RESOURCE(resources);
-}
 
 namespace cuefold::bench {
 
 ShownTable::ShownTable(const Document &doc)
 {
-    registerResources();
-    const QString ini = mDir.filePath(QStringLiteral("cuefold.INI"));
-    QFile::copy(QStringLiteral(":/cuefold.INI"), ini);
-    QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
-    mForm = std::make_unique<TForm1>(ini, QString());
+    mForm = std::make_unique<TForm1>(WriteBenchSettings(mDir), QString());
     mForm->show();
     // The first tick loads the settings and starts an empty document; the
     // benchmark's document has to come after it.

@@ -23,6 +23,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# A copy of the program with settings of its own: the shipped defaults with
+# the language chosen, since a new user is asked for it before anything else.
+cp "$EXE" "$WORK/cuefold"
+EXE="$WORK/cuefold"
+LC_ALL=C sed 's/^Preferred=\r$/Preferred=\xC8esky\r/' "$(dirname "$0")/../resources/cuefold.INI" > "$WORK/cuefold.INI"
+
 # The file: an FPS subtitle and 2499 Czech subtitles of one to three rows,
 # windows-1250 with CR LF, as a subtitle editor in Czech would write it.
 write_subtitles() {

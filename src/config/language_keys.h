@@ -405,6 +405,8 @@
     X(FrameOutOfRange, "\xC8\xEDslo sn\xEDmku je mimo rozsah (nejv\xFD\x9A" "e 9999999), pole z\xF9stalo beze zm\xECny", Plain) \
     X(TooManySubtitles, "Soubor obsahuje %1 titulk\xF9, na\xE8teno bylo jen prvn\xED" "ch %2.\\NPo ulo\x9E" "en\xED do tohoto souboru by zbyl\xE9 titulky chyb\xECly.", Breaks) \
     X(TextsCut, "%1 titulk\xF9 bylo del\x9A\xED" "ch ne\x9E %2 znak\xF9, jejich text byl zkr\xE1" "cen.", Breaks) \
+    X(TextsCut1, "%1 titulek byl del\x9A\xED ne\x9E %2 znak\xF9, jeho text byl zkr\xE1" "cen.", Breaks) \
+    X(TextsCut2, "%1 titulky byly del\x9A\xED ne\x9E %2 znak\xF9, jejich text byl zkr\xE1" "cen.", Breaks) \
     X(SaveOverIncompleteFile, "Dokument neobsahuje cel\xFD soubor (viz upozorn\xECn\xED p\xF8i otev\xF8" "en\xED).\\NUlo\x9E" "en\xEDm do n\xECj se chyb\xECj\xED" "c\xED \xE8\xE1st ztrat\xED. P\xF8" "esto ulo\x9Eit?", Breaks) \
     X(FontDialogColour, "&Barva...", Plain) \
     X(MovieNotPlayable, "Videosoubor nelze p\xF8" "ehr\xE1t, n\xE1hled z\xF9stane bez obrazu:\\N%1", Breaks) \

@@ -19,6 +19,7 @@
 #include "editor/StatusPanels.h"
 #include "editor/list_operations.h"
 #include "operations/FOperations.h"
+#include "operations/bulk_report.h"
 #include "config/ConfigCommands.h"
 #include "player/PlayerController.h"
 #include "search/SearchCommands.h"
@@ -229,8 +230,9 @@ void FileCommands::noteIncompleteReading(QFile &file)
     const Document &d = mCtx.doc();
     if (d.CutTextCount > 0) {
         mFileNotWhole = true;
-        ShowMessage(mCtx.window, Unicode(Texts.TextsCut).arg(d.CutTextCount).arg(MaxLineLength), Unicode(Texts.Warning),
-                    MsgIcon::Exclamation);
+        const QByteArray *cut[] = {&Texts.TextsCut1, &Texts.TextsCut2, &Texts.TextsCut};
+        ShowMessage(mCtx.window, Unicode(*cut[PluralForm(d.CutTextCount) - 1]).arg(d.CutTextCount).arg(MaxLineLength),
+                    Unicode(Texts.Warning), MsgIcon::Exclamation);
     }
     if (!d.isFull() || !file.seek(0))
         return;

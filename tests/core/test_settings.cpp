@@ -322,7 +322,9 @@ TEST(Settings, ClampToolWindowAndPlayer)
         EXPECT_EQ(ClampPlayerPosition(c.top, c.left, FullHd), c.expected) << c.top << "," << c.left;
 }
 
-TEST(Settings, DefaultFileReadsAsDefaultsAndWritesBackUnchanged)
+// A new user is asked for the language; after that the file comes back
+// as shipped, with the choice filled in.
+TEST(Settings, DefaultFileAsksForTheLanguageAndOtherwiseWritesBackUnchanged)
 {
     IniFile ini;
     ASSERT_TRUE(ini.load(CUEFOLD_DEFAULT_INI));
@@ -334,12 +336,14 @@ TEST(Settings, DefaultFileReadsAsDefaultsAndWritesBackUnchanged)
     ProgramSettings s;
     const SettingsReadResult result = ReadSettings(ini, s);
     expectTableDefaults(s);
-    EXPECT_FALSE(result.firstRun);
+    EXPECT_TRUE(result.firstRun);
     EXPECT_EQ(s.Language.Preferred, Czech);
     EXPECT_EQ(s.Language.Names, (QList<QByteArray>{Czech, "English"}));
 
     WriteSettings(ini, s);
-    EXPECT_EQ(ini.bytes(), original);
+    QByteArray chosen = original;
+    chosen.replace("[Language]\r\nPreferred=\r\n", "[Language]\r\nPreferred=" + Czech + "\r\n");
+    EXPECT_EQ(ini.bytes(), chosen);
 }
 
 TEST(Settings, WriteKeepsUnknownSectionsAndKeysInOrder)

@@ -54,9 +54,11 @@ protected:
         mIni = mDir.filePath(QStringLiteral("cuefold.INI"));
         ASSERT_TRUE(QFile::copy(QStringLiteral(CUEFOLD_DEFAULT_INI), mIni));
         QFile::setPermissions(mIni, QFile::ReadOwner | QFile::WriteOwner);
-        // The subtitle filter's folder stays inside the test's own folder.
+        // The subtitle filter's folder stays inside the test's own folder,
+        // and the language is chosen: the shipped file asks a new user first.
         QByteArray ini = ReadAll(mIni);
         ini.replace("SubPath=\r\n", "SubPath=" + filterFolder().toLocal8Bit() + "\r\n");
+        ini.replace("[Language]\r\nPreferred=\r\n", "[Language]\r\nPreferred=\xC8" "esky\r\n");
         WriteAll(mIni, ini);
         SetMessageHandler([this](const MessageRequest &r) {
             messages.push_back(r);
@@ -81,7 +83,8 @@ protected:
                 propertiesShown.push_back(props->label("LabelLines")->text());
                 props->okButton()->click();
             } else if (modal && onModal) {
-                onModal(modal);
+                const auto hook = onModal; // a hook may replace itself while it runs
+                hook(modal);
             }
         });
         mCloser->start(10);
@@ -141,6 +144,19 @@ protected:
     }
     // Runs a command as its menu item or shortcut would.
     void trigger(CommandId id) { form->commands().action(id)->trigger(); }
+
+    // Answers every modal window of type W with `answer`, run again on each
+    // tick for as long as the window stays open: a key a busy machine lost
+    // is sent again instead of leaving the window open for ever. So `answer`
+    // must do the same whether it runs for the first time or once more.
+    template<typename W>
+    void answerModal(std::function<void(W *)> answer)
+    {
+        onModal = [answer](QWidget *modal) {
+            if (auto *window = qobject_cast<W *>(modal))
+                answer(window);
+        };
+    }
 
     // Types into a panel field after giving it the focus, then leaves it.
     void typeInto(QLineEdit *edit, const QString &text, bool leave = true)

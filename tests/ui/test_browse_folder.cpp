@@ -17,16 +17,20 @@ protected:
         LoadDefaultTexts();
         browser.retranslate();
         ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("a/b")));
+        QObject::connect(&clicker, &QTimer::timeout, [this] {
+            if (toClick && QApplication::activeModalWidget() == &browser)
+                toClick->click();
+        });
+        clicker.start(10);
     }
 
-    // Clicks a button of the modal window as soon as it runs.
-    void clickWhenShown(QPushButton *button)
-    {
-        QTimer::singleShot(0, button, [button] { button->click(); });
-    }
+    // Clicks a button of the modal window on every tick until it has closed.
+    void clickWhenShown(QPushButton *button) { toClick = button; }
 
     QTemporaryDir dir;
     TFormBrowseFolder browser;
+    QTimer clicker;
+    QPushButton *toClick = nullptr;
 };
 
 } // namespace

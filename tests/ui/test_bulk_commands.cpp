@@ -32,22 +32,20 @@ protected:
             QApplication::setActiveWindow(form.get());
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key(k), mods);
     }
-    // The number dialog answered once with `typed`, Enter pressed twice.
+    // The number dialog answered with `typed` over its whole text, Enter
+    // pressed twice.
     void typeIntoOperations(const QString &typed)
     {
-        onModal = [this, typed](QWidget *modal) {
-            auto *ops = qobject_cast<TFormOperations *>(modal);
-            if (!ops)
-                return;
-            onModal = nullptr;
+        answerModal<TFormOperations>([typed](TFormOperations *ops) {
             // Focus moves only inside the active window: make it the dialog,
             // so the first Enter really hands the focus to the button.
             QApplication::setActiveWindow(ops);
             auto *edit = ops->findChild<QLineEdit *>(QStringLiteral("EditFrames"));
+            edit->selectAll();
             typeText(edit, typed);
             QTest::keyClick(edit, Qt::Key_Return);
             QTest::keyClick(ops->findChild<QPushButton *>(QStringLiteral("ButtonOperationsDoThis")), Qt::Key_Return);
-        };
+        });
     }
     QString cell(int line, int column) const
     {
@@ -149,13 +147,10 @@ TEST_F(BulkCommandsTest, FindMarkedThenFindNextUntilNoFurther)
     startWith("{1}{1}25\r\n{100}{150}A\r\n{200}{250}B\r\n{300}{350}C\r\n{400}{450}D\r\n");
     changeDoc([](Document &d) { d.line(3).Mark = 1; });
     changeDoc([](Document &d) { d.line(5).Mark = 1; });
-    onModal = [this](QWidget *modal) {
-        if (!qobject_cast<TFormFindWhat *>(modal))
-            return;
-        onModal = nullptr;
-        modal->findChild<QRadioButton *>(QStringLiteral("RadioGroupFindWhat4"))->click();
-        QTest::keyClick(modal, Qt::Key_Return); // Find is the default button
-    };
+    answerModal<TFormFindWhat>([](TFormFindWhat *find) {
+        find->findChild<QRadioButton *>(QStringLiteral("RadioGroupFindWhat4"))->click();
+        QTest::keyClick(find, Qt::Key_Return); // Find is the default button
+    });
     key(Qt::Key_F7);
     EXPECT_EQ(doc().CurrentLine, 3);
     key(Qt::Key_F3);

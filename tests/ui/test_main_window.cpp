@@ -90,16 +90,14 @@ TEST_F(MainWindowTest, OverlapsAreRepairedOnOpenAndMarkTheDocumentModified)
 
 TEST_F(MainWindowTest, FileWithoutFrameRateAsksAndInsertsOne)
 {
-    onModal = [](QWidget *modal) {
-        if (auto *ops = qobject_cast<TFormOperations *>(modal)) {
-            // Focus moves only inside the active window: make it the dialog.
-            QApplication::setActiveWindow(ops);
-            auto *edit = ops->findChild<QLineEdit *>(QStringLiteral("EditFrames"));
-            edit->setText(QStringLiteral("23,976"));
-            QTest::keyClick(edit, Qt::Key_Return);
-            QTest::keyClick(ops->findChild<QPushButton *>(QStringLiteral("ButtonOperationsDoThis")), Qt::Key_Return);
-        }
-    };
+    answerModal<TFormOperations>([](TFormOperations *ops) {
+        // Focus moves only inside the active window: make it the dialog.
+        QApplication::setActiveWindow(ops);
+        auto *edit = ops->findChild<QLineEdit *>(QStringLiteral("EditFrames"));
+        edit->setText(QStringLiteral("23,976"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClick(ops->findChild<QPushButton *>(QStringLiteral("ButtonOperationsDoThis")), Qt::Key_Return);
+    });
     startWith("{100}{150}Ahoj\r\n{160}{200}Svete\r\n");
     EXPECT_DOUBLE_EQ(doc().FPS, 23.976);
     ASSERT_EQ(doc().LineCount, 3);

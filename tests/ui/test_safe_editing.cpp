@@ -55,12 +55,36 @@ TEST_F(SafeEditingTest, ATextCutAtReadingIsNamedAndNotWrittenOverTheFileUnasked)
     const QByteArray original = "{1}{1}25\r\n{100}{150}" + QByteArray(MaxLineLength + 10, 'y') + "\r\n";
     startWith(original);
     ASSERT_FALSE(messages.empty());
-    EXPECT_TRUE(messages[0].text.startsWith(QStringLiteral("1 titulk\u016F bylo del\u0161\u00EDch"))) << messages[0].text.toStdString();
+    EXPECT_EQ(messages[0].text, QStringLiteral("1 titulek byl del\u0161\u00ED ne\u017E 65536 znak\u016F, jeho text byl zkr\u00E1cen."))
+        << messages[0].text.toStdString();
     messages.clear();
     QTest::keyClick(form.get(), Qt::Key_F2);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].defaultButton, MsgResult::No);
     EXPECT_EQ(ReadAll(path("film.sub")), original);
+}
+
+TEST_F(SafeEditingTest, TheCutTextsWarningCountsInCzech)
+{
+    const QByteArray longText(MaxLineLength + 1, 'y');
+    const struct {
+        int cut;
+        const char16_t *warning;
+    } cases[] = {
+        {3, u"3 titulky byly del\u0161\u00ED ne\u017E 65536 znak\u016F, jejich text byl zkr\u00E1cen."},
+        {5, u"5 titulk\u016F bylo del\u0161\u00EDch ne\u017E 65536 znak\u016F, jejich text byl zkr\u00E1cen."},
+    };
+    start();
+    for (const auto &c : cases) {
+        QByteArray file = "{1}{1}25\r\n";
+        for (int i = 1; i <= c.cut; ++i)
+            file += "{" + QByteArray::number(i * 100) + "}{" + QByteArray::number(i * 100 + 50) + "}" + longText + "\r\n";
+        WriteAll(path("film.sub"), file);
+        messages.clear();
+        form->context().file->OpenDocument(path("film.sub"));
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages[0].text, QString::fromUtf16(c.warning)) << messages[0].text.toStdString();
+    }
 }
 
 TEST_F(SafeEditingTest, ATextLongerThanAFieldSurvivesAPlainSave)
@@ -96,10 +120,9 @@ TEST_F(SafeEditingTest, AFrameTheFileCannotHoldIsRefusedWhereItIsTyped)
 
 TEST_F(SafeEditingTest, EscapeInTheFrameRateDialogCancels)
 {
-    onModal = [](QWidget *modal) {
-        if (auto *ops = qobject_cast<TFormOperations *>(modal))
-            QTest::keyClick(ops->findChild<QLineEdit *>(QStringLiteral("EditFrames")), Qt::Key_Escape);
-    };
+    answerModal<TFormOperations>([](TFormOperations *ops) {
+        QTest::keyClick(ops->findChild<QLineEdit *>(QStringLiteral("EditFrames")), Qt::Key_Escape);
+    });
     startWith("{100}{150}Ahoj\r\n{160}{200}Svete\r\n");
     EXPECT_EQ(doc().LineCount, 2);
     EXPECT_EQ(doc().line(1).Text, QByteArray("Ahoj"));
