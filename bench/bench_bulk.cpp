@@ -47,7 +47,7 @@ void BM_ShiftRecorded(benchmark::State &state)
         state.PauseTiming();
         model.load([&](Document &d) { d = *original; });
         state.ResumeTiming();
-        benchmark::DoNotOptimize(model.change([](Document &d) { return ShiftLines(d, 1, -150); }));
+        benchmark::DoNotOptimize(model.changeLines([](Document &d) { return ShiftLines(d, 1, -150); }));
     }
 }
 BENCHMARK(BM_ShiftRecorded)->Unit(benchmark::kMicrosecond);

@@ -54,7 +54,7 @@ void BM_BulkWithGrid(benchmark::State &state)
         QApplication::processEvents();
         state.ResumeTiming();
         RunCommand(ctx, {.change = [&] {
-                             ctx.model.change(bulk.change);
+                             ctx.model.changeLines(bulk.change);
                              return CommandChange{.modified = ModifiedRule::Check};
                          }});
         QApplication::processEvents();

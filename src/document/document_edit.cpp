@@ -1,6 +1,7 @@
 #include "document/document_edit.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace cuefold {
 
@@ -37,22 +38,29 @@ void applySplice(Document &doc, int first, const std::vector<TSubLine> &from, co
     doc.LineCount = count + int(to.size()) - int(from.size());
 }
 
-RowSplice spliceOf(const RowSnapshot &old, const Document &doc, int first, int oldLast, int newLast, bool withSaved)
+RowSplice spliceOf(RowSnapshot &old, const Document &doc, int first, int oldLast, int newLast, bool withSaved)
 {
     RowSplice s;
     s.first = first;
-    s.before.assign(old.lines.begin() + (first - 1), old.lines.begin() + oldLast);
+    s.before.assign(std::make_move_iterator(old.lines.begin() + (first - 1)),
+                    std::make_move_iterator(old.lines.begin() + oldLast));
     s.after.assign(doc.SubLines.begin() + first, doc.SubLines.begin() + newLast + 1);
     if (withSaved) {
-        s.savedBefore.assign(old.saved.begin() + (first - 1), old.saved.begin() + oldLast);
+        s.savedBefore.assign(std::make_move_iterator(old.saved.begin() + (first - 1)),
+                             std::make_move_iterator(old.saved.begin() + oldLast));
         s.savedAfter.assign(doc.SavedLines.begin() + first, doc.SavedLines.begin() + newLast + 1);
     }
     return s;
 }
 
+bool savedEqual(const RowSnapshot &old, int oldRow, const Document &doc, int row)
+{
+    return !old.withSaved || old.saved[oldRow - 1] == doc.SavedLines[row];
+}
+
 bool rowEqual(const RowSnapshot &old, int oldRow, const Document &doc, int row)
 {
-    return old.lines[oldRow - 1] == doc.SubLines[row] && old.saved[oldRow - 1] == doc.SavedLines[row];
+    return old.lines[oldRow - 1] == doc.SubLines[row] && savedEqual(old, oldRow, doc, row);
 }
 
 } // namespace
@@ -78,16 +86,18 @@ void ApplyState(Document &doc, const DocumentState &s)
     doc.OverlapReviewActive = s.OverlapReviewActive;
 }
 
-RowSnapshot TakeSnapshot(const Document &doc)
+RowSnapshot TakeSnapshot(const Document &doc, bool withSaved)
 {
     const int count = std::max(doc.LineCount, 0);
     RowSnapshot s;
+    s.withSaved = withSaved;
     s.lines.assign(doc.SubLines.begin() + 1, doc.SubLines.begin() + 1 + count);
-    s.saved.assign(doc.SavedLines.begin() + 1, doc.SavedLines.begin() + 1 + count);
+    if (withSaved)
+        s.saved.assign(doc.SavedLines.begin() + 1, doc.SavedLines.begin() + 1 + count);
     return s;
 }
 
-std::vector<RowSplice> DiffRows(const RowSnapshot &old, const Document &doc)
+std::vector<RowSplice> DiffRows(RowSnapshot &old, const Document &doc)
 {
     const int oldCount = int(old.lines.size());
     const int newCount = std::max(doc.LineCount, 0);
@@ -99,7 +109,7 @@ std::vector<RowSplice> DiffRows(const RowSnapshot &old, const Document &doc)
             const int first = i;
             bool savedChanged = false;
             for (; i <= newCount && !rowEqual(old, i, doc, i); ++i)
-                savedChanged = savedChanged || old.saved[i - 1] != doc.SavedLines[i];
+                savedChanged = savedChanged || !savedEqual(old, i, doc, i);
             splices.push_back(spliceOf(old, doc, first, i - 1, i - 1, savedChanged));
         }
         return splices;
@@ -111,7 +121,7 @@ std::vector<RowSplice> DiffRows(const RowSnapshot &old, const Document &doc)
     int tail = 0;
     while (tail < shorter - head && rowEqual(old, oldCount - tail, doc, newCount - tail))
         ++tail;
-    splices.push_back(spliceOf(old, doc, head + 1, oldCount - tail, newCount - tail, true));
+    splices.push_back(spliceOf(old, doc, head + 1, oldCount - tail, newCount - tail, old.withSaved));
     return splices;
 }
 

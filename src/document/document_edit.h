@@ -52,16 +52,18 @@ struct DocumentEdit {
     bool empty() const;
 };
 
-// The rows 1..LineCount of both arrays, as an edit starts.
+// The rows 1..LineCount as an change starts: SubLines, and SavedLines
+// unless the change is known to leave them alone.
 struct RowSnapshot {
     std::vector<TSubLine> lines, saved;
+    bool withSaved = true;
 };
-RowSnapshot TakeSnapshot(const Document &doc);
+RowSnapshot TakeSnapshot(const Document &doc, bool withSaved = true);
 
 // What changed between `old` and the document now: equal row counts give
 // one splice per run of changed rows; a different count gives one splice
-// between the unchanged head and tail.
-std::vector<RowSplice> DiffRows(const RowSnapshot &old, const Document &doc);
+// between the unchanged head and tail. The old rows are moved out of `old`.
+std::vector<RowSplice> DiffRows(RowSnapshot &old, const Document &doc);
 
 // Puts the document back as it was before `edit` (undo) or as it was after
 // it (redo). Rows are replaced in both arrays, moving the rows below when

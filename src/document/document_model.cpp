@@ -46,7 +46,7 @@ void DocumentModel::endEdit()
     announce(edit);
 }
 
-void DocumentModel::record(const RowSnapshot &before)
+void DocumentModel::record(RowSnapshot &before)
 {
     for (RowSplice &s : DiffRows(before, *mDoc))
         mEdit.splices.push_back(std::move(s));

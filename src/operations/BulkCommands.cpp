@@ -148,7 +148,7 @@ void BulkCommands::setAcceptEnabled(bool enabled)
 
 bool BulkCommands::RepairOverlapPairs()
 {
-    const bool changed = mCtx.model.change([](Document &d) { return cuefold::RepairOverlapPairs(d); });
+    const bool changed = mCtx.model.changeLines([](Document &d) { return cuefold::RepairOverlapPairs(d); });
     followRepairRun();
     return changed;
 }
@@ -187,7 +187,7 @@ void BulkCommands::MenuCommonSetFPSClick()
                                                       Texts.OperationsFPS3, Texts.OperationsFPS4},
                                                      IsValidFPS(d.FPS) ? FpsText(d.FPS) : QByteArray("25"));
                           // Subtitle 2 shows the rate line as its predecessor.
-                          const bool redraw = IsValidFPS(fps) && mCtx.model.change([&](Document &doc) {
+                          const bool redraw = IsValidFPS(fps) && mCtx.model.changeLines([&](Document &doc) {
                               return SetFrameRate(doc, fps);
                           }) && (d.CurrentLine == 1 || d.CurrentLine == 2);
                           return CommandChange{.showMode = redraw ? ShowFull : 0, .modified = ModifiedRule::Check};

@@ -45,7 +45,7 @@ void BulkCommands::shiftFrom(const OperationTexts &texts, bool toTarget)
                           },
                       .change =
                           [&] {
-                              outOfRange = mCtx.model.change(
+                              outOfRange = mCtx.model.changeLines(
                                   [&](Document &d) { return ShiftLines(d, d.CurrentLine, amount); });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
@@ -88,7 +88,7 @@ void BulkCommands::MenuCommonEnlargeTitleClick()
                           },
                       .change =
                           [&] {
-                              changed = mCtx.model.change([&](Document &d) {
+                              changed = mCtx.model.changeLines([&](Document &d) {
                                   return EnlargeLines(d, d.CurrentLine, amount, Settings.Main.DelayFrames);
                               });
                               return CommandChange{.modified = ModifiedRule::Check};
@@ -119,7 +119,7 @@ void BulkCommands::MenuCommonDepressDelayClick()
                           },
                       .change =
                           [&] {
-                              changed = mCtx.model.change(
+                              changed = mCtx.model.changeLines(
                                   [&](Document &d) { return CloseShortGaps(d, limit, Settings.Main.DelayFrames); });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
@@ -132,7 +132,7 @@ void BulkCommands::MenuCommonInsertDelayClick()
     RunCommand(mCtx, {.guard = [&] { return !refuseFewLines() && confirmScope(BulkScope::NearEntire); },
                       .change =
                           [&] {
-                              changed = mCtx.model.change(
+                              changed = mCtx.model.changeLines(
                                   [](Document &d) { return InsertGaps(d, Settings.Main.DelayFrames); });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
@@ -177,7 +177,7 @@ void BulkCommands::MenuCommonAcceptClick()
                           [&] {
                               // With notes left by the last run, accepting runs the repair again.
                               repairedAgain = mCtx.doc().OverlapCount >= 1;
-                              next = mCtx.model.change([](Document &d) { return AcceptRepair(d, d.CurrentLine); });
+                              next = mCtx.model.changeLines([](Document &d) { return AcceptRepair(d, d.CurrentLine); });
                               return CommandChange{.showMode = ShowNoSeek, .modified = ModifiedRule::Check};
                           },
                       .report =

@@ -30,7 +30,7 @@ void BulkCommands::runRange()
     RunCommand(mCtx, {.change = [this] {
         const RangeChoice choice = FormRange->choice();
         const RangeMode mode = FormRange->mode();
-        const int changed = mCtx.model.change([&](Document &d) {
+        const int changed = mCtx.model.changeLines([&](Document &d) {
             return mode == RangeMode::RemoveBreaks ? RemoveBreaksInRange(d, choice)
                                                    : SetLockInRange(d, choice, mode == RangeMode::Lock);
         });
@@ -45,7 +45,7 @@ void BulkCommands::MenuCommonUnmarkAllClick()
 {
     RunCommand(mCtx, {.guard = [this] { return confirmScope(BulkScope::TrueEntire); },
                       .change = [this] {
-                          mCtx.model.change(UnmarkAll);
+                          mCtx.model.changeLines(UnmarkAll);
                           return CommandChange{.modified = ModifiedRule::Check};
                       }});
 }

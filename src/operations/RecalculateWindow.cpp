@@ -139,7 +139,7 @@ void RecalculateWindow::ButtonAcceptClick()
                       .change =
                           [this] {
                               FormRecalculate->setAcceptEnabled(false);
-                              mCtx.model.change([this](Document &d) { ApplyPreview(d, mState.preview); });
+                              mCtx.model.changeLines([this](Document &d) { ApplyPreview(d, mState.preview); });
                               return CommandChange{.showMode = ShowFull, .modified = ModifiedRule::Check};
                           },
                       .report = [this](const CommandChange &) { mCtx.player->movie().SetPlayerSeeking(true); }});

@@ -217,7 +217,7 @@ void SpeedTestWindow::FormTestAcceptClick()
                       .change =
                           [&] {
                               preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings());
-                              mCtx.model.change([&](Document &d) { ApplyPreview(d, preview.frames); });
+                              mCtx.model.changeLines([&](Document &d) { ApplyPreview(d, preview.frames); });
                               return CommandChange{.showMode = ShowFull, .modified = ModifiedRule::Keep};
                           },
                       .report =

@@ -77,9 +77,9 @@ void AutomationCapture::MenuPlayerAutomateClick()
     {
         // The stamp and the subtitles it adds are one change of the document.
         const DocumentModel::Edit edit(mCtx.model);
-        if (mCtx.model.change([&](Document &doc) { return PrepareAutomation(doc, newFrom, params); }))
+        if (mCtx.model.changeLines([&](Document &doc) { return PrepareAutomation(doc, newFrom, params); }))
             mCtx.title->MenuTitleAddEmptyLineClick(); // the frame-rate line stays; its new neighbour is timed
-        mCtx.model.change([&](Document &doc) { StampAutomation(doc, newFrom, params); });
+        mCtx.model.changeLines([&](Document &doc) { StampAutomation(doc, newFrom, params); });
         mCtx.model.checkModified();
         if (d.CurrentLine >= d.LineCount)
             mCtx.title->MenuTitleAddEmptyLineClick();

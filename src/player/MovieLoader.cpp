@@ -138,7 +138,7 @@ void MovieLoader::movieLoaded()
     mAdoptMovieFps = false;
     if (!IsValidFPS(mCtx.doc().FPS) && IsValidFPS(player()->frameRate())) {
         const double fps = player()->frameRate();
-        mCtx.model.change([fps](Document &d) { d.FPS = fps; });
+        mCtx.model.changeLines([fps](Document &d) { d.FPS = fps; });
     }
 }
 

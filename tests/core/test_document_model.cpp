@@ -96,8 +96,8 @@ TEST(DocumentModel, EditsRevertAndRepeatExactly)
     model.change([&](Document &d) { InsertEmptyLine(d, rule); });
     model.change([](Document &d) { d.CurrentLine = 4; JoinWithNext(d); });
     model.change([](Document &d) { d.CurrentLine = 2; DeleteCurrentLine(d); });
-    model.change([](Document &d) { ShiftLines(d, 2, -50); });
-    model.change([](Document &d) { SetFrameRate(d, 23.976); });
+    model.changeLines([](Document &d) { ShiftLines(d, 2, -50); });
+    model.changeLines([](Document &d) { SetFrameRate(d, 23.976); });
     model.change([](Document &d) { d.CurrentLine = d.LineCount; AddEmptyLine(d, DisplayTimeRule{}); });
     model.checkModified();
     ASSERT_GE(r.edits.size(), 9u);

@@ -44,7 +44,7 @@ inline std::unique_ptr<Document> DocumentOf(const std::vector<SampleLine> &lines
 template <class Change>
 std::vector<int> RowsChangedBy(Document &doc, Change &&change)
 {
-    const RowSnapshot before = TakeSnapshot(doc);
+    RowSnapshot before = TakeSnapshot(doc);
     change(doc);
     std::vector<int> rows;
     for (const RowSplice &s : DiffRows(before, doc))
