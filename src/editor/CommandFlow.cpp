@@ -17,7 +17,7 @@ bool RunCommand(EditorContext &ctx, const CommandSteps &steps)
         return false;
     CommandChange change;
     {
-        const DocumentModel::Edit edit(ctx.model, steps.name);
+        const DocumentModel::Edit edit(ctx.model);
         change = steps.change();
         if (!change.applied)
             return false;

@@ -30,7 +30,6 @@ struct CommandChange {
 // records and announces what it touched), the redisplay of the current
 // subtitle, the modified state and the report.
 struct CommandSteps {
-    QByteArray name{}; // the edit's name: the command's caption
     bool commit = true;
     bool clearMessage = true;
     std::function<bool()> guard{};
