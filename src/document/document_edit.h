@@ -35,7 +35,6 @@ struct RowSplice {
     std::vector<TSubLine> before, after;
     std::vector<TSubLine> savedBefore, savedAfter;
 
-    bool savedChanged() const { return !savedBefore.empty() || !savedAfter.empty(); }
     // Last row of the span in the document after the edit.
     int lastAfter() const { return first + int(after.size()) - 1; }
 };

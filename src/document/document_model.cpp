@@ -90,53 +90,45 @@ void DocumentModel::announce(const DocumentEdit &edit)
     emit editRecorded(edit);
 }
 
-void DocumentModel::setFrame(int row, bool first, double value)
+template <class Change>
+void DocumentModel::changeRow(int row, Change &&change)
 {
     if (!mDoc->validIndex(row))
         return;
     const Edit edit(*this);
-    TSubLine &l = mDoc->SubLines[row];
-    const TSubLine before = l;
-    (first ? l.From : l.Last) = value;
-    QByteArray &raw = first ? l.FErr : l.LErr;
-    const QByteArray &other = first ? l.LErr : l.FErr;
-    if (l.Find == 1 && !raw.isEmpty() && value > 0) {
-        raw.clear();
-        if (other.isEmpty())
-            l.Find = 0;
-        --mDoc->SyntaxErrorCount;
-    }
+    const TSubLine before = mDoc->SubLines[row];
+    change(mDoc->SubLines[row]);
     recordRow(row, before);
+}
+
+void DocumentModel::setFrame(int row, bool first, double value)
+{
+    changeRow(row, [&](TSubLine &l) {
+        (first ? l.From : l.Last) = value;
+        QByteArray &raw = first ? l.FErr : l.LErr;
+        const QByteArray &other = first ? l.LErr : l.FErr;
+        if (l.Find == 1 && !raw.isEmpty() && value > 0) {
+            raw.clear();
+            if (other.isEmpty())
+                l.Find = 0;
+            --mDoc->SyntaxErrorCount;
+        }
+    });
 }
 
 void DocumentModel::setText(int row, const QByteArray &text)
 {
-    if (!mDoc->validIndex(row))
-        return;
-    const Edit edit(*this);
-    const TSubLine before = mDoc->SubLines[row];
-    mDoc->SubLines[row].Text = text;
-    recordRow(row, before);
+    changeRow(row, [&](TSubLine &l) { l.Text = text; });
 }
 
 void DocumentModel::setLock(int row, bool lock)
 {
-    if (!mDoc->validIndex(row))
-        return;
-    const Edit edit(*this);
-    const TSubLine before = mDoc->SubLines[row];
-    mDoc->SubLines[row].Lock = lock;
-    recordRow(row, before);
+    changeRow(row, [&](TSubLine &l) { l.Lock = lock; });
 }
 
 void DocumentModel::setMark(int row, bool mark)
 {
-    if (!mDoc->validIndex(row))
-        return;
-    const Edit edit(*this);
-    const TSubLine before = mDoc->SubLines[row];
-    mDoc->SubLines[row].Mark = mark;
-    recordRow(row, before);
+    changeRow(row, [&](TSubLine &l) { l.Mark = mark; });
 }
 
 void DocumentModel::load(const std::function<void(Document &)> &fill)

@@ -132,6 +132,9 @@ private:
         }
     }
     void record(RowSnapshot &before);
+    // One field setter's change of `row`, recorded.
+    template <class Change>
+    void changeRow(int row, Change &&change);
     void recordRow(int row, const TSubLine &before);
     void setModified(bool modified);
     void announce(const DocumentEdit &edit);
