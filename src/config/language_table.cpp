@@ -72,6 +72,23 @@ QByteArray StripHotKeys(const QByteArray &caption)
     return out;
 }
 
+QByteArray StepName(const QByteArray &caption)
+{
+    constexpr qsizetype Longest = 24;
+    constexpr qsizetype Kept = 20;
+    QByteArray name = StripHotKeys(CrToSpace(caption)).simplified();
+    if (name.size() <= Longest)
+        return name;
+    qsizetype cut = name.lastIndexOf(' ', Kept);
+    if (cut <= 0)
+        return name.left(Kept) + "...";
+    // A short word at the cut ("od", "a") would dangle before the dots.
+    const qsizetype previous = name.lastIndexOf(' ', cut - 1);
+    if (previous > 0 && cut - previous <= 3)
+        cut = previous;
+    return name.left(cut) + "...";
+}
+
 QByteArray ConvertText(const QByteArray &raw, TextConversion conversion)
 {
     return conversion == TextConversion::Plain ? raw : ConvertLineBreaks(raw);

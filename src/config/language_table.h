@@ -80,5 +80,8 @@ QByteArray ConvertLineBreaks(QByteArray text); // each "\N" -> CR
 QByteArray CrToSpace(QByteArray text);
 QByteArray StripHotKeys(const QByteArray &caption); // "&" removed, "&&" -> "&"
 QByteArray ConvertText(const QByteArray &raw, TextConversion conversion);
+// The name of a history step after a command's caption: one line, no hot
+// keys, a long caption cut after its first words ("Posunout titulky...").
+QByteArray StepName(const QByteArray &caption);
 
 } // namespace cuefold

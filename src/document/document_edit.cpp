@@ -28,16 +28,6 @@ void replaceRows(Rows &array, int count, int first, int oldLength, const std::ve
     std::copy(rows.begin(), rows.end(), array.begin() + first);
 }
 
-void applySplice(Document &doc, int first, const std::vector<TSubLine> &from, const std::vector<TSubLine> &to,
-                 const std::vector<TSubLine> &savedFrom, const std::vector<TSubLine> &savedTo)
-{
-    const int count = doc.LineCount;
-    replaceRows(doc.SubLines, count, first, int(from.size()), to);
-    if (!savedFrom.empty() || !savedTo.empty())
-        replaceRows(doc.SavedLines, count, first, int(savedFrom.size()), savedTo);
-    doc.LineCount = count + int(to.size()) - int(from.size());
-}
-
 RowSplice spliceOf(RowSnapshot &old, const Document &doc, int first, int oldLast, int newLast, bool withSaved)
 {
     RowSplice s;
@@ -136,10 +126,23 @@ bool DocumentEdit::empty() const
     return derived == before;
 }
 
+void ApplySplice(Document &doc, const RowSplice &s, bool forward)
+{
+    const auto &from = forward ? s.before : s.after;
+    const auto &to = forward ? s.after : s.before;
+    const auto &savedFrom = forward ? s.savedBefore : s.savedAfter;
+    const auto &savedTo = forward ? s.savedAfter : s.savedBefore;
+    const int count = doc.LineCount;
+    replaceRows(doc.SubLines, count, s.first, int(from.size()), to);
+    if (!savedFrom.empty() || !savedTo.empty())
+        replaceRows(doc.SavedLines, count, s.first, int(savedFrom.size()), savedTo);
+    doc.LineCount = count + int(to.size()) - int(from.size());
+}
+
 void RevertEdit(Document &doc, const DocumentEdit &edit)
 {
     for (auto s = edit.splices.rbegin(); s != edit.splices.rend(); ++s)
-        applySplice(doc, s->first, s->after, s->before, s->savedAfter, s->savedBefore);
+        ApplySplice(doc, *s, false);
     ApplyState(doc, edit.before);
     doc.CurrentLine = edit.currentBefore;
 }
@@ -147,7 +150,7 @@ void RevertEdit(Document &doc, const DocumentEdit &edit)
 void RepeatEdit(Document &doc, const DocumentEdit &edit)
 {
     for (const RowSplice &s : edit.splices)
-        applySplice(doc, s.first, s.before, s.after, s.savedBefore, s.savedAfter);
+        ApplySplice(doc, s, true);
     ApplyState(doc, edit.after);
     doc.CurrentLine = edit.currentAfter;
 }

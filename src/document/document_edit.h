@@ -64,6 +64,10 @@ RowSnapshot TakeSnapshot(const Document &doc, bool withSaved = true);
 // between the unchanged head and tail. The old rows are moved out of `old`.
 std::vector<RowSplice> DiffRows(RowSnapshot &old, const Document &doc);
 
+// Replaces the rows of `splice` in both arrays by its rows after (forward) or
+// before, moving the rows below when the counts differ.
+void ApplySplice(Document &doc, const RowSplice &splice, bool forward);
+
 // Puts the document back as it was before `edit` (undo) or as it was after
 // it (redo). Rows are replaced in both arrays, moving the rows below when
 // the counts differ.

@@ -41,9 +41,27 @@ void DocumentModel::endEdit()
     if (mEdit.empty())
         return;
     ++mRevision;
-    const DocumentEdit edit = std::move(mEdit);
+    DocumentEdit edit = std::move(mEdit);
     mEdit = DocumentEdit();
-    announce(edit);
+    std::vector<RowSpan> spans;
+    for (const RowSplice &s : edit.splices)
+        spans.push_back({s.first, int(s.before.size()), int(s.after.size())});
+    announce(spans, edit.before.FPS != edit.after.FPS);
+    emit editRecorded(edit);
+    mHistory.record(std::move(edit));
+    emit historyChanged();
+}
+
+bool DocumentModel::stepHistory(bool back)
+{
+    if (mEditDepth > 0 || !(back ? mHistory.canUndo() : mHistory.canRedo()))
+        return false;
+    const StepEffect effect = back ? mHistory.undo(*mDoc) : mHistory.redo(*mDoc);
+    ++mRevision;
+    setModified(mDoc->recount());
+    announce(effect.spans, effect.fpsChanged);
+    emit historyChanged();
+    return true;
 }
 
 void DocumentModel::record(RowSnapshot &before)
@@ -69,25 +87,24 @@ void DocumentModel::recordRow(int row, const TSubLine &before)
 
 // One update for the whole edit: the structural changes first (the grid
 // fills anew for them), then one span over every row changed in place.
-void DocumentModel::announce(const DocumentEdit &edit)
+void DocumentModel::announce(const std::vector<RowSpan> &spans, bool fpsChanged)
 {
     int first = mDoc->LineCount + 1;
     int last = 0;
-    for (const RowSplice &s : edit.splices) {
-        const int grown = int(s.after.size()) - int(s.before.size());
+    for (const RowSpan &s : spans) {
+        const int grown = s.newLength - s.oldLength;
         if (grown > 0)
             emit rowsInserted(s.first, grown);
         else if (grown < 0)
             emit rowsRemoved(s.first, -grown);
         first = std::min(first, s.first);
-        last = std::max(last, s.lastAfter());
+        last = std::max(last, s.first + s.newLength - 1);
     }
     last = std::min(last, mDoc->LineCount);
     if (first <= last)
         emit rowsChanged(first, last);
-    if (edit.before.FPS != edit.after.FPS)
-        emit fpsChanged(mDoc->FPS);
-    emit editRecorded(edit);
+    if (fpsChanged)
+        emit this->fpsChanged(mDoc->FPS);
 }
 
 template <class Change>
@@ -140,7 +157,9 @@ void DocumentModel::load(const std::function<void(Document &)> &fill)
     mDoc->DocSaved = wasSaved;
     setModified(false);
     mSavedRevision = ++mRevision;
+    mHistory.clear(mDoc->StructChanged);
     emit documentReset();
+    emit historyChanged();
     if (mDoc->FPS != fps)
         emit fpsChanged(mDoc->FPS);
 }
@@ -193,6 +212,7 @@ void DocumentModel::markWritten()
 {
     mDoc->markSaved();
     mSavedRevision = mRevision;
+    mHistory.markSaved();
     setModified(false);
     emit saved();
 }

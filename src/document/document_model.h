@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "document/document_edit.h"
+#include "document/edit_history.h"
 
 #include <QObject>
 #include <functional>
@@ -102,6 +103,13 @@ public:
     int revision() const { return mRevision; }
     int savedRevision() const { return mSavedRevision; }
 
+    // The recorded steps. Undoing (back) or redoing one puts the document
+    // back or forward exactly, the current subtitle where the step was made
+    // (for the panel to show), and decides the modified state as checking
+    // does; refused while an edit is open. False when there was no step.
+    const EditHistory &history() const { return mHistory; }
+    bool stepHistory(bool back);
+
 signals:
     void rowsChanged(int first, int last);
     void rowsInserted(int first, int count);
@@ -115,6 +123,8 @@ signals:
     void fpsChanged(double fps);
     // An edit closed, having changed the document.
     void editRecorded(const cuefold::DocumentEdit &edit);
+    // A step was recorded, undone or redone, or the history was cleared.
+    void historyChanged();
 
 private:
     template <class Algorithm>
@@ -137,13 +147,14 @@ private:
     void changeRow(int row, Change &&change);
     void recordRow(int row, const TSubLine &before);
     void setModified(bool modified);
-    void announce(const DocumentEdit &edit);
+    void announce(const std::vector<RowSpan> &spans, bool fpsChanged);
 
     std::unique_ptr<Document> mDoc; // 2 x 2500 records: kept off the stack
     int mEditDepth = 0;
     DocumentEdit mEdit;
     int mRevision = 0;
     int mSavedRevision = 0;
+    EditHistory mHistory;
     QString mShortName;
     QString mMainCaption = QStringLiteral("Cuefold");
 };

@@ -1,6 +1,7 @@
 #include "editor/CommandFlow.h"
 
 #include "document/code_page.h"
+#include "editor/CommandTable.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/StatusPanels.h"
@@ -17,7 +18,7 @@ bool RunCommand(EditorContext &ctx, const CommandSteps &steps)
         return false;
     CommandChange change;
     {
-        const DocumentModel::Edit edit(ctx.model);
+        const DocumentModel::Edit edit(ctx.model, ctx.commands.runningStepName());
         change = steps.change();
         if (!change.applied)
             return false;

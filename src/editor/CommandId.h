@@ -9,7 +9,7 @@ namespace cuefold {
     X(MenuFileNew) X(MenuFileOpen) X(MenuFileSave) X(MenuFileSaveHidden) X(MenuFileSaveAs)                   \
     X(MenuFileExportTo) X(MenuFileProperties) X(MenuFileOptions) X(MenuFileExit)                             \
     X(MenuEditUndo) X(MenuEditCut) X(MenuEditCopy) X(MenuEditPaste) X(MenuEditSelectAll)                     \
-    X(MenuEditUndoWholeLine)                                                                                 \
+    X(MenuEditUndoCommand) X(MenuEditRedoCommand) X(MenuEditUndoWholeLine)                                   \
     X(MenuFind) X(MenuFindHidden) X(MenuFindNext) X(MenuShowTable)                                           \
     X(MenuTitleGoToLine) X(MenuTitleFrameStart) X(MenuTitleFrameLast) X(MenuTitleTextEdit)                   \
     X(MenuTitleLineLock) X(MenuTitleLineMark) X(MenuTitleBreakLineLeft) X(MenuTitleBreakLineRight)           \

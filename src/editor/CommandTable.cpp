@@ -8,6 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
+#include <utility>
 
 namespace cuefold {
 
@@ -24,6 +25,8 @@ constexpr int ToolIconSize = 20;
 
 QByteArray captionOf(const Command &c)
 {
+    if (c.captionNow)
+        return c.captionNow();
     return c.caption ? Texts.*(c.caption) : QByteArray(c.fixedCaption);
 }
 
@@ -74,7 +77,7 @@ void CommandBar::add(QMainWindow *window, MenuTable table)
         action->setChecked(c.checked);
         if (c.icon)
             action->setIcon(CommandIcon(c.icon));
-        QObject::connect(action, &QAction::triggered, window, c.handler);
+        QObject::connect(action, &QAction::triggered, window, tracked(c.id, c.handler));
         QMenu *target = menu;
         if (c.hidden) {
             window->addAction(action); // active through its shortcut only
@@ -109,7 +112,7 @@ QToolButton *CommandBar::addToolButton(QToolBar *tools, const Command &c, QActio
         QObject::connect(action, &QAction::toggled, button, &QToolButton::setChecked);
     }
     if (c.buttonHandler)
-        QObject::connect(button, &QToolButton::clicked, button, c.buttonHandler);
+        QObject::connect(button, &QToolButton::clicked, button, tracked(c.id, c.buttonHandler));
     else
         QObject::connect(button, &QToolButton::clicked, action, [action, button] {
             // A check button shows the item's state, not its own toggling.
@@ -119,6 +122,52 @@ QToolButton *CommandBar::addToolButton(QToolBar *tools, const Command &c, QActio
         });
     tools->addWidget(button);
     return button;
+}
+
+CommandHandler CommandBar::tracked(CommandId id, const CommandHandler &handler)
+{
+    return [this, id, handler] {
+        const int outer = std::exchange(mRunning, static_cast<int>(id));
+        handler();
+        mRunning = outer;
+    };
+}
+
+const Command *CommandBar::find(CommandId id) const
+{
+    for (const Built &b : mBuilt)
+        for (const Command &c : b.table.commands)
+            if (c.id == id)
+                return &c;
+    return nullptr;
+}
+
+QByteArray CommandBar::runningStepName() const
+{
+    const Command *c = mRunning >= 0 ? find(static_cast<CommandId>(mRunning)) : nullptr;
+    return c ? StepName(captionOf(*c)) : QByteArray();
+}
+
+void CommandBar::refresh(CommandId id)
+{
+    const Command *c = find(id);
+    if (!c)
+        return;
+    if (c->enabled) {
+        action(id)->setEnabled(c->enabled());
+        if (QToolButton *button = toolButton(id))
+            button->setEnabled((c->buttonEnabled ? c->buttonEnabled : c->enabled)());
+    }
+    if (c->captionNow)
+        applyCaption(*c);
+}
+
+void CommandBar::applyCaption(const Command &c)
+{
+    const QByteArray caption = captionOf(c);
+    action(c.id)->setText(CodePage::toUnicode(caption));
+    if (QToolButton *button = toolButton(c.id))
+        button->setToolTip(CodePage::toUnicode(c.hint ? Texts.*(c.hint) : StripHotKeys(caption)));
 }
 
 void CommandBar::refreshEnabled()
@@ -191,12 +240,8 @@ void CommandBar::retranslate()
 {
     for (const Built &b : mBuilt) {
         b.menu->setTitle(CodePage::toUnicode(Texts.*(b.table.caption)));
-        for (const Command &c : b.table.commands) {
-            const QByteArray caption = captionOf(c);
-            action(c.id)->setText(CodePage::toUnicode(caption));
-            if (QToolButton *button = toolButton(c.id))
-                button->setToolTip(CodePage::toUnicode(c.hint ? Texts.*(c.hint) : StripHotKeys(caption)));
-        }
+        for (const Command &c : b.table.commands)
+            applyCaption(c);
     }
     for (const auto &[menu, caption] : mSubMenus)
         menu->setTitle(CodePage::toUnicode(Texts.*caption));

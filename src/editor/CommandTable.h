@@ -58,6 +58,7 @@ struct Command {
     CommandHandler buttonHandler{};             // what the tool button runs, when not the item
     std::function<bool()> enabled{};            // when the command is available; none: always
     std::function<bool()> buttonEnabled{};      // its tool button's own rule, when not the item's
+    std::function<QByteArray()> captionNow{};   // a caption that follows the program's state
 };
 
 // The picture of an icon-theme name: the desktop theme's when it has one,
@@ -80,6 +81,11 @@ public:
     void retranslate();
     // Applies every enabled rule of the registered commands.
     void refreshEnabled();
+    // Applies one command's enabled rule and caption.
+    void refresh(CommandId id);
+    // The history's name for what the command being run changes (its
+    // caption), empty when no command of the tables is running.
+    QByteArray runningStepName() const;
     // Tool bars docked in rows: a stored Top picks the row (rows ordered by
     // Top), a stored Left the order within it; -1 keeps where the layout put
     // the bar.
@@ -100,6 +106,10 @@ private:
     };
     QMenu *subMenu(QMenu *parent, const SubMenu &sub);
     QToolButton *addToolButton(QToolBar *tools, const Command &c, QAction *action);
+    // `handler`, run as command `id`.
+    CommandHandler tracked(CommandId id, const CommandHandler &handler);
+    const Command *find(CommandId id) const;
+    void applyCaption(const Command &c);
 
     std::vector<Built> mBuilt;
     std::vector<std::pair<QMenu *, QByteArray LanguageTexts::*>> mSubMenus;
@@ -107,6 +117,7 @@ private:
     std::array<QToolButton *, CommandCount> mButtons{};
     std::array<QToolBar *, ToolBarCount> mToolBars{};
     int mDefaultRow = 0; // the default row of the bars added last
+    int mRunning = -1;   // the CommandId being run, -1: none
 };
 
 } // namespace cuefold

@@ -3,10 +3,15 @@
 #include "editor/EditCommands.h"
 
 #include "config/language_table.h"
+#include "document/code_page.h"
 #include "editor/CommandFlow.h"
 #include "editor/EditorContext.h"
+#include "editor/CurrentSubtitlePanel.h"
+#include "editor/StatusPanels.h"
 #include "editor/ToolWindows.h"
 #include "editor/list_operations.h"
+#include "operations/BulkCommands.h"
+#include "operations/TimingCommands.h"
 
 #include <QAction>
 
@@ -52,6 +57,10 @@ void routeToFocusedField(const ToolWindows &windows, FieldOperation op)
 EditCommands::EditCommands(EditorContext &ctx)
     : mCtx(ctx)
 {
+    connect(&ctx.model, &DocumentModel::historyChanged, this, [this] {
+        mCtx.commands.refresh(CommandId::MenuEditUndoCommand);
+        mCtx.commands.refresh(CommandId::MenuEditRedoCommand);
+    });
 }
 
 MenuTable EditCommands::menuTable()
@@ -72,9 +81,19 @@ MenuTable EditCommands::menuTable()
              "edit-paste", route(Op::Paste)},
             {CommandId::MenuEditSelectAll, &LanguageTexts::MenuSelectAll, K(Qt::CTRL | Qt::Key_A), "ToolButEditSelectAll",
              "edit-select-all", route(Op::SelectAll), true},
+            {.id = CommandId::MenuEditUndoCommand, .caption = &LanguageTexts::MenuUndoCommand,
+             .shortcut = K(Qt::ALT | Qt::Key_Backspace), .toolButton = "ToolButEditUndoCommand",
+             .icon = "cuefold-undo-command", .handler = Bind(this, &EditCommands::MenuEditUndoCommandClick),
+             .separatorBefore = true, .enabled = [this] { return mCtx.model.history().canUndo(); },
+             .captionNow = [this] { return historyCaption(true); }},
+            {.id = CommandId::MenuEditRedoCommand, .caption = &LanguageTexts::MenuRedoCommand,
+             .shortcut = K(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace), .toolButton = "ToolButEditRedoCommand",
+             .icon = "cuefold-redo-command", .handler = Bind(this, &EditCommands::MenuEditRedoCommandClick),
+             .enabled = [this] { return mCtx.model.history().canRedo(); },
+             .captionNow = [this] { return historyCaption(false); }},
             {.id = CommandId::MenuEditUndoWholeLine, .caption = &LanguageTexts::MenuUndoWholeLine,
              .shortcut = K(Qt::SHIFT | Qt::CTRL | Qt::Key_Z), .icon = "document-revert",
-             .handler = Bind(this, &EditCommands::MenuEditUndoWholeLineClick), .separatorBefore = true,
+             .handler = Bind(this, &EditCommands::MenuEditUndoWholeLineClick),
              .enabled = [this] { return mUndoAvailable; }},
         }};
 }
@@ -87,6 +106,31 @@ void EditCommands::MenuEditUndoWholeLineClick()
             return CommandChange{.applied = false};
         return CommandChange{.modified = ModifiedRule::Check};
     }});
+}
+
+// "Zpět: <step>" while there is a step to take, the plain caption otherwise.
+QByteArray EditCommands::historyCaption(bool back) const
+{
+    const EditHistory &h = mCtx.model.history();
+    const QByteArray &name = back ? h.undoName() : h.redoName();
+    if (name.isEmpty())
+        return back ? Texts.MenuUndoCommand : Texts.MenuRedoCommand;
+    QByteArray caption = back ? Texts.MenuUndoStep : Texts.MenuRedoStep;
+    return caption.replace("%1", QByteArray(name).replace('&', "&&"));
+}
+
+void EditCommands::stepHistory(bool back)
+{
+    // Typing not yet stored is the newest change: it becomes a step first.
+    mCtx.panel.CommitEdits();
+    // The test windows preview frames computed from the document as it is.
+    if (mCtx.bulk->timing()->previewShown()) {
+        mCtx.status.setText(StatusPanels::Message, CodePage::toUnicode(Texts.HistoryDuringTest));
+        return;
+    }
+    mCtx.status.clearMessage();
+    if (mCtx.model.stepHistory(back))
+        mCtx.panel.redraw(ShowFull);
 }
 
 void EditCommands::setUndoAvailable(bool available)

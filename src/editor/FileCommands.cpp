@@ -169,7 +169,7 @@ bool FileCommands::askFrameRate()
                                            "25");
     if (!IsValidFPS(fps))
         return false;
-    const DocumentModel::Edit edit(mCtx.model);
+    const DocumentModel::Edit edit(mCtx.model, StepName(Texts.MenuSetFPS));
     const bool inserted = mCtx.model.change([&](Document &d) { return InsertFpsLine(d, fps, DisplayTimeRuleFromSettings()); });
     mCtx.panel.ShowLine(1, ShowFull);
     if (!inserted) {

@@ -2,6 +2,7 @@
 // and the changed look of fields that differ from the saved file.
 #include "editor/CurrentSubtitlePanel.h"
 
+#include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/document_model.h"
 #include "document/frame_text.h"
@@ -162,6 +163,7 @@ void CurrentSubtitlePanel::setFrameField(bool first, int mode, double value)
     if (!d.validIndex(i))
         return;
     const QString text = frameField(value);
+    const DocumentModel::Edit step(mModel, StepName(first ? Texts.MenuFirstFrame : Texts.MenuLastFrame));
     mModel.setFrame(i, first, value);
     QLineEdit *edit = first ? EditFrameFrom : EditFrameLast;
     if (mode != ShowKeepTyped)
@@ -190,6 +192,7 @@ void CurrentSubtitlePanel::SetText(const QByteArray &text, int mode)
     const QString shown = CodePage::toUnicode(text);
     if (mode != ShowKeepTyped)
         EditSubtitle->setText(shown);
+    const DocumentModel::Edit step(mModel, StepName(Texts.MenuEditLine));
     mModel.setText(i, text);
     const bool same = text == d.SavedLines[i].Text;
     setFieldChanged(PanelSubtitle, !same);
@@ -232,6 +235,7 @@ void CurrentSubtitlePanel::storeFlag(bool lock)
     const int i = d.CurrentLine;
     if (!d.validIndex(i))
         return;
+    const DocumentModel::Edit step(mModel, StepName(lock ? Texts.MenuLockLine : Texts.MenuMarkLine));
     if (!lock) {
         mModel.setMark(i, CheckBoxMark->isChecked());
         return;

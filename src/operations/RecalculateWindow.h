@@ -30,6 +30,7 @@ public:
     void closeForExit();
     // A preview shown must not be taken for the document any more.
     void documentChanged();
+    bool previewShown() const { return mState.gridShowsPreview; }
     // A save shows the document over the movie: the test file comes back.
     void saved();
 

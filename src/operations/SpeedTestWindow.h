@@ -44,6 +44,7 @@ public:
     void closeForExit();
     // A preview shown must not be taken for the document any more.
     void documentChanged();
+    bool previewShown() const { return mState.gridShowsPreview; }
     // A new document comes with its own movie: the test gives back nothing.
     void documentReset();
     // A save runs a running test again with the saved subtitles.

@@ -33,6 +33,8 @@ public:
     bool recalculateAvailable() const;
     bool speedTestAvailable() const;
     bool recalcPerSpeedAvailable() const;
+    // A window shows its preview of the document over the movie and the grid.
+    bool previewShown() const { return mRecalculate.previewShown() || mSpeedTest.previewShown(); }
     // The main window is closing: both windows close and delete their files.
     void closeForExit();
 

@@ -76,7 +76,7 @@ void AutomationCapture::MenuPlayerAutomateClick()
         player()->Pause();
     {
         // The stamp and the subtitles it adds are one change of the document.
-        const DocumentModel::Edit edit(mCtx.model);
+        const DocumentModel::Edit edit(mCtx.model, StepName(Texts.MenuPlayerAutomate));
         if (mCtx.model.changeLines([&](Document &doc) { return PrepareAutomation(doc, newFrom, params); }))
             mCtx.title->MenuTitleAddEmptyLineClick(); // the frame-rate line stays; its new neighbour is timed
         mCtx.model.changeLines([&](Document &doc) { StampAutomation(doc, newFrom, params); });
@@ -109,7 +109,7 @@ void AutomationCapture::MenuPlayerCaptureFrameClick()
         // The picture stays on the captured frame: the new subtitle's
         // provisional first frame is no place to show.
         mParts.holdPicture = true;
-        const DocumentModel::Edit edit(mCtx.model);
+        const DocumentModel::Edit edit(mCtx.model, StepName(Texts.MenuCaptureFrameNumber));
         const bool inserted = mCtx.title->MenuTitleInsertEmptyLineClick();
         mParts.holdPicture = false;
         if (!inserted)

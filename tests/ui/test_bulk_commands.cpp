@@ -24,29 +24,6 @@ QString T(const QByteArray &text) { return CodePage::toUnicode(text); }
 
 class BulkCommandsTest : public MainWindowFixture {
 protected:
-    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        // The offscreen platform gives the focus back to no window once a
-        // modal dialog has closed; a desktop gives it to the main window.
-        if (!QApplication::activeWindow())
-            QApplication::setActiveWindow(form.get());
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key(k), mods);
-    }
-    // The number dialog answered with `typed` over its whole text, Enter
-    // pressed twice.
-    void typeIntoOperations(const QString &typed)
-    {
-        answerModal<TFormOperations>([typed](TFormOperations *ops) {
-            // Focus moves only inside the active window: make it the dialog,
-            // so the first Enter really hands the focus to the button.
-            QApplication::setActiveWindow(ops);
-            auto *edit = ops->findChild<QLineEdit *>(QStringLiteral("EditFrames"));
-            edit->selectAll();
-            typeText(edit, typed);
-            QTest::keyClick(edit, Qt::Key_Return);
-            QTest::keyClick(ops->findChild<QPushButton *>(QStringLiteral("ButtonOperationsDoThis")), Qt::Key_Return);
-        });
-    }
     QString cell(int line, int column) const
     {
         return T(form->context().search->table()->model()->cellText(line, column));

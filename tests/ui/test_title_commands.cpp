@@ -22,10 +22,6 @@ protected:
         startWith(contents);
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
-    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier)
-    {
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form.get(), Qt::Key(k), mods);
-    }
     QString cell(int line, int column) const
     {
         return CodePage::toUnicode(form->context().search->table()->model()->cellText(line, column));
