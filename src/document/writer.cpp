@@ -57,7 +57,7 @@ QByteArray SerializeDocument(const Document &doc, bool exportMode)
     QByteArray out;
     for (int i = 1; i <= doc.LineCount; ++i) {
         // Other programs read the frame rate only from a plain {1}{1} line.
-        const bool noLock = exportMode || (i == 1 && IsFpsLine(doc));
+        const bool noLock = exportMode || (i == 1 && HoldsFrameRate(doc));
         out += FormatLine(doc, i, noLock);
         out += "\r\n";
     }

@@ -25,6 +25,17 @@ inline std::unique_ptr<Document> ReadBytes(const QByteArray &bytes, bool *valid 
     return doc;
 }
 
+// The file read as opening it reads it; an empty document when it cannot be opened.
+inline std::unique_ptr<Document> ReadFileAt(const QString &path)
+{
+    auto doc = std::make_unique<Document>();
+    doc->reset();
+    QFile file(path);
+    if (OpenForReading(file) == 0)
+        ReadSubtitles(file, *doc, DefaultRule);
+    return doc;
+}
+
 inline QByteArray FileBytes(const QString &path)
 {
     QFile f(path);
