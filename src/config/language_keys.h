@@ -419,4 +419,7 @@
     X(CaptureNeedsSync, "P\xF8" "ehr\xE1va\xE8 mus\xED b\xFDt otev\xF8" "en a Sync (CTRL+K) mus\xED b\xFDt zapnut!", Plain) \
     X(SharedNameRefused, "Soubor nelze zapsat, na jeho m\xEDst\xEC je symbolick\xFD odkaz nebo n\xEC" "co jin\xE9ho ne\x9E oby\xE8" "ejn\xFD soubor:", Breaks) \
     X(OverlapsLeft, "P\xF8" "ekryvy ponechan\xE9 k ru\xE8n\xED oprav\xEC: %1 (prvn\xED u titulku %2).\\NOprava by zm\xECnila zam\xE8" "en\xFD titulek nebo by titulek kon\xE8il d\xF8\xEDv, ne\x9E za\xE8\xEDn\xE1.", Breaks) \
+    X(FileDialogFolder, "Slo\x9Eka:", Plain) \
+    X(FileDialogName, "N\xE1zev souboru:", Plain) \
+    X(FileDialogType, "Typ soubor\xF9:", Plain) \
 

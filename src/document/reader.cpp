@@ -1,5 +1,6 @@
 #include "document/reader.h"
 #include "document/document.h"
+#include "document/file_name.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
 
@@ -221,7 +222,7 @@ int OpenForReading(QFile &file)
 {
     // Opened by the system itself, so that a failure keeps its error number.
     const QString path = file.fileName();
-    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(FileNameBytes(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return IOErrorCodeFromErrno(errno, path);
     struct stat info;
