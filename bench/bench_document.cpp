@@ -20,6 +20,18 @@ void BM_ReadSubtitles(benchmark::State &state)
 }
 BENCHMARK(BM_ReadSubtitles)->Unit(benchmark::kMillisecond);
 
+// One line of 256 MiB without a line end in memory: every byte is there to
+// be looked at, as in a file that is no subtitle file at all.
+void BM_ReadOneHugeLine(benchmark::State &state)
+{
+    const QByteArray bytes = "{1}{2}" + QByteArray(256 << 20, 'a') + "\r\n{3}{4}b\r\n";
+    auto doc = std::make_unique<Document>();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSubtitles(bytes, *doc, DisplayTimeRule{}));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ReadOneHugeLine)->Unit(benchmark::kMillisecond);
+
 void BM_SerializeDocument(benchmark::State &state)
 {
     const auto doc = bench::GenerateDocument();

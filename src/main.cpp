@@ -1,3 +1,4 @@
+#include "document/file_name.h"
 #include "editor/Startup.h"
 
 #include <QApplication>
@@ -9,5 +10,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Cuefold"));
     // libmpv needs the C number format, whatever the desktop's locale.
     std::setlocale(LC_NUMERIC, "C");
-    return cuefold::RunCuefold(QCoreApplication::applicationFilePath(), QCoreApplication::arguments());
+    // Qt has taken its own options out of argv by now.
+    return cuefold::RunCuefold(QCoreApplication::applicationFilePath(), cuefold::CommandLineArguments(argc, argv));
 }

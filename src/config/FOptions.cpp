@@ -41,7 +41,7 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
          &LanguageTexts::OptionsLabelExportPathCaption},
     }};
     const auto number = [](QLineEdit *edit) {
-        return NumberEdit{edit, DesignText(*RowShownBy(edit->objectName().toLatin1()))};
+        return NumberEdit{edit, RowShownBy(edit->objectName().toLatin1())};
     };
     mNumbers = {{number(mUi->EditDelayFrames), number(mUi->EditRewindAfterSave), number(mUi->EditPlayerStep)}};
 
@@ -214,8 +214,7 @@ bool TFormOptions::eventFilter(QObject *watched, QEvent *event)
 void TFormOptions::numberEditExit(NumberEdit &number)
 {
     const QByteArray text = CodePage::fromUnicode(number.edit->text());
-    const TypedNumber typed = &number == &mNumbers[DelayFrames] ? ParseDelayFrames(text, number.designText)
-                                                               : ParseTypedNumber(text, number.designText);
+    const TypedNumber typed = ParseRowNumber(*number.row, text);
     if (typed.text != text)
         number.edit->setText(Unicode(typed.text));
     number.value = typed.value;

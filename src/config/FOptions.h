@@ -55,7 +55,7 @@ private:
     // A number edit and the value it stands for until Save.
     struct NumberEdit {
         QLineEdit *edit;
-        QByteArray designText;
+        const SettingRow *row;
         double value = 0;
     };
     enum Number { DelayFrames, RewindAfterSave, PlayerStep, NumberCount };

@@ -424,4 +424,7 @@
     X(MenuUndoStep, "Zp\xECt: %1", Plain) \
     X(MenuRedoStep, "Znovu: %1", Plain) \
     X(HistoryDuringTest, "P\xF8\xEDkazy nelze vracet ani opakovat, dokud okno testu ukazuje sv\xF9j n\xE1hled.", Plain) \
+    X(FileDialogFolder, "Slo\x9Eka:", Plain) \
+    X(FileDialogName, "N\xE1zev souboru:", Plain) \
+    X(FileDialogType, "Typ soubor\xF9:", Plain) \
 

@@ -4,6 +4,7 @@
 #include "document/frame_text.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace cuefold {
@@ -17,18 +18,18 @@ TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designTe
     return {designText, value};
 }
 
-int SaneDelayFrames(double value)
+TypedNumber ParseRowNumber(const SettingRow &row, const QByteArray &typed)
 {
-    return static_cast<int>(std::clamp(std::trunc(value), double(-MaxDelayFrames), double(MaxDelayFrames)));
-}
-
-TypedNumber ParseDelayFrames(const QByteArray &typed, const QByteArray &designText)
-{
-    const TypedNumber number = ParseTypedNumber(typed, designText);
-    const int gap = SaneDelayFrames(number.value);
-    if (gap != std::trunc(number.value))
-        return {QByteArray::number(gap), double(gap)};
-    return {number.text, double(gap)};
+    const TypedNumber number = ParseTypedNumber(typed, DesignText(row));
+    if (!std::holds_alternative<int>(row.defaultValue))
+        return number;
+    const double whole = std::trunc(number.value);
+    // Without clamping, the value still has to fit the setting's int.
+    const bool clamped = row.outOfRange == OutOfRange::Clamped;
+    const double kept = std::clamp(whole, double(clamped ? row.min : INT_MIN), double(clamped ? row.max : INT_MAX));
+    if (kept != whole)
+        return {QByteArray::number(int(kept)), kept};
+    return {number.text, kept};
 }
 
 QByteArray SecondsText(double seconds, char decimalPoint)

@@ -23,13 +23,11 @@ TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designTe
 // gap then stays far from what the numbers can hold.
 constexpr int MaxDelayFrames = 1000;
 
-// The gap a typed or stored value stands for: truncated toward zero and
-// kept within MaxDelayFrames either way.
-int SaneDelayFrames(double value);
-
-// The gap edit of the settings window, read as ParseTypedNumber reads it; a
-// value beyond the limits becomes the limit, and the edit shows it.
-TypedNumber ParseDelayFrames(const QByteArray &typed, const QByteArray &designText);
+// The number edit of a settings row, read as ParseTypedNumber reads it with
+// the row's design text. A whole-number row takes the value truncated toward
+// zero; a row whose values are clamped takes a value beyond its limits as the
+// nearer limit, and the edit shows it.
+TypedNumber ParseRowNumber(const SettingRow &row, const QByteArray &typed);
 
 // Seconds as the settings window shows them: three decimals with trailing
 // zeros and a trailing point dropped (5 -> "5", 2.5 -> "2.5"), the point

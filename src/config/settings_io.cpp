@@ -3,6 +3,7 @@
 #include "config/ini_file.h"
 #include "config/settings_rows.h"
 #include "document/code_page.h"
+#include "document/file_name.h"
 #include "document/io_error.h"
 
 #include <QDir>
@@ -18,6 +19,27 @@ const QByteArray LanguageSection = "Language";
 
 // A file with thousands of language names is damaged, not a choice.
 constexpr int MaxLanguageNames = 1000;
+
+// A folder the settings file's code page cannot hold ("/home/eva/Фильмы")
+// is written as this mark and the folder's bytes as the system names it, so
+// that it reads back exactly rather than as "?". So is a folder that itself
+// starts with the mark.
+const QByteArray FileNameBytesMark = "UTF-8:";
+
+QByteArray PathText(const QString &path)
+{
+    const QByteArray text = CodePage::fromUnicode(path);
+    if (CodePage::toUnicode(text) == path && !text.startsWith(FileNameBytesMark))
+        return text;
+    return FileNameBytesMark + FileNameBytes(path);
+}
+
+QString PathFromText(const QByteArray &text)
+{
+    if (text.startsWith(FileNameBytesMark))
+        return FileNameFromBytes(QByteArrayView(text).sliced(FileNameBytesMark.size()));
+    return CodePage::toUnicode(text);
+}
 
 bool IsColumnOrder(const std::array<int, TableColumnCount> &positions)
 {
@@ -73,8 +95,8 @@ std::optional<SettingValue> readValue(const IniFile &ini, const SettingRow &row)
         return text.size() < row.min ? row.defaultValue : SettingValue(text);
     }
     case SettingKind::Path: {
-        const QByteArray fallback = CodePage::fromUnicode(std::get<QString>(row.defaultValue));
-        const QString path = CodePage::toUnicode(ini.readString(section, key, fallback));
+        const QByteArray fallback = PathText(std::get<QString>(row.defaultValue));
+        const QString path = PathFromText(ini.readString(section, key, fallback));
         return path.isEmpty() && row.emptyMeans ? row.emptyMeans() : path;
     }
     }
@@ -108,7 +130,7 @@ void writeRow(IniFile &ini, const SettingRow &row, const ProgramSettings &settin
     case SettingKind::Path: {
         const QString &path = std::get<QString>(value);
         const bool meansEmpty = row.emptyMeans && path == row.emptyMeans();
-        ini.writeString(section, key, CodePage::fromUnicode(meansEmpty ? QString() : path));
+        ini.writeString(section, key, PathText(meansEmpty ? QString() : path));
         return;
     }
     }

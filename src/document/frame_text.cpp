@@ -103,4 +103,10 @@ bool ReadFPSLine(const Document &doc, double &fps)
     return true;
 }
 
+bool HoldsFrameRate(const Document &doc)
+{
+    double fps;
+    return ReadFPSLine(doc, fps);
+}
+
 } // namespace cuefold

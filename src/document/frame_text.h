@@ -32,6 +32,10 @@ bool ParseDecimal(const QByteArray &text, double &value);
 bool IsFpsLine(const Document &doc);
 // Sets fps to -1, then to the rate of the FPS subtitle when it holds a valid one.
 bool ReadFPSLine(const Document &doc, double &fps);
+// Subtitle 1 is the frame-rate line: its frames as IsFpsLine wants them and
+// a valid rate as its text. Frames alone do not make it one: {0}{0}}Hned is
+// an ordinary (here locked) subtitle at the very start.
+bool HoldsFrameRate(const Document &doc);
 // The document's frame rate becomes `fps`, and the FPS subtitle's text with
 // it; true when there was such a subtitle to rewrite.
 bool SetFrameRate(Document &doc, double fps);

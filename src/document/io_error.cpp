@@ -1,9 +1,10 @@
 #include "document/io_error.h"
+#include "document/file_name.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace cuefold {
 
@@ -11,7 +12,8 @@ namespace {
 
 bool FolderOfPathExists(const QString &path)
 {
-    return QFileInfo(path).absoluteDir().exists();
+    struct stat info;
+    return stat(FileNameBytes(QFileInfo(path).absolutePath()).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 } // namespace

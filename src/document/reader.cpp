@@ -1,5 +1,6 @@
 #include "document/reader.h"
 #include "document/document.h"
+#include "document/file_name.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
 
@@ -8,6 +9,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,6 +65,16 @@ bool ParseFrameNumber(const QByteArray &s, double &value)
     return true;
 }
 
+// The first CR or LF in data[from, to), or `to`; memchr looks at the bytes
+// many at a time.
+qsizetype LineEnd(const char *data, qsizetype from, qsizetype to)
+{
+    const void *lf = std::memchr(data + from, '\n', size_t(to - from));
+    const qsizetype limit = lf ? static_cast<const char *>(lf) - data : to;
+    const void *cr = std::memchr(data + from, '\r', size_t(limit - from));
+    return cr ? static_cast<const char *>(cr) - data : limit;
+}
+
 // Splits a device into lines ended by CR LF, a lone LF or a lone CR, reading
 // only as far as the lines asked for.
 class LineSource {
@@ -71,7 +83,7 @@ public:
 
     // False once the input is exhausted. A line longer than MaxLineLength
     // gives its first MaxLineLength bytes and sets `cut`; the rest of it is
-    // read past in chunks, never held.
+    // skipped (skipRestOfLine), never held.
     bool next(QByteArray &line, bool &cut)
     {
         line.clear();
@@ -89,18 +101,24 @@ public:
                 }
             }
             const char *data = buffer_.constData();
+            // Never looks further than the cut.
+            const qsizetype stop = qMin(buffer_.size(), pos_ + (MaxLineLength - line.size()));
             qsizetype end = pos_;
-            while (end < buffer_.size() && data[end] != '\r' && data[end] != '\n')
+            while (end < stop && data[end] != '\r' && data[end] != '\n')
                 ++end;
-            const qsizetype room = MaxLineLength - line.size();
-            cut = cut || end - pos_ > room;
-            line.append(data + pos_, qMin(end - pos_, room));
+            line.append(data + pos_, end - pos_);
             pos_ = end;
-            if (end < buffer_.size()) {
-                afterCR_ = data[end] == '\r';
-                ++pos_;
-                return true;
+            if (end == buffer_.size())
+                continue;
+            if (data[end] != '\r' && data[end] != '\n') {
+                cut = true;
+                skipRestOfLine();
             }
+            if (pos_ < buffer_.size()) {
+                afterCR_ = buffer_[pos_] == '\r';
+                ++pos_;
+            }
+            return true;
         }
     }
 
@@ -112,6 +130,39 @@ private:
         buffer_.resize(got > 0 ? got : 0);
         pos_ = 0;
         return got > 0;
+    }
+
+    // Leaves pos_ on the line end of a cut line, or at the end of the input.
+    // A multi-gigabyte line must not hold the window for long: its bytes are
+    // searched with memchr, and the holes of a sparse file, which hold no
+    // line end, are not read at all.
+    void skipRestOfLine()
+    {
+        for (;;) {
+            pos_ = LineEnd(buffer_.constData(), pos_, buffer_.size());
+            if (pos_ < buffer_.size())
+                return;
+            skipHole();
+            if (!fill())
+                return;
+        }
+    }
+
+    // Moves a file past the hole its position is in, if any.
+    void skipHole()
+    {
+        auto *file = qobject_cast<QFileDevice *>(&in_);
+        if (!file || file->isSequential() || file->handle() < 0)
+            return;
+        const qint64 at = file->pos();
+        const off_t data = lseek(file->handle(), off_t(at), SEEK_DATA);
+        // Seeking again also brings the device's own position in line.
+        if (data >= at)
+            file->seek(data);
+        else if (errno == ENXIO)
+            file->seek(file->size());
+        else
+            file->seek(at);
     }
 
     QIODevice &in_;
@@ -171,7 +222,7 @@ int OpenForReading(QFile &file)
 {
     // Opened by the system itself, so that a failure keeps its error number.
     const QString path = file.fileName();
-    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = open(FileNameBytes(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return IOErrorCodeFromErrno(errno, path);
     struct stat info;

@@ -1,7 +1,7 @@
 #include "document/safe_write.h"
+#include "document/file_name.h"
 #include "document/io_error.h"
 
-#include <QFile>
 
 #include <cerrno>
 #include <climits>
@@ -19,7 +19,7 @@ constexpr qsizetype MaxTemporaryStem = 200;
 
 int CodeOf(int systemError, const QByteArray &path)
 {
-    return IOErrorCodeFromErrno(systemError, QFile::decodeName(path));
+    return IOErrorCodeFromErrno(systemError, FileNameFromBytes(path));
 }
 
 // "folder/name" -> "folder/", "name" -> "".
@@ -124,7 +124,7 @@ void SyncFolder(const QByteArray &path)
 
 } // namespace
 
-FileReplacement::FileReplacement(const QString &path) : mTarget(QFile::encodeName(path))
+FileReplacement::FileReplacement(const QString &path) : mTarget(FileNameBytes(path))
 {
     if (!FollowLinks(mTarget)) {
         mStatus = CodeOf(errno, mTarget);
@@ -154,7 +154,7 @@ FileReplacement::~FileReplacement()
 
 QString FileReplacement::target() const
 {
-    return QFile::decodeName(mTarget);
+    return FileNameFromBytes(mTarget);
 }
 
 int FileReplacement::write(const QByteArray &bytes)
@@ -197,7 +197,7 @@ int FileReplacement::writeTemporary(const QByteArray &bytes)
 
 int FileReplacement::keepOldAs(const QString &name)
 {
-    const QByteArray backup = QFile::encodeName(name);
+    const QByteArray backup = FileNameBytes(name);
     if (link(mTarget.constData(), backup.constData()) == 0) {
         mBackup = backup;
         return NoIOError;
@@ -246,7 +246,7 @@ void FileReplacement::abandon()
 
 int CreateExclusively(const QString &path, const QByteArray &bytes, struct stat *created)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = FileNameBytes(path);
     const int fd = open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0)
         return CodeOf(errno, name);

@@ -1,11 +1,11 @@
 #include "document/writer.h"
 #include "document/code_page.h"
 #include "document/document.h"
+#include "document/file_name.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
 #include "document/safe_write.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <sys/stat.h>
@@ -26,7 +26,7 @@ qsizetype ExtensionDot(const QString &path)
 bool NameTaken(const QString &path)
 {
     struct stat info;
-    return lstat(QFile::encodeName(path).constData(), &info) == 0;
+    return lstat(FileNameBytes(path).constData(), &info) == 0;
 }
 
 // The first free film.BAK.n for `path`, or TooManyBackups.
@@ -57,7 +57,7 @@ QByteArray SerializeDocument(const Document &doc, bool exportMode)
     QByteArray out;
     for (int i = 1; i <= doc.LineCount; ++i) {
         // Other programs read the frame rate only from a plain {1}{1} line.
-        const bool noLock = exportMode || (i == 1 && IsFpsLine(doc));
+        const bool noLock = exportMode || (i == 1 && HoldsFrameRate(doc));
         out += FormatLine(doc, i, noLock);
         out += "\r\n";
     }

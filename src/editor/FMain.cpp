@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
+#include "document/file_name.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditCommands.h"
 #include "editor/EditorContext.h"
@@ -140,25 +141,20 @@ void TForm1::openCommandLineFile()
     QString p = mCommandLineFile;
     if (p.isEmpty())
         return;
-    if (!QFileInfo::exists(p)) {
+    if (!FileExists(p)) {
         QString folder = Settings.DefaultPath.Open;
         while (folder.endsWith(QDir::separator()) || folder.endsWith(QLatin1Char('/')))
             folder.chop(1);
         const QString inDefault = folder + QDir::separator() + p;
-        if (!folder.isEmpty() && QFileInfo::exists(inDefault))
+        if (!folder.isEmpty() && FileExists(inDefault))
             p = inDefault;
     }
-    if (QFileInfo(p).isFile()) {
+    if (IsRegularFile(p)) {
         mFile->OpenDocument(QFileInfo(p).absoluteFilePath());
         return;
     }
-    // Qt reads file names as UTF-8: a name in another encoding arrives with
-    // replacement characters and cannot be opened by it.
-    const QString reason = p.contains(QChar::ReplacementCharacter)
-                               ? QStringLiteral("has a name that is not UTF-8; rename the file to open it!")
-                               : QStringLiteral("is not existing subtitle file!");
-    ShowMessage(this, QStringLiteral("First command line parameter\r%1\r%2").arg(p, reason),
-                QStringLiteral("Command line syntax error"), MsgIcon::Stop);
+    const QString text = QStringLiteral("First command line parameter\r%1\ris not existing subtitle file!");
+    ShowMessage(this, text.arg(DisplayFileName(p)), QStringLiteral("Command line syntax error"), MsgIcon::Stop);
 }
 
 bool TForm1::LoadSettings()

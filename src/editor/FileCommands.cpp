@@ -7,6 +7,7 @@
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "document/display_time.h"
+#include "document/file_name.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
 #include "document/reader.h"
@@ -76,7 +77,8 @@ MenuTable FileCommands::menuTable()
 
 void FileCommands::setDocumentName(const QString &shortName)
 {
-    mCtx.model.setNames(shortName, QStringLiteral("Cuefold - ") + shortName);
+    const QString shown = DisplayFileName(shortName);
+    mCtx.model.setNames(shown, QStringLiteral("Cuefold - ") + shown);
 }
 
 void FileCommands::retranslate()

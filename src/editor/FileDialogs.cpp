@@ -1,7 +1,6 @@
 #include "editor/FileDialogs.h"
 #include "document/code_page.h"
-
-#include <QFileDialog>
+#include "editor/FileChooser.h"
 
 namespace cuefold {
 
@@ -43,21 +42,10 @@ QString AskFileName(QWidget *parent, const FileDialogRequest &r)
 {
     if (handler())
         return handler()(r);
-    QFileDialog dialog(parent, r.title, r.folder);
-    // Qt's own dialog: it matches the patterns in any letter case and speaks
-    // the program's language.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilters(NameFilters(r.filter));
-    if (r.save) {
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        // Overwriting is confirmed by the program itself, and only when no backup is kept.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    } else {
-        dialog.setFileMode(QFileDialog::ExistingFile);
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
+    // Overwriting is confirmed by the program itself, and only when no
+    // backup is kept.
+    FileChooser dialog(parent, r);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosen() : QString();
 }
 
 } // namespace cuefold

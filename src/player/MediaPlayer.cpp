@@ -1,5 +1,6 @@
 #include "player/MediaPlayer.h"
 
+#include "document/file_name.h"
 #include "player/MpvController.h"
 #include "player/MpvWidget.h"
 #include "player/key_position.h"
@@ -133,7 +134,7 @@ void MediaPlayer::openWhenRenderReady()
         return;
     mOpenIssued = true;
     mController->setFlag("pause", !mAutoStart);
-    mController->command({"loadfile", mFileName.toUtf8()});
+    mController->command({"loadfile", FileNameBytes(mFileName)});
 }
 
 void MediaPlayer::onFileLoaded()
@@ -350,7 +351,7 @@ void MediaPlayer::addSubtitleFile()
     if (mSubtitlePath.isEmpty())
         return;
     mController->setString("sub-codepage", "utf-8");
-    mSubtitleAdded = mController->command({"sub-add", mSubtitlePath.toUtf8(), "select"});
+    mSubtitleAdded = mController->command({"sub-add", FileNameBytes(mSubtitlePath), "select"});
 }
 
 QString MediaPlayer::subtitleText() const

@@ -1,5 +1,7 @@
 #include "player/movie_lookup.h"
 
+#include "document/file_name.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,13 +18,13 @@ QString withoutTrailingSeparators(QString folder)
 
 // `wanted` among the folder's names in any letter case; the exact spelling
 // wins over other cases. Empty when absent.
-QString findName(const QDir &folder, const QStringList &names, const QString &wanted)
+QString findName(const QString &folder, const QStringList &names, const QString &wanted)
 {
     QString match;
     for (const QString &name : names) {
         if (name.compare(wanted, Qt::CaseInsensitive) != 0)
             continue;
-        match = folder.filePath(name);
+        match = folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
         if (name == wanted)
             break;
     }
@@ -34,11 +36,16 @@ QString findName(const QDir &folder, const QStringList &names, const QString &wa
 QString FindMovie(const QString &subtitlePath)
 {
     const QFileInfo sub(subtitlePath);
-    const QDir folder = sub.absoluteDir();
+    // Listed by the program itself: a movie whose name is not UTF-8 is found
+    // beside subtitles of the same name.
+    const QString folder = withoutTrailingSeparators(sub.absolutePath());
     const QString base = sub.completeBaseName();
-    if (base.isEmpty() || !folder.exists())
+    if (base.isEmpty() || !IsFolder(folder))
         return QString();
-    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden);
+    QStringList names;
+    for (const FolderEntry &entry : ListFolder(folder))
+        if (!entry.folder)
+            names << entry.name;
     QString found;
     for (const char *extension : {".asf", ".mpeg", ".mpg", ".avi"}) {
         const QString match = findName(folder, names, base + QLatin1String(extension));

@@ -131,7 +131,7 @@ QByteArray PreviewScript(const Document &doc, double fps)
     QByteArray script = ScriptHead;
     if (!(fps > 0))
         return script;
-    const int first = IsFpsLine(doc) ? 2 : 1;
+    const int first = HoldsFrameRate(doc) ? 2 : 1;
     for (int i = first; i <= doc.LineCount; ++i) {
         const TSubLine &l = doc.line(i);
         // The frames the editor shows: a fraction left by a recalculation

@@ -1,5 +1,6 @@
 #include "player/shared_folder_file.h"
 
+#include "document/file_name.h"
 #include "document/io_error.h"
 #include "document/safe_write.h"
 #include "player/subtitle_filter.h"
@@ -44,7 +45,7 @@ bool SameOwnFile(const QByteArray &path, const FileIdentity &identity)
 SharedName ExamineSharedName(const QString &path)
 {
     struct stat info;
-    if (!Lstat(QFile::encodeName(path), info))
+    if (!Lstat(FileNameBytes(path), info))
         return errno == ENOENT ? SharedName::Free : SharedName::Refused;
     return S_ISREG(info.st_mode) ? SharedName::PlainFile : SharedName::Refused;
 }
@@ -80,7 +81,7 @@ SharedFolderFile::~SharedFolderFile()
 
 int SharedFolderFile::write(const QByteArray &bytes)
 {
-    const QByteArray name = QFile::encodeName(mPath);
+    const QByteArray name = FileNameBytes(mPath);
     switch (ExamineSharedName(mPath)) {
     case SharedName::Refused:
         return AccessDeniedCode;
@@ -116,13 +117,13 @@ void SharedFolderFile::record()
     QFile file(mRecord->filePath(QLatin1String(RecordName)));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(QByteArray::number(qulonglong(mIdentity.device)) + ' ' + QByteArray::number(qulonglong(mIdentity.inode))
-                   + ' ' + QByteArray::number(mIdentity.modifiedNs) + ' ' + QFile::encodeName(QFileInfo(mPath).fileName())
+                   + ' ' + QByteArray::number(mIdentity.modifiedNs) + ' ' + FileNameBytes(QFileInfo(mPath).fileName())
                    + '\n');
 }
 
 void SharedFolderFile::remove()
 {
-    const QByteArray name = QFile::encodeName(mPath);
+    const QByteArray name = FileNameBytes(mPath);
     if (mWritten && SameOwnFile(name, mIdentity))
         unlink(name.constData());
     mWritten = false;
@@ -134,7 +135,7 @@ void RemoveRecordedFiles(const QString &recordFolder)
     QFile record(QDir(recordFolder).filePath(QLatin1String(RecordName)));
     if (!record.open(QIODevice::ReadOnly))
         return;
-    const QByteArray folder = QFile::encodeName(QFileInfo(recordFolder).path()) + '/';
+    const QByteArray folder = FileNameBytes(QFileInfo(recordFolder).path()) + '/';
     for (const QByteArray &line : record.readAll().split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
         if (fields.size() < 4)

@@ -1,7 +1,7 @@
 #include "config/options_numbers.h"
+#include "config/settings_rows.h"
 
 #include <gtest/gtest.h>
-#include <limits>
 
 using namespace cuefold;
 
@@ -29,19 +29,28 @@ TEST(OptionsNumbers, TypedTextIsKeptOrGoesBackToTheDesignText)
     }
 }
 
-TEST(OptionsNumbers, FrameGapTruncatesTowardZeroWithinItsLimits)
+TEST(OptionsNumbers, RowNumbersTruncateTowardZeroAndClampedRowsKeepTheirLimits)
 {
-    EXPECT_EQ(SaneDelayFrames(2.9), 2);
-    EXPECT_EQ(SaneDelayFrames(-2.9), -2);
-    EXPECT_EQ(SaneDelayFrames(1e30), MaxDelayFrames);
-    EXPECT_EQ(SaneDelayFrames(-1e30), -MaxDelayFrames);
-    EXPECT_EQ(SaneDelayFrames(std::numeric_limits<int>::min()), -MaxDelayFrames);
-    // The edit shows a value beyond the limits as the limit it became.
-    const TypedNumber typed = ParseDelayFrames("-2147483648", "2");
-    EXPECT_EQ(typed.text, QByteArray::number(-MaxDelayFrames));
-    EXPECT_EQ(typed.value, -MaxDelayFrames);
-    EXPECT_EQ(ParseDelayFrames("2,9", "2").text, "2,9");
-    EXPECT_EQ(ParseDelayFrames("x", "2").value, 2);
+    const SettingRow &gap = *RowShownBy("EditDelayFrames");
+    const struct {
+        QByteArray typed;
+        QByteArray text;
+        double value;
+    } cases[] = {
+        {"2,9", "2,9", 2},  // shown as typed, used truncated
+        {"-2.9", "-2.9", -2},
+        {"x", "2", 2},      // the design text
+        {"1e30", QByteArray::number(MaxDelayFrames), MaxDelayFrames},
+        {"-2147483648", QByteArray::number(-MaxDelayFrames), -MaxDelayFrames},
+    };
+    for (const auto &c : cases) {
+        const TypedNumber n = ParseRowNumber(gap, c.typed);
+        EXPECT_EQ(n.text, c.text) << c.typed.constData();
+        EXPECT_EQ(n.value, c.value) << c.typed.constData();
+    }
+    // A seconds row keeps its fraction and has no limits.
+    EXPECT_EQ(ParseRowNumber(*RowShownBy("EditPlayerStep"), "-1000000,5").value, -1000000.5);
+    EXPECT_EQ(ParseRowNumber(*RowShownBy("EditPlayerStep"), "2,5").value, 2.5);
 }
 
 TEST(OptionsNumbers, SecondsShowThreeDecimalsAtMost)

@@ -2,6 +2,7 @@
 // automation, the movie beside the subtitles and the filter's folder.
 #include "config/settings.h"
 #include "document/document.h"
+#include "document/file_name.h"
 #include "document/reader.h"
 #include "operations/frame_shift.h"
 #include "player/automation.h"
@@ -10,6 +11,7 @@
 #include "player/movie_lookup.h"
 #include "player/resume_position.h"
 #include "player/subtitle_filter.h"
+#include "io_test_support.h"
 #include "sample_document.h"
 
 #include <QCoreApplication>
@@ -240,6 +242,14 @@ TEST_F(FilesTest, ModernContainersComeAfterTheClassicOnesInTheirOwnOrder)
     EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.Mkv")));
     file(QStringLiteral("b/film.asf"));
     EXPECT_EQ(FindMovie(sub), dir.filePath(QStringLiteral("b/film.asf")));
+}
+
+TEST_F(FilesTest, AMovieWhoseNameIsNotUtf8IsFoundBesideItsSubtitles)
+{
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    ASSERT_TRUE(cuefold::testing::WriteRawNamed(folder + "f\xE9lm.sub", "x"));
+    ASSERT_TRUE(cuefold::testing::WriteRawNamed(folder + "f\xE9lm.avi", "x"));
+    EXPECT_EQ(FileNameBytes(FindMovie(FileNameFromBytes(folder + "f\xE9lm.sub"))), folder + "f\xE9lm.avi");
 }
 
 TEST_F(FilesTest, MovieIsLookedForInTheOpenFolderToo)

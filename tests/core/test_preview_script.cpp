@@ -124,6 +124,15 @@ TEST(WritePreviewCopy, ReadsTheFileAsTheEditorDoesWithoutLockMarks)
     ASSERT_TRUE(c.open(QIODevice::ReadOnly));
     EXPECT_EQ(events(c.readAll()), QList<QByteArray>({"0,0:00:00.39,0:00:00.83,Default,,0,0,0,,Zamceno"}));
     EXPECT_NE(WritePreviewCopy(dir.filePath(QStringLiteral("none.sub")), copy, 25), 0);
+
+    // Frames 1/1 with a text that is no rate: a subtitle to show.
+    c.close();
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("{1}{1}}Hned\r\n");
+    f.close();
+    ASSERT_EQ(WritePreviewCopy(source, copy, 25), 0);
+    ASSERT_TRUE(c.open(QIODevice::ReadOnly));
+    EXPECT_EQ(events(c.readAll()).size(), 1);
 }
 
 } // namespace

@@ -247,6 +247,44 @@ TEST(ReaderMalformed, OverlongLinesAreCutAndTheRestIsRead)
     EXPECT_EQ(doc->CutTextCount, 2);
 }
 
+// Bytes this process has read so far.
+qint64 BytesRead()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : io.readAll().split('\n'))
+        if (line.startsWith("rchar: "))
+            return line.mid(7).toLongLong();
+    return -1;
+}
+
+TEST(ReaderMalformed, AHugeSparseLineIsSkippedWithoutReadingItsHoles)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("huge.sub");
+    constexpr qint64 Huge = qint64(2) << 30;
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{1}{2}x");
+        ASSERT_TRUE(f.resize(Huge)); // a hole of NUL bytes, still the first line
+        ASSERT_TRUE(f.seek(Huge));
+        f.write("\r\n{3}{4}b\r\n");
+    }
+    const qint64 before = BytesRead();
+    const auto doc = ReadFileAt(path);
+    const qint64 read = BytesRead() - before;
+    ASSERT_EQ(doc->LineCount, 2);
+    EXPECT_EQ(doc->SubLines[1].Text, "x" + QByteArray(MaxLineLength - 7, '\0'));
+    EXPECT_EQ(doc->SubLines[2].Text, "b");
+    EXPECT_EQ(doc->CutTextCount, 1);
+    if (before >= 0) {
+        EXPECT_LT(read, 64 << 20) << "of a file of " << Huge << " bytes";
+    }
+}
+
 TEST(ReaderMalformed, BinaryFileKeepsCountsConsistent)
 {
     const auto doc = ReadBytes(FileBytes(TestDataPath("malformed/binary.bin")));

@@ -3,6 +3,7 @@
 #include "config/options_numbers.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
+#include "document/file_name.h"
 #include "document/io_error.h"
 #include "raw_bytes.h"
 
@@ -377,6 +378,28 @@ TEST(Settings, WriteKeepsUnknownSectionsAndKeysInOrder)
     EXPECT_EQ(back.Player.PlayerStep, 2.5);
     EXPECT_EQ(back.DefaultPath.Open, s.DefaultPath.Open);
     EXPECT_EQ(back.SubtitleFilter.SubPath, DefaultSubtitleFolder());
+}
+
+TEST(Settings, FoldersBeyondTheCodePageReadBackExactly)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("cuefold.INI");
+    ProgramSettings s;
+    s.Language.Preferred = Czech;
+    s.DefaultPath.Open = QStringLiteral("/home/eva/\u0424\u0438\u043B\u044C\u043C\u044B");
+    s.DefaultPath.Save = QStringLiteral("/data/Espa\u00F1a \u00F1and\u00FA");
+    s.DefaultPath.Export = QStringLiteral("UTF-8:relative"); // the mark itself, as a folder's name
+    s.SubtitleFilter.SubPath = FileNameFromBytes("/srv/f\xE9lm/");
+    ASSERT_EQ(WriteSettingsFile(path, s), NoIOError);
+    EXPECT_FALSE(readFile(path).contains('?'));
+
+    ProgramSettings back;
+    ASSERT_TRUE(ReadSettingsFile(path, back));
+    EXPECT_EQ(back.DefaultPath.Open, s.DefaultPath.Open);
+    EXPECT_EQ(back.DefaultPath.Save, s.DefaultPath.Save);
+    EXPECT_EQ(back.DefaultPath.Export, s.DefaultPath.Export);
+    EXPECT_EQ(back.SubtitleFilter.SubPath, s.SubtitleFilter.SubPath);
 }
 
 TEST(Settings, WritesBackWhatWasReadAtStartUp)

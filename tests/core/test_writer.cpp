@@ -105,6 +105,16 @@ TEST_F(WriterTest, WritesNewAndExistingFiles)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"film.sub"});
 }
 
+TEST_F(WriterTest, ALockedFirstSubtitleAtFrameZeroKeepsItsLockMark)
+{
+    // Frames 0/0 without a rate as text make no frame-rate line.
+    const QByteArray bytes = "{0}{0}}Hned\r\n{100}{200}Druh\xFD\r\n";
+    const QString target = path("film.sub");
+    WriteBytes(target, bytes);
+    ASSERT_TRUE(SaveSubtitleFile(target, SerializeDocument(*ReadFileAt(target), false), false).ok());
+    EXPECT_EQ(FileBytes(target), bytes);
+}
+
 TEST_F(WriterTest, ThreeSavesLeaveThreeBackupsOldestFirst)
 {
     const QString target = path("film.sub");

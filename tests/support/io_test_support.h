@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QString>
+#include <cstdio>
 #include <memory>
 
 namespace cuefold::testing {
@@ -25,6 +26,17 @@ inline std::unique_ptr<Document> ReadBytes(const QByteArray &bytes, bool *valid 
     return doc;
 }
 
+// The file read as opening it reads it; an empty document when it cannot be opened.
+inline std::unique_ptr<Document> ReadFileAt(const QString &path)
+{
+    auto doc = std::make_unique<Document>();
+    doc->reset();
+    QFile file(path);
+    if (OpenForReading(file) == 0)
+        ReadSubtitles(file, *doc, DefaultRule);
+    return doc;
+}
+
 inline QByteArray FileBytes(const QString &path)
 {
     QFile f(path);
@@ -36,6 +48,30 @@ inline void WriteBytes(const QString &path, const QByteArray &bytes)
     QFile f(path);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(bytes);
+}
+
+// A file named by its bytes, past Qt's file names, which cannot hold every
+// name the system can.
+inline bool WriteRawNamed(const QByteArray &path, const QByteArray &bytes)
+{
+    std::FILE *f = std::fopen(path.constData(), "wb");
+    if (!f)
+        return false;
+    const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
+    return std::fclose(f) == 0 && written;
+}
+
+inline QByteArray ReadRawNamed(const QByteArray &path)
+{
+    std::FILE *f = std::fopen(path.constData(), "rb");
+    if (!f)
+        return "<unreadable>";
+    QByteArray bytes;
+    char chunk[4096];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, f)) > 0;)
+        bytes.append(chunk, qsizetype(got));
+    std::fclose(f);
+    return bytes;
 }
 
 inline QString TestDataPath(const char *name)

@@ -202,7 +202,8 @@ TEST_F(MainWindowTest, FailedSaveCanGoToTheFilterFolder)
     form->context().file->MenuFileSaveClick();
     EXPECT_TRUE(dialogs.empty());
     EXPECT_EQ(doc().SubFileName, filterFolder() + QStringLiteral("/film.sub"));
-    EXPECT_TRUE(ReadAll(filterFolder() + QStringLiteral("/film.sub")).startsWith("{1}{1}x\r\n{100}{150}Ahoj"));
+    // Line 1, locked as the frame-rate line, holds no rate any more: its lock mark is kept.
+    EXPECT_TRUE(ReadAll(filterFolder() + QStringLiteral("/film.sub")).startsWith("{1}{1}}x\r\n{100}{150}Ahoj"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Cuefold - film.sub"));
 }
 
@@ -236,7 +237,7 @@ TEST_F(MainWindowTest, TheFilterFolderFallbackNeverWritesThroughALink)
     messages.clear();
     answers = {MsgResult::Ok, MsgResult::Yes, MsgResult::Yes};
     form->context().file->MenuFileSaveClick();
-    EXPECT_TRUE(ReadAll(target).startsWith("{1}{1}x\r\n"));
+    EXPECT_TRUE(ReadAll(target).startsWith("{1}{1}}x\r\n"));
     EXPECT_EQ(doc().SubFileName, target);
 }
 

@@ -4,6 +4,7 @@
 #include "gui_support.h"
 
 #include "document/code_page.h"
+#include "document/file_name.h"
 #include "document/frame_text.h"
 #include "document/reader.h"
 #include "operations/FOperations.h"
@@ -151,12 +152,13 @@ TEST_F(SafeEditingTest, AddInsideTheListClearsTheMessagePanel)
     EXPECT_TRUE(form->context().status.text(StatusPanels::Message).isEmpty());
 }
 
-TEST_F(SafeEditingTest, ACommandLineNameThatIsNotUtf8IsNamedAsSuch)
+TEST_F(SafeEditingTest, AMissingCommandLineFileWhoseNameIsNotUtf8IsNamedReadably)
 {
     const QByteArray name = QFile::encodeName(mDir.path()) + "/fil\xE9.sub";
-    start(QFile::decodeName(name));
+    start(FileNameFromBytes(name));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("not UTF-8"))) << messages[0].text.toStdString();
+    EXPECT_TRUE(messages[0].text.contains(QStringLiteral("fil\uFFFD.sub\ris not existing subtitle file!")))
+        << messages[0].text.toStdString();
 }
 
 } // namespace
