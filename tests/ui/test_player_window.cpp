@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QProcess>
+#include <QScreen>
 #include <algorithm>
 #include <QComboBox>
 #include <QSignalSpy>
@@ -378,3 +379,16 @@ TEST_F(PlayerWindowTest, ZoomFollowsFromMenuAndList)
 }
 
 } // namespace
+
+// With no remembered place (the shipped settings) the window opens with its
+// whole frame on the screen, title bar included.
+TEST_F(PlayerWindowTest, ThePlayerOpensWithItsFrameInsideTheScreen)
+{
+    openFilm();
+    QWidget *window = form->context().player->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QRect available = window->screen()->availableGeometry();
+    EXPECT_NE(window->frameGeometry(), window->geometry()) << "the platform draws no frame";
+    EXPECT_TRUE(available.contains(window->frameGeometry())) << window->frameGeometry().x() << "," << window->frameGeometry().y();
+    EXPECT_EQ(window->frameGeometry().topLeft(), available.topLeft());
+}
