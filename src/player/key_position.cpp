@@ -29,6 +29,8 @@ double FrameShownAt(const std::deque<DrawnFrame> &drawn, qint64 atMs, double pos
 
 qint64 KeyEventWaitMs(quint64 timestamp, qint64 nowMs)
 {
+    if (timestamp == 0)
+        return 0; // an event made without one
     const qint64 wait = qint64(quint32(quint64(nowMs) - timestamp));
     return wait <= KeyWaitPlausibleMs ? wait : 0;
 }

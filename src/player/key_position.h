@@ -32,8 +32,8 @@ double FrameShownAt(const std::deque<DrawnFrame> &drawn, qint64 atMs, double pos
 
 // How long a key event waited before the program saw it: `timestamp` is the
 // window system's time of the press, in milliseconds of the monotonic clock
-// cut to 32 bits, `nowMs` that clock now. 0 when the timestamp is on some
-// other clock (the wait comes out negative or implausibly long).
+// cut to 32 bits, `nowMs` that clock now. 0 when there is no timestamp or
+// it is on some other clock (the wait comes out negative or implausibly long).
 qint64 KeyEventWaitMs(quint64 timestamp, qint64 nowMs);
 
 // The monotonic clock in milliseconds, as the window system stamps events.
