@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <cstddef>
 #include <deque>
 
 namespace cuefold {
@@ -23,8 +24,9 @@ struct DrawnFrame {
     qint64 atMs;
     double frame;
 };
-// The pictures a key press can still have seen, the newest last.
-constexpr std::size_t DrawnFramesKept = 16;
+// The pictures kept for a key press that waited: over two seconds of them at
+// the usual frame rates, longer than a key is believed to wait.
+constexpr std::size_t DrawnFramesKept = 128;
 
 // The frame on screen at `atMs`: the last picture drawn at or before then,
 // as KeyFrame takes it, else `position`.
