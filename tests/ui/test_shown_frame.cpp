@@ -1,9 +1,12 @@
 // The frame the player says is on screen, against the picture itself: a
 // movie whose every frame carries its number as a colour, drawn through real
-// libmpv and OpenGL. The offscreen platform draws no picture, so the test
-// runs itself again on a virtual X display of its own.
+// libmpv and OpenGL. The offscreen platform draws no picture, so the tests
+// run again on a virtual X display of their own.
 #include "generated_movie.h"
+#include "gui_support.h"
 
+#include "config/settings.h"
+#include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
 #include "player/MpvWidget.h"
 #include "player/key_position.h"
@@ -15,6 +18,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,6 +31,24 @@ namespace {
 
 constexpr int WaitMs = 20000;
 const char DisplayVariable[] = "CUEFOLD_TEST_DISPLAY";
+
+// Notes, inside each drawing while `player` plays, the frame the picture
+// shows and when; `taken` runs after each note.
+void watchPictures(MpvWidget *picture, MediaPlayer &player, std::vector<DrawnFrame> &seen,
+                   const std::function<void()> &taken = {})
+{
+    QObject::connect(picture, &MpvWidget::frameDrawn, picture, [picture, &player, &seen, taken] {
+        if (player.PlayState() != MediaPlayer::Playing)
+            return;
+        QOpenGLFunctions *gl = picture->context()->functions();
+        gl->glBindFramebuffer(GL_FRAMEBUFFER, picture->defaultFramebufferObject());
+        uchar pixel[4] = {};
+        gl->glReadPixels(picture->width() / 2, picture->height() / 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+        seen.push_back({MonotonicMs(), double(NumberOfColour(pixel[0], pixel[1]))});
+        if (taken)
+            taken();
+    });
+}
 
 // On the display: for `samples` pictures drawn while the movie plays, the
 // frame in the picture against the frame the player took for it (as drawn,
@@ -52,17 +74,7 @@ void comparePictures(int samples)
 
     std::map<int, int> offsets; // frames the player was off -> pictures
     std::vector<DrawnFrame> seen;   // what each picture showed, and when
-    // Runs inside the drawing, after the player has taken its frame.
-    QObject::connect(picture, &MpvWidget::frameDrawn, picture, [&] {
-        if (player.PlayState() != MediaPlayer::Playing)
-            return;
-        QOpenGLFunctions *gl = picture->context()->functions();
-        gl->glBindFramebuffer(GL_FRAMEBUFFER, picture->defaultFramebufferObject());
-        uchar pixel[4] = {};
-        gl->glReadPixels(picture->width() / 2, picture->height() / 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
-        seen.push_back({MonotonicMs(), double(NumberOfColour(pixel[0], pixel[1]))});
-        ++offsets[int(player.shownPosition() - seen.back().frame)];
-    });
+    watchPictures(picture, player, seen, [&] { ++offsets[int(player.shownPosition() - seen.back().frame)]; });
     player.Play();
     ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() >= std::size_t(samples); }, WaitMs));
     // A key pressed now and taken up by a program busy for four pictures.
@@ -83,6 +95,50 @@ void comparePictures(int samples)
 }
 
 } // namespace
+
+class ShownFrameKey : public MainWindowFixture {};
+
+// F8 pressed while the movie plays and taken up by a program busy for four
+// pictures, as the window system delivers it: stamped with the picture of
+// its press.
+TEST_F(ShownFrameKey, AutomationStampsThePictureOfThePress)
+{
+    if (!qEnvironmentVariableIsSet(DisplayVariable))
+        GTEST_SKIP() << "runs on the display ShownFrame.IsThePictureWithinAFrame starts";
+    // No window manager gives the display's windows the focus: the program
+    // is told its window is the active one.
+    form = std::make_unique<TForm1>(mIni, QString());
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return doc().isLoaded(); }, WaitMs));
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(MakeNumberedMovie(path("film.avi"), 250));
+    WriteAll(path("film.sub"), "{1}{1}25\r\n{200}{240}Prvni\r\n");
+    MediaPlayer *player = form->context().player->player();
+    player->SetAutoStart(false);
+    form->context().file->OpenDocument(path("film.sub"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player->isLoaded(); }, WaitMs));
+    auto *picture = form->context().player->window()->findChild<MpvWidget *>();
+    ASSERT_NE(picture, nullptr);
+    std::vector<DrawnFrame> seen;
+    watchPictures(picture, *player, seen);
+    Settings.Player.AutoNoSave = true;
+    trigger(CommandId::MenuPlayerSync); // off: automation while playing
+    panel().ShowLine(2, ShowPlain);
+    player->SetCurrentPosition(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !player->isSeeking(); }, WaitMs));
+    player->Play();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() >= 10; }, WaitMs));
+    const qint64 pressed = MonotonicMs();
+    const double onScreen = seen.back().frame;
+    const std::size_t drawnBefore = seen.size();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return seen.size() >= drawnBefore + 4; }, WaitMs));
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(qt_sendShortcutOverrideEvent(form->windowHandle(), ulong(quint32(pressed)), Qt::Key_F8, Qt::NoModifier));
+    player->Pause();
+    Settings.Player.AutoNoSave = false;
+    EXPECT_LE(std::abs(doc().line(2).From - onScreen), 1) << doc().line(2).From << " for " << onScreen;
+}
 
 TEST(ShownFrame, IsThePictureWithinAFrame)
 {
@@ -105,7 +161,7 @@ TEST(ShownFrame, IsThePictureWithinAFrame)
     env.insert(QString::fromLatin1(DisplayVariable), QStringLiteral("1"));
     run.setProcessEnvironment(env);
     run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=ShownFrame.*")});
+    run.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=ShownFrame*")});
     const bool finished = run.waitForFinished(120000);
     const QByteArray output = run.readAll();
     xvfb.terminate();
