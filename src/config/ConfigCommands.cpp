@@ -4,9 +4,12 @@
 #include "config/FHelp.h"
 #include "config/FOptions.h"
 #include "config/HelpLinks.h"
+#include "config/language_table.h"
 #include "config/settings.h"
+#include "document/code_page.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
+#include "editor/StatusPanels.h"
 #include "editor/ToolWindows.h"
 #include "player/PlayerController.h"
 
@@ -30,17 +33,22 @@ MenuTable ConfigCommands::menuTable()
 {
     using C = CommandId;
     using L = LanguageTexts;
-    auto web = [](WebPage page) { return [page] { OpenWebPage(page); }; };
+    // The three web items name one set of pages.
+    auto web = [this] {
+        if (!OpenProjectPage())
+            mCtx.status.setText(StatusPanels::Message,
+                                Unicode(Texts.BrowserNotStarted).arg(ProjectPageAddress().toString()));
+    };
     return {"MenuHelp", &L::MenuHelp, -1,
             {
                 {.id = C::MenuHelpMain, .caption = &L::MenuHelpMain, .shortcut = QKeySequence(Qt::Key_F1),
                  .handler = [this] { FormHelp->showManual(); }},
                 {.id = C::MenuHelpHistory, .caption = &L::MenuHistory, .shortcut = QKeySequence(Qt::ALT | Qt::Key_F1),
                  .handler = [this] { FormHelp->showHistory(); }},
-                {.id = C::MenuHelpWeb, .caption = &L::MenuWeb, .handler = web(WebPage::Download),
+                {.id = C::MenuHelpWeb, .caption = &L::MenuWeb, .handler = web,
                  .separatorBefore = true},
-                {.id = C::MenuHelpWebMirror, .caption = &L::MenuMirror, .handler = web(WebPage::Mirror)},
-                {.id = C::MenuHelpWebHome, .caption = &L::MenuHome, .handler = web(WebPage::Home)},
+                {.id = C::MenuHelpWebMirror, .caption = &L::MenuMirror, .handler = web},
+                {.id = C::MenuHelpWebHome, .caption = &L::MenuHome, .handler = web},
                 {.id = C::MenuHelpPartners, .caption = &L::MenuParticipants,
                  .handler = [this] { ShowContributors(mCtx.window); }, .separatorBefore = true},
                 {.id = C::MenuHelpAbout, .caption = &L::MenuAbout, .handler = [this] { FormAbout->exec(); }},

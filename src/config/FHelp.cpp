@@ -4,6 +4,7 @@
 #include "config/language_table.h"
 #include "config/resources.h"
 #include "config/rtf_reader.h"
+#include "config/settings.h"
 #include "document/code_page.h"
 #include "document/io_error.h"
 #include "document/writer.h"
@@ -85,6 +86,16 @@ QString HelpSaveName(QString chosen)
     return chosen;
 }
 
+// Translations sit beside the original under its name plus the language's
+// file suffix (":/RFTHLP.English").
+QString HelpResource(TFormHelp::HelpMode mode, const QByteArray &language)
+{
+    UseProgramResources();
+    const QString original = mode == TFormHelp::HelpMode::Manual ? QStringLiteral(":/RFTHLP") : QStringLiteral(":/RFTVER");
+    const QString translated = original + QLatin1Char('.') + CodePage::toUnicode(LanguageSuffix(language));
+    return QFile::exists(translated) ? translated : original;
+}
+
 TFormHelp::TFormHelp(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
                           | Qt::WindowCloseButtonHint | Qt::WindowTitleHint)
@@ -149,7 +160,7 @@ void TFormHelp::retranslate()
 
 void TFormHelp::loadDocument()
 {
-    QFile resource(mMode == HelpMode::Manual ? QStringLiteral(":/RFTHLP") : QStringLiteral(":/RFTVER"));
+    QFile resource(HelpResource(mMode, Settings.Language.Preferred));
     mRtf = resource.open(QIODevice::ReadOnly) ? resource.readAll() : QByteArray();
     fillDocument(mUi->RichEditH->document(), ReadRtf(mRtf));
     mUi->RichEditH->moveCursor(QTextCursor::Start);

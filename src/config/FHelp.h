@@ -71,4 +71,8 @@ private:
 // extension is kept as typed.
 QString HelpSaveName(QString chosen);
 
+// The resource holding a mode's document in `language`: the language's own
+// translation when the program carries one, else the Czech original.
+QString HelpResource(TFormHelp::HelpMode mode, const QByteArray &language);
+
 } // namespace cuefold

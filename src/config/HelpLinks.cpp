@@ -4,37 +4,37 @@
 #include "document/code_page.h"
 #include "editor/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 
 namespace cuefold {
 
-QUrl WebPageAddress(WebPage page)
-{
-    switch (page) {
-    case WebPage::Download: return QUrl(QStringLiteral("https://cuefold.example.org/download/"));
-    case WebPage::Mirror: return QUrl(QStringLiteral("https://mirror.cuefold.example.org/download/"));
-    case WebPage::Home: break;
-    }
-    return QUrl(QStringLiteral("https://cuefold.example.org/"));
-}
-
-void OpenWebPage(WebPage page)
-{
-    QDesktopServices::openUrl(WebPageAddress(page));
-}
-
 namespace {
+
+// Where the project's pages are, relative to the executable's folder.
+const QLatin1StringView ProjectPage("README.md");
 
 QString contributorsText()
 {
     return QStringLiteral("Cuefold\n\n"
                           "Program: the Cuefold developers\n"
                           "Čeština / Czech: the Cuefold developers\n"
-                          "English: the Cuefold developers\n\n"
-                          "https://cuefold.example.org/");
+                          "English: the Cuefold developers\n\n")
+           + ProjectPageAddress().toString();
 }
 
 } // namespace
+
+QUrl ProjectPageAddress()
+{
+    return QUrl::fromLocalFile(QDir(QCoreApplication::applicationDirPath()).filePath(ProjectPage));
+}
+
+bool OpenProjectPage()
+{
+    return QDesktopServices::openUrl(ProjectPageAddress());
+}
 
 void ShowContributors(QWidget *owner)
 {

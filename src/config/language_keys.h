@@ -408,6 +408,7 @@
     X(TextsCut1, "%1 titulek byl del\x9A\xED ne\x9E %2 znak\xF9, jeho text byl zkr\xE1" "cen.", Breaks) \
     X(TextsCut2, "%1 titulky byly del\x9A\xED ne\x9E %2 znak\xF9, jejich text byl zkr\xE1" "cen.", Breaks) \
     X(SaveOverIncompleteFile, "Dokument neobsahuje cel\xFD soubor (viz upozorn\xECn\xED p\xF8i otev\xF8" "en\xED).\\NUlo\x9E" "en\xEDm do n\xECj se chyb\xECj\xED" "c\xED \xE8\xE1st ztrat\xED. P\xF8" "esto ulo\x9Eit?", Breaks) \
+    X(BrowserNotStarted, "Prohl\xED\x9E" "e\xE8 se nepoda\xF8ilo spustit, str\xE1nku otev\xF8" "ete sami: %1", Plain) \
     X(FontDialogColour, "&Barva...", Plain) \
     X(MovieNotPlayable, "Videosoubor nelze p\xF8" "ehr\xE1t, n\xE1hled z\xF9stane bez obrazu:\\N%1", Breaks) \
     X(PlayerLibraryMissing, "Knihovna libmpv nebyla nalezena, videosoubory nelze p\xF8" "ehr\xE1t.\\NNainstalujte knihovnu libmpv a spus\x9Dte program znovu.", Breaks) \

@@ -72,4 +72,12 @@ QPoint ClampPlayerPosition(int top, int left, QSize desktop)
     return QPoint(left, top);
 }
 
+QPoint PlaceFrameInside(QPoint wanted, QSize frame, const QRect &available)
+{
+    // The far edge first, so that the near one wins when the frame is too big.
+    const int left = qMax(qMin(wanted.x(), available.right() + 1 - frame.width()), available.left());
+    const int top = qMax(qMin(wanted.y(), available.bottom() + 1 - frame.height()), available.top());
+    return QPoint(left, top);
+}
+
 } // namespace cuefold

@@ -3,6 +3,7 @@
 #include "config/settings.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <optional>
 
@@ -23,5 +24,9 @@ std::optional<WindowBounds> ClampTableWindow(const WindowBounds &stored, QSize d
 std::optional<QPoint> ClampToolWindow(int top, int left, QSize windowSize, QSize desktop);
 // Player window position as (Left, Top); never off the desktop.
 QPoint ClampPlayerPosition(int top, int left, QSize desktop);
+// The top-left corner of a window's frame of size `frame` that puts the whole
+// frame inside `available` (a screen less its panels): `wanted`, moved in
+// just enough; a frame larger than the area keeps its title bar inside.
+QPoint PlaceFrameInside(QPoint wanted, QSize frame, const QRect &available);
 
 } // namespace cuefold

@@ -41,9 +41,11 @@ void RecalculateWindow::documentChanged()
     mSupport.restoreGrid(mState.gridShowsPreview);
 }
 
+// Only a test still waiting for Accept goes back over the movie; after
+// Accept, or once an edit made it stale, the picture shows the document.
 void RecalculateWindow::saved()
 {
-    if (FormRecalculate->isVisible() && mState.file.written())
+    if (FormRecalculate->isVisible() && FormRecalculate->acceptEnabled() && mState.file.written())
         QMetaObject::invokeMethod(this, [this] { mCtx.player->movie().showSubtitlesFrom(mState.file.path()); },
                                   Qt::QueuedConnection);
 }
@@ -142,7 +144,11 @@ void RecalculateWindow::ButtonAcceptClick()
                               mCtx.model.changeLines([this](Document &d) { ApplyPreview(d, mState.preview); });
                               return CommandChange{.showMode = ShowFull, .modified = ModifiedRule::Check};
                           },
-                      .report = [this](const CommandChange &) { mCtx.player->movie().SetPlayerSeeking(true); }});
+                      .report =
+                          [this](const CommandChange &) {
+                              mCtx.player->movie().showMovieSubtitles();
+                              mCtx.player->movie().SetPlayerSeeking(true);
+                          }});
 }
 
 void RecalculateWindow::FormRecalculateClose()

@@ -51,7 +51,9 @@ bool AutomationCapture::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<const QKeyEvent *>(event);
         if (!key->isAutoRepeat()
             && QKeySequence(key->keyCombination()) == mCtx.commands.action(CommandId::MenuPlayerAutomate)->shortcut()) {
-            mKeyFrame = player()->shownPosition();
+            // The frame on screen when the key was pressed, before it waited
+            // for a busy program.
+            mKeyFrame = player()->shownPosition(KeyEventWaitMs(key->timestamp(), MonotonicMs()));
             mKeyClock.start();
         }
     }

@@ -1,11 +1,14 @@
 #include "player/FPlayer.h"
 
 #include "config/language_table.h"
+#include "config/window_placement.h"
 #include "document/code_page.h"
 #include "player/MediaPlayer.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace cuefold {
@@ -37,6 +40,21 @@ void TFormWMP::retranslate()
     else
         setWindowTitle(QFileInfo(mMovieFileName).fileName() + QLatin1Char(' ')
                        + CodePage::toUnicode(Texts.WindowsMediaPlayerCaptionActive));
+}
+
+void TFormWMP::placeInside(QPoint wanted, const QWidget *shownWindow)
+{
+    const QRect client = shownWindow->geometry(), frame = shownWindow->frameGeometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                           frame.bottom() - client.bottom());
+    adjustSize(); // the size the picture gives it
+    const QScreen *screen = QGuiApplication::screenAt(wanted);
+    if (!screen)
+        screen = shownWindow->screen();
+    const QPoint corner = PlaceFrameInside(wanted, size().grownBy(margins), screen->availableGeometry());
+    // The client area is placed: the frame then lands where it was reckoned,
+    // whichever corner the window manager keeps.
+    setGeometry(QRect(corner + QPoint(margins.left(), margins.top()), size()));
 }
 
 void TFormWMP::setStayOnTop(bool onTop)

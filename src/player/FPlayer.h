@@ -22,6 +22,10 @@ public:
     // The caption names the loaded movie, or says that none is loaded.
     void setMovieCaption(const QString &movieFileName);
     void retranslate();
+    // Before the first showing: the frame's corner at `wanted`, moved inside
+    // the available area of the screen there. The window manager tells a
+    // frame only once a window is shown, so `shownWindow`'s stands in.
+    void placeInside(QPoint wanted, const QWidget *shownWindow);
     // Stay on top or not; only before the window is first shown.
     void setStayOnTop(bool onTop);
     // Where the player's copy of the subtitles for `moviePath` goes; the

@@ -3,7 +3,6 @@
 #include "document/file_name.h"
 #include "player/MpvController.h"
 #include "player/MpvWidget.h"
-#include "player/key_position.h"
 
 #include <QGuiApplication>
 #include <QVBoxLayout>
@@ -46,8 +45,10 @@ MpvController::Options playerOptions(bool drawsVideo)
     };
     // Decoding stays in software: the sample sizes an editor previews need
     // no hardware, and probing it only adds start-up noise and delay.
+    // Frames go to the picture at their time, not queued ahead of it: the
+    // position then names the frame on screen, which the keys stamp.
     if (drawsVideo)
-        options += {{"vo", "libmpv"}, {"gpu-hwdec-interop", "no"}};
+        options += {{"vo", "libmpv"}, {"gpu-hwdec-interop", "no"}, {"video-timing-offset", "0"}};
     else
         options += {{"vo", "null"}, {"ao", "null"}};
     return options;
@@ -120,8 +121,7 @@ void MediaPlayer::SetFileName(const QString &path)
     mSeekTarget = -1;
     mSubtitlePath.clear();
     mSubtitleAdded = false;
-    mDrawnFrame = -1;
-    mDrawnClock.invalidate();
+    mDrawn.clear();
     if (opens)
         openWhenRenderReady();
     else if (mController)
@@ -228,21 +228,22 @@ void MediaPlayer::onPlaybackRestarted()
     emit playbackRestarted();
 }
 
-// mpv draws the frame it is showing, so its position at the drawing is the
-// drawn frame's.
+// mpv hands a frame over for drawing only at its time (no timing offset), so
+// its position right after the drawing is the drawn frame's.
 void MediaPlayer::onFrameDrawn()
 {
     if (!mLoaded)
         return;
-    mDrawnFrame = framesOf(mController->getDouble("time-pos"));
-    mDrawnClock.start();
+    mDrawn.push_back({MonotonicMs(), framesOf(mController->getDouble("time-pos"))});
+    if (mDrawn.size() > DrawnFramesKept)
+        mDrawn.pop_front();
 }
 
-double MediaPlayer::shownPosition() const
+double MediaPlayer::shownPosition(qint64 agoMs) const
 {
-    if (mSeekTarget >= 0 || !mDrawnClock.isValid())
+    if (mSeekTarget >= 0)
         return CurrentPosition();
-    return KeyFrame(mDrawnFrame, mDrawnClock.elapsed(), CurrentPosition());
+    return FrameShownAt(mDrawn, MonotonicMs() - agoMs, CurrentPosition());
 }
 
 int MediaPlayer::PlayState() const

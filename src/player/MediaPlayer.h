@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "player/key_position.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QSize>
@@ -46,10 +47,11 @@ public:
     void SetCurrentPosition(double frame);
     double Duration() const;
     int PlayState() const;
-    // The frame the viewer sees now: the one last drawn into the video area,
-    // which trails CurrentPosition() while playing, or CurrentPosition()
-    // when nothing has been drawn lately (headless, offscreen, hidden).
-    double shownPosition() const;
+    // The frame the viewer saw `agoMs` before now: the one last drawn into
+    // the video area by then, which trails CurrentPosition() while playing,
+    // or CurrentPosition() when nothing had been drawn lately (headless,
+    // offscreen, hidden).
+    double shownPosition(qint64 agoMs = 0) const;
     // A movie that reaches its end goes back to frame 0 when this is set.
     bool AutoRewind() const { return mAutoRewind; }
     void SetAutoRewind(bool rewind) { mAutoRewind = rewind; }
@@ -133,8 +135,7 @@ private:
     quint64 mSeekSerial = 0;
     bool mSeekAcknowledged = false;
     int mDisplaySize = NormalSize;
-    double mDrawnFrame = -1;   // the frame last drawn, -1 when none
-    QElapsedTimer mDrawnClock; // since that drawing
+    std::deque<DrawnFrame> mDrawn; // the latest pictures, the newest last
 
     QString mSubtitlePath;
     bool mSubtitleAdded = false;

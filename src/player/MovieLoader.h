@@ -37,6 +37,9 @@ public:
     // test declares) or else by the movie's; the next save or reload shows the
     // document again. 0, or the I/O error code of writing the player's copy.
     int showSubtitlesFrom(const QString &subtitlePath, double fps = 0);
+    // The document's saved subtitles over the movie again, in place of a
+    // test's file; 0 or the I/O error code of the player's copy.
+    int showMovieSubtitles();
 
     // The timing tests take the player over while their windows are open.
     // Looks at the subtitle filter again (a folder may have become usable).
@@ -63,7 +66,6 @@ signals:
     void seekingChanged(bool seeking);
 
 private:
-    int showMovieSubtitles();
     void movieLoaded();
     void movieLoadFailed();
     void resumeAt(double frame);

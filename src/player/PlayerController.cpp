@@ -123,7 +123,7 @@ void PlayerController::ShowPlayer(int mode)
     if (mode == 2 || (mode == 0 && mPlayer.PlayerShown)) {
         if (mode == 2) {
             if (!mPlayer.PlayerShownOnce)
-                FormWMP->move(mPlayer.PlayerLeft, mPlayer.PlayerTop);
+                FormWMP->placeInside(QPoint(mPlayer.PlayerLeft, mPlayer.PlayerTop), mCtx.window);
             FormWMP->show();
         }
         mPlayer.PlayerShownOnce = mPlayer.PlayerShown = true;

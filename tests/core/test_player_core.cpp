@@ -346,6 +346,24 @@ TEST(KeyFrame, TakesTheDrawnFrameWhileItIsRecent)
     EXPECT_FALSE(KeyPositionFresh(-1));
 }
 
+// A key stamps the picture on screen at its press: the one drawn last by
+// then, its wait told by the window system's 32-bit monotonic timestamp.
+TEST(KeyFrame, TakesThePictureOfThePressAfterTheKeysWait)
+{
+    const std::deque<DrawnFrame> drawn{{1000, 50}, {1040, 51}, {1080, 52}};
+    EXPECT_EQ(FrameShownAt(drawn, 1079, 99), 51);
+    EXPECT_EQ(FrameShownAt(drawn, 1080, 99), 52);
+    EXPECT_EQ(FrameShownAt(drawn, 999, 99), 99);
+    EXPECT_EQ(FrameShownAt(drawn, 1080 + DrawnFrameValidMs + 1, 99), 99);
+    EXPECT_EQ(FrameShownAt({}, 1000, 99), 99);
+
+    const qint64 now = (qint64(7) << 32) + 500; // the clock past a 32-bit wrap
+    EXPECT_EQ(KeyEventWaitMs(quint32(now - 38), now), 38);
+    EXPECT_EQ(KeyEventWaitMs(quint64(now) & 0xFFFFFFFFu, now), 0);
+    EXPECT_EQ(KeyEventWaitMs(quint32(now + 5), now), 0); // another clock, ahead
+    EXPECT_EQ(KeyEventWaitMs(0, now), 0);                // no stamp at all
+}
+
 TEST(TimingTestSubtitlePath, NamesTheMovieInTheFilterFolderOnlyWhenOneWasFound)
 {
     FilterState filter;

@@ -22,4 +22,28 @@ inline bool MakeMovie(const QString &path, const QString &rate = QStringLiteral(
     return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
 }
 
+// A movie whose every picture is one colour that tells its frame number
+// (NumberOfColour reads it back), 25 frames a second, up to 256 frames.
+inline bool MakeNumberedMovie(const QString &path, int frames)
+{
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
+                  QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                  QStringLiteral("color=c=black:s=64x48:r=25,format=rgb24,"
+                                 "geq=r='8+16*mod(N,16)':g='8+16*floor(N/16)':b=128"),
+                  QStringLiteral("-frames:v"), QString::number(frames), QStringLiteral("-pix_fmt"),
+                  QStringLiteral("yuv420p"), QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-q:v"),
+                  QStringLiteral("1"), QStringLiteral("-g"), QStringLiteral("1"), path});
+    return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+}
+
+// The frame number a picture of MakeNumberedMovie shows in this colour: each
+// level sits mid-way in its step of 16, which leaves room for the colour
+// conversions on the way.
+inline int NumberOfColour(int red, int green)
+{
+    return red / 16 + 16 * (green / 16);
+}
+
 } // namespace cuefold::testing

@@ -3,8 +3,10 @@
 #include "config/jpeg_image.h"
 #include "config/language_table.h"
 #include "config/resources.h"
+#include "document/code_page.h"
 #include "gui_support.h"
 
+#include <QDesktopServices>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTimer>
@@ -129,6 +131,45 @@ TEST(HelpLinks, ContributorsBoxAndAddresses)
     EXPECT_EQ(shown[0].caption, QStringLiteral("Spolupracovali..."));
     EXPECT_EQ(shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(shown[0].buttons, MsgButtons::Ok);
-    for (WebPage page : {WebPage::Download, WebPage::Mirror, WebPage::Home})
-        EXPECT_EQ(WebPageAddress(page).scheme(), QStringLiteral("https"));
+    EXPECT_TRUE(shown[0].text.endsWith(ProjectPageAddress().toString()));
+    EXPECT_EQ(ProjectPageAddress().toLocalFile(), QCoreApplication::applicationDirPath() + QStringLiteral("/README.md"));
 }
+
+namespace {
+
+// Takes the pages the program hands to the browser.
+class PageCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl &url) { opened.push_back(url); }
+
+public:
+    std::vector<QUrl> opened;
+};
+
+class HelpLinksWindow : public MainWindowFixture {};
+
+} // namespace
+
+// Each web item opens the project's pages; without a browser the status bar
+// says so, naming the page.
+TEST_F(HelpLinksWindow, WebItemsOpenTheProjectPagesOrSayWhyNot)
+{
+    start();
+    PageCatcher browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
+    for (CommandId id : {CommandId::MenuHelpWeb, CommandId::MenuHelpWebMirror, CommandId::MenuHelpWebHome})
+        trigger(id);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    EXPECT_EQ(browser.opened, std::vector<QUrl>(3, ProjectPageAddress()));
+    EXPECT_EQ(form->context().status.text(StatusPanels::Message), QString());
+
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", mDir.path().toLocal8Bit()); // no browser to be found
+    trigger(CommandId::MenuHelpWeb);
+    qputenv("PATH", path);
+    EXPECT_EQ(form->context().status.text(StatusPanels::Message),
+              Unicode(Texts.BrowserNotStarted).arg(ProjectPageAddress().toString()));
+}
+
+#include "test_about_window.moc"

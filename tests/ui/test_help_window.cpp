@@ -1,5 +1,7 @@
 #include "config/FHelp.h"
 #include "config/language_table.h"
+#include "config/rtf_reader.h"
+#include "config/settings.h"
 #include "editor/FileDialogs.h"
 #include "editor/MessageBox.h"
 #include "gui_support.h"
@@ -116,4 +118,31 @@ TEST_F(HelpWindow, ManualReplacesTheShownHistory)
     auto *saveAs = help.findChild<QAction *>(QStringLiteral("RTFSaveAs"));
     ASSERT_TRUE(saveAs);
     EXPECT_EQ(saveAs->text(), QStringLiteral("Uložit j&ako..."));
+}
+
+// Each document in the chosen language, Czech for any language the program
+// carries no translation of; a translation has every paragraph of the original.
+TEST_F(HelpWindow, ShowsTheDocumentsOfTheChosenLanguage)
+{
+    using M = TFormHelp::HelpMode;
+    EXPECT_EQ(HelpResource(M::Manual, "English"), QStringLiteral(":/RFTHLP.English"));
+    EXPECT_EQ(HelpResource(M::History, "English"), QStringLiteral(":/RFTVER.English"));
+    for (const QByteArray &language : {QByteArray("\xC8" "esky"), QByteArray(), QByteArray("Deutsch"), QByteArray("a=b")}) {
+        EXPECT_EQ(HelpResource(M::Manual, language), QStringLiteral(":/RFTHLP")) << language.toStdString();
+        EXPECT_EQ(HelpResource(M::History, language), QStringLiteral(":/RFTVER"));
+    }
+    for (const char *name : {":/RFTHLP", ":/RFTVER"}) {
+        QFile czech(QString::fromLatin1(name)), english(QString::fromLatin1(name) + QStringLiteral(".English"));
+        ASSERT_TRUE(czech.open(QIODevice::ReadOnly) && english.open(QIODevice::ReadOnly));
+        EXPECT_EQ(ReadRtf(english.readAll()).paragraphs.size(), ReadRtf(czech.readAll()).paragraphs.size()) << name;
+    }
+
+    const QByteArray chosen = Settings.Language.Preferred;
+    Settings.Language.Preferred = "English";
+    help.showHistory();
+    EXPECT_TRUE(help.richEdit()->toPlainText().startsWith(QStringLiteral("Cuefold – version history")));
+    help.showManual();
+    EXPECT_TRUE(help.richEdit()->toPlainText().startsWith(QStringLiteral("Cuefold – help")));
+    EXPECT_TRUE(help.documentBytes().startsWith("{\\rtf1\\ansi\\ansicpg1252"));
+    Settings.Language.Preferred = chosen;
 }

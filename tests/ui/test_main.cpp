@@ -3,10 +3,12 @@
 
 #include "private_home.h"
 
-// Widgets are tested on the offscreen platform: no display is needed.
+// Widgets are tested on the offscreen platform: no display is needed. A
+// test of the drawn picture runs itself again on a display it started, with
+// CUEFOLD_TEST_DISPLAY set.
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsSet("CUEFOLD_TEST_DISPLAY") ? "xcb" : "offscreen");
     cuefold::testing::UsePrivateHome();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QDir>
 #include <QProcess>
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <QComboBox>
 #include <QSignalSpy>
@@ -378,3 +380,21 @@ TEST_F(PlayerWindowTest, ZoomFollowsFromMenuAndList)
 }
 
 } // namespace
+
+// A remembered place near the screen's far corner (another monitor's size, a
+// window grown since): the window opens with its whole frame on the screen.
+TEST_F(PlayerWindowTest, ThePlayerOpensWithItsFrameInsideTheScreen)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QByteArray ini = ReadAll(mIni);
+    ini.replace("SaveWindowPosition=0\r\nZoom=1\r\nWindowTop=-1\r\nWindowLeft=-1\r\n",
+                "SaveWindowPosition=1\r\nZoom=1\r\nWindowTop=" + QByteArray::number(available.bottom() - 10)
+                    + "\r\nWindowLeft=" + QByteArray::number(available.right() - 10) + "\r\n");
+    WriteAll(mIni, ini);
+    openFilm();
+    QWidget *window = form->context().player->window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_NE(window->frameGeometry(), window->geometry()) << "the platform draws no frame";
+    EXPECT_TRUE(available.contains(window->frameGeometry())) << window->frameGeometry().x() << "," << window->frameGeometry().y();
+    EXPECT_EQ(window->frameGeometry().bottomRight(), available.bottomRight());
+}
