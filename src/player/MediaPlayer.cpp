@@ -1,7 +1,7 @@
 #include "player/MediaPlayer.h"
 
 #include "player/MpvController.h"
-#include "player/MpvWidget.h"
+#include "player/VideoWidget.h"
 #include "player/key_position.h"
 
 #include <QGuiApplication>
@@ -87,9 +87,12 @@ bool MediaPlayer::startCore()
     connect(mController, &MpvController::eofReachedChanged, this, &MediaPlayer::onEofReachedChanged);
     connect(mController, &MpvController::videoSizeChanged, this, &MediaPlayer::onPictureSizeChanged);
     if (mDrawsVideo) {
-        mRenderer = new MpvWidget(mController);
-        connect(mRenderer, &MpvWidget::renderReady, this, &MediaPlayer::openWhenRenderReady);
-        connect(mRenderer, &MpvWidget::frameDrawn, this, &MediaPlayer::onFrameDrawn);
+        mRenderer = CreateVideoWidget(mController->library(), mController->handle(),
+                                      {.renderReady = [this](bool ready) {
+                                           mRenderReady = ready;
+                                           openWhenRenderReady();
+                                       },
+                                       .frameDrawn = [this] { onFrameDrawn(); }});
         auto *layout = new QVBoxLayout(mVideoArea);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(mRenderer);
@@ -129,7 +132,7 @@ void MediaPlayer::SetFileName(const QString &path)
 
 void MediaPlayer::openWhenRenderReady()
 {
-    if (mFileName.isEmpty() || mOpenIssued || (mRenderer && !mRenderer->isRenderReady()))
+    if (mFileName.isEmpty() || mOpenIssued || (mRenderer && !mRenderReady))
         return;
     mOpenIssued = true;
     mController->setFlag("pause", !mAutoStart);
