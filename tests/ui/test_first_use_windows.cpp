@@ -16,6 +16,9 @@
 #include "search/FTable.h"
 #include "search/table_model.h"
 
+#include <QCheckBox>
+#include <QToolBar>
+
 using namespace cuefold;
 using namespace cuefold::testing;
 
@@ -82,6 +85,28 @@ TEST_F(FirstUseWindows, EachToolWindowIsBuiltOnFirstUseInCycleOrder)
     answerModal<TFormAbout>([](TFormAbout *about) { about->reject(); });
     trigger(CommandId::MenuHelpAbout);
     EXPECT_TRUE(built<TFormAbout>());
+}
+
+TEST_F(FirstUseWindows, StoredSettingsApplyWithoutTheSettingsWindow)
+{
+    QByteArray ini = ReadAll(mIni);
+    ini.replace("ShowToolbarFile=1", "ShowToolbarFile=0");
+    ini.replace("[DefaultPath]\r\nOpen=", "[DefaultPath]\r\nOpen=" + path("open").toLocal8Bit());
+    WriteAll(mIni, ini);
+    start();
+    EXPECT_TRUE(none<TFormOptions>());
+    EXPECT_FALSE(form->commands().toolBar(ToolBarFileId)->isVisible());
+    EXPECT_TRUE(form->commands().toolBar(ToolBarEditId)->isVisible());
+    trigger(CommandId::MenuFileOpen);
+    ASSERT_FALSE(dialogs.empty());
+    EXPECT_EQ(dialogs.back().folder, path("open"));
+
+    // Built later, the window shows what was applied.
+    auto *options = opens<TFormOptions>(CommandId::MenuFileOptions);
+    ASSERT_TRUE(options);
+    EXPECT_FALSE(options->findChild<QCheckBox *>(QStringLiteral("CheckBoxShowToolbarFile"))->isChecked());
+    options->reject();
+    EXPECT_FALSE(form->commands().toolBar(ToolBarFileId)->isVisible());
 }
 
 } // namespace
