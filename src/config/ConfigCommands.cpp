@@ -5,6 +5,7 @@
 #include "config/FOptions.h"
 #include "config/HelpLinks.h"
 #include "config/language_table.h"
+#include "config/StoredSettings.h"
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "editor/CurrentSubtitlePanel.h"
@@ -17,16 +18,38 @@ namespace cuefold {
 
 ConfigCommands::ConfigCommands(EditorContext &ctx)
     : mCtx(ctx)
-    , FormHelp(new TFormHelp(ctx.window))
-    , FormAbout(new TFormAbout(ctx.window))
-    , FormOptions(new TFormOptions(ctx, ctx.window))
+    , FormAbout([&ctx] {
+        auto *about = new TFormAbout(ctx.window);
+        about->retranslate();
+        return about;
+    })
 {
-    ctx.windows.declare({.window = FormHelp, .cyclePlace = 4, .clipboardFields = {"RichEditH"}});
-    ctx.windows.declare({.window = FormOptions, .cyclePlace = 5,
-                         .clipboardFields = {"EditOpenPath", "EditSavePath", "EditExportPath"}});
-    // The remote-control keys stay off while the help is read.
-    connect(FormHelp, &TFormHelp::helpVisibleChanged, this,
-            [this](bool visible) { mCtx.player->setOptionsOpen(visible); });
+    ctx.windows.declare({.cyclePlace = HelpPlace, .clipboardFields = {"RichEditH"}, .create = [this] {
+                             auto *help = new TFormHelp(mCtx.window);
+                             help->retranslate();
+                             // The remote-control keys stay off while the help is read.
+                             connect(help, &TFormHelp::helpVisibleChanged, this,
+                                     [this](bool visible) { mCtx.player->setOptionsOpen(visible); });
+                             return help;
+                         }});
+    ctx.windows.declare({.cyclePlace = OptionsPlace,
+                         .clipboardFields = {"EditOpenPath", "EditSavePath", "EditExportPath"},
+                         .create = [this] {
+                             auto *options = new TFormOptions(mCtx, mCtx.window);
+                             options->retranslate();
+                             options->setLanguageList(Settings.Language.Names);
+                             return options;
+                         }});
+}
+
+TFormOptions *ConfigCommands::options() const
+{
+    return mCtx.windows.window<TFormOptions>(OptionsPlace);
+}
+
+TFormHelp *ConfigCommands::help() const
+{
+    return mCtx.windows.window<TFormHelp>(HelpPlace);
 }
 
 MenuTable ConfigCommands::menuTable()
@@ -42,9 +65,9 @@ MenuTable ConfigCommands::menuTable()
     return {"MenuHelp", &L::MenuHelp, -1,
             {
                 {.id = C::MenuHelpMain, .caption = &L::MenuHelpMain, .shortcut = QKeySequence(Qt::Key_F1),
-                 .handler = [this] { FormHelp->showManual(); }},
+                 .handler = [this] { help()->showManual(); }},
                 {.id = C::MenuHelpHistory, .caption = &L::MenuHistory, .shortcut = QKeySequence(Qt::ALT | Qt::Key_F1),
-                 .handler = [this] { FormHelp->showHistory(); }},
+                 .handler = [this] { help()->showHistory(); }},
                 {.id = C::MenuHelpWeb, .caption = &L::MenuWeb, .handler = web,
                  .separatorBefore = true},
                 {.id = C::MenuHelpWebMirror, .caption = &L::MenuMirror, .handler = web},
@@ -57,31 +80,38 @@ MenuTable ConfigCommands::menuTable()
 
 void ConfigCommands::retranslate()
 {
-    FormHelp->retranslate();
-    FormAbout->retranslate();
-    FormOptions->retranslate();
+    if (auto *help = mCtx.windows.ifBuilt<TFormHelp>(HelpPlace))
+        help->retranslate();
+    if (TFormAbout *about = FormAbout.ifBuilt())
+        about->retranslate();
+    if (auto *options = mCtx.windows.ifBuilt<TFormOptions>(OptionsPlace))
+        options->retranslate();
 }
 
 void ConfigCommands::loadSettings()
 {
-    FormOptions->setLanguageList(Settings.Language.Names);
+    if (auto *options = mCtx.windows.ifBuilt<TFormOptions>(OptionsPlace))
+        options->setLanguageList(Settings.Language.Names);
 }
 
 void ConfigCommands::ApplySettings()
 {
-    FormOptions->ApplySettings();
+    if (auto *options = mCtx.windows.ifBuilt<TFormOptions>(OptionsPlace))
+        options->ApplySettings();
+    else
+        ApplyStoredSettings(mCtx, StoredLanguage());
 }
 
 void ConfigCommands::chooseFirstLanguage()
 {
-    FormOptions->exec();
+    options()->exec();
 }
 
 void ConfigCommands::MenuFileOptionsClick()
 {
     mCtx.panel.CommitEdits();
     // Modal to the user, yet the command is over once the window shows.
-    FormOptions->show();
+    options()->show();
 }
 
 } // namespace cuefold

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/CommandTable.h"
+#include "editor/FirstUse.h"
 
 #include <QObject>
 
@@ -18,13 +19,13 @@ class ConfigCommands : public QObject {
 public:
     explicit ConfigCommands(EditorContext &ctx);
     MenuTable menuTable();
-    TFormHelp *help() const { return FormHelp; }
-    TFormOptions *options() const { return FormOptions; }
+    TFormHelp *help() const;
+    TFormOptions *options() const;
     void retranslate();
 
     // The language list of the settings just read.
     void loadSettings();
-    // The settings window's controls from the settings, applied to the program.
+    // The settings applied to the program, and to the settings window's controls once it exists.
     void ApplySettings();
     // The first run: the settings window, modally, to choose the language.
     void chooseFirstLanguage();
@@ -32,9 +33,7 @@ public:
 
 private:
     EditorContext &mCtx;
-    TFormHelp *FormHelp;
-    TFormAbout *FormAbout;
-    TFormOptions *FormOptions;
+    FirstUse<TFormAbout> FormAbout;
 };
 
 } // namespace cuefold

@@ -26,7 +26,11 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
 {
     mUi->setupUi(this);
     setWindowModality(Qt::ApplicationModal);
-    FormBrowseFolder = new TFormBrowseFolder(this);
+    FormBrowseFolder = FirstUse<TFormBrowseFolder>([this] {
+        auto *browser = new TFormBrowseFolder(this);
+        browser->retranslate();
+        return browser;
+    });
     // A debugging switch of the player; nobody is meant to reach it.
     mUi->CheckBoxPlayerSendAllEvents->setVisible(false);
     mToolBarBoxes = {mUi->CheckBoxShowToolbarFile,   mUi->CheckBoxShowToolbarEdit,
@@ -148,7 +152,8 @@ void TFormOptions::retranslate()
         row.browse->setToolTip(Unicode(Texts.OptionsButtonPathBrowseHint));
     }
     showFolderVerdicts();
-    FormBrowseFolder->retranslate();
+    if (TFormBrowseFolder *browser = FormBrowseFolder.ifBuilt())
+        browser->retranslate();
     // The window grows to show the new texts whole, within its limits.
     const QSize least = layout()->minimumSize().expandedTo(QSize(588, 504)).boundedTo(maximumSize());
     setMinimumSize(least);

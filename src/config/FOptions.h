@@ -2,6 +2,7 @@
 
 #include "config/language_table.h"
 #include "config/settings_rows.h"
+#include "editor/FirstUse.h"
 
 #include <QDialog>
 #include <array>
@@ -82,7 +83,7 @@ private:
 
     EditorContext &mCtx;
     Ui::TFormOptions *mUi;
-    TFormBrowseFolder *FormBrowseFolder;
+    FirstUse<TFormBrowseFolder> FormBrowseFolder;
     std::array<QCheckBox *, ToolBarCount> mToolBarBoxes;
     std::array<FolderRow, 3> mFolders;
     std::array<NumberEdit, NumberCount> mNumbers;

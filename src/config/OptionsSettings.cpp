@@ -5,6 +5,7 @@
 #include "config/FontDialog.h"
 #include "config/options_numbers.h"
 #include "config/settings_rows.h"
+#include "config/StoredSettings.h"
 #include "document/code_page.h"
 #include "editor/CommandTable.h"
 #include "editor/CurrentSubtitlePanel.h"
@@ -23,16 +24,6 @@ namespace cuefold {
 
 namespace {
 
-QFont PreviewFontOf(const TFontOptions &f)
-{
-    QFont font(CodePage::toUnicode(f.Name), f.Size);
-    font.setBold(f.Style & FontBold);
-    font.setItalic(f.Style & FontItalic);
-    font.setUnderline(f.Style & FontUnderline);
-    font.setStrikeOut(f.Style & FontStrikeOut);
-    return font;
-}
-
 // The character set has no counterpart in a font here and is kept as read.
 void StoreFont(const QFont &font, TFontOptions &f)
 {
@@ -49,14 +40,9 @@ void TFormOptions::ApplySettings()
     for (const SettingRow &row : SettingRows())
         if (!row.control.isEmpty() && !row.controlOnlyStores)
             showValue(row, RowValue(row, Settings));
-    mCtx.applyLanguage(selectedLanguage());
-    ConfigureToolbars();
-    ConfigureHints();
-    ConfigureWMP();
-    ConfigureIOPaths();
-    // The preview takes the stored colour back too, so that leaving the
-    // window without Save also undoes a colour picked in the font dialog.
-    applyFont({PreviewFontOf(Settings.Font), Settings.Font.Color});
+    // The controls now show the stored values: applying them is applying those.
+    ApplyStoredSettings(mCtx, selectedLanguage());
+    showFolderVerdicts();
 }
 
 void TFormOptions::showValue(const SettingRow &row, const SettingValue &value)

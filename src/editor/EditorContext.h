@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/document_model.h"
+#include "editor/FirstUse.h"
 
 #include <functional>
 
@@ -44,7 +45,7 @@ struct EditorContext {
     BulkCommands *bulk = nullptr;
     PlayerController *player = nullptr;
     ConfigCommands *config = nullptr;
-    TFormOperations *operations = nullptr; // the number dialog of the bulk commands
+    FirstUse<TFormOperations> operations{}; // the number dialog of the bulk commands
 
     const Document &doc() const { return model.doc(); }
 };

@@ -45,7 +45,6 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     , mCommandLineFile(commandLineFile)
     , mStatus(std::make_unique<StatusPanels>(statusBar()))
     , mPanel(new CurrentSubtitlePanel(mModel, this))
-    , FormOperations(new TFormOperations(this))
     , mCtx(std::make_unique<EditorContext>(EditorContext{mModel, *mPanel, *mStatus, mCommands, this, mWindows}))
     , Timer2(new QTimer(this))
 {
@@ -53,12 +52,12 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     setMinimumSize(535, 200);
     resize(1000, 360);
     setCentralWidget(mPanel);
-    mWindows.declare({.window = this, .cyclePlace = 1,
+    mWindows.declare({.window = this, .cyclePlace = MainPlace,
                       .clipboardFields = {"EditCurrentLineIndex", "EditFrameFrom", "EditFrameLast", "EditSubtitle"}});
     mCtx->applyLanguage = [this](const QByteArray &language) { applyLanguage(language); };
     mCtx->saveSettings = [this] { SaveSettings(); };
-    mCtx->operations = FormOperations;
-    // The tool windows live from start-up to exit, hidden until asked for.
+    mCtx->operations = FirstUse<TFormOperations>([this] { return new TFormOperations(this); });
+    // The tool windows are built when first asked for and live until exit.
     mFile = std::make_unique<FileCommands>(*mCtx);
     mEdit = std::make_unique<EditCommands>(*mCtx);
     mTitle = std::make_unique<TitleCommands>(*mCtx);
@@ -76,7 +75,8 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     wireControllers();
 
     // Settings, language and the first document are handled on the first
-    // tick, once the event loop runs and every window exists.
+    // tick, once the event loop runs: right after the window's first paint,
+    // or after a while for a window that is never painted.
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(50);
     Timer2->setSingleShot(true);
@@ -117,7 +117,14 @@ void TForm1::wireControllers()
             [this](const QString &text) { mStatus->setText(StatusPanels::Message, text); });
     connect(mPanel, &CurrentSubtitlePanel::undoWholeLineRequested, mEdit.get(),
             &EditCommands::MenuEditUndoWholeLineClick);
-    connect(mPlayer.get(), &PlayerController::seekingChanged, mSearch->table(), &TFormTable::setSeekingLook);
+}
+
+bool TForm1::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && mStartingUp && Timer2->interval() != 0)
+        Timer2->start(0);
+    return handled;
 }
 
 void TForm1::Timer2Timer()
@@ -172,7 +179,7 @@ bool TForm1::LoadSettings()
         move(desktop.center() - rect().center());
     if (Settings.Main.SaveWindowPosition)
         mCommands.placeToolBars(this, Settings.Main.ToolBar);
-    mSearch->table()->loadSettings(desktop);
+    mSearch->loadTableSettings(desktop);
     mWindows.place(desktop);
     mPlayer->loadSettings();
     mConfig->loadSettings();
@@ -184,7 +191,7 @@ void TForm1::SaveSettings()
     const QRect g = geometry(); // restored with setGeometry, so no frame creep
     Settings.Main.Window = {g.top(), g.left(), g.width(), g.height()};
     mCommands.storeToolBarPositions(this, Settings.Main.ToolBar);
-    mSearch->table()->saveSettings();
+    mSearch->saveTableSettings();
     mWindows.store();
     mPlayer->saveSettings();
     // The old file stays whole when the new one cannot be written.
@@ -229,7 +236,8 @@ void TForm1::closeEvent(QCloseEvent *event)
     mPlayer->setClosing();
     mPlayer->movie().UnloadMovie();
     SaveSettings();
-    mSearch->table()->hide();
+    if (auto *grid = mWindows.ifBuilt<QWidget>(TablePlace))
+        grid->hide();
     mPlayer->window()->hide();
     event->accept();
     qApp->quit();

@@ -21,7 +21,6 @@ class SearchCommands;
 class BulkCommands;
 class PlayerController;
 class ConfigCommands;
-class TFormOperations;
 
 // The main window: the menus and tool bars the subsystem controllers
 // register, the status bar, the caption, the current-subtitle panel, the
@@ -42,6 +41,7 @@ public:
     void retranslate();
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -59,7 +59,6 @@ private:
     CommandBar mCommands;
     std::unique_ptr<StatusPanels> mStatus;
     CurrentSubtitlePanel *mPanel;
-    TFormOperations *FormOperations;
     ToolWindows mWindows;
     std::unique_ptr<EditorContext> mCtx;
     std::unique_ptr<FileCommands> mFile;

@@ -152,8 +152,11 @@ void FileCommands::OpenDocument(const QString &path)
         return;
     }
     setDocumentName(QFileInfo(path).fileName());
-    mCtx.player->movie().LoadMovie(path, false);
     mCtx.panel.ShowLine(1, ShowNoSeek);
+    // The document is on the screen before the movie is looked for and any
+    // question about it is built.
+    mCtx.window->repaint();
+    mCtx.player->movie().LoadMovie(path, false);
     if (!IsValidFPS(mCtx.doc().FPS)) {
         if (QFileInfo(mCtx.doc().MovieFileName).suffix().compare(QLatin1String("avi"), Qt::CaseInsensitive) == 0)
             mCtx.player->movie().showMovieProperties();

@@ -14,6 +14,30 @@ void ToolWindows::declare(ToolWindow row)
     const auto at = std::upper_bound(mRows.begin(), mRows.end(), row.cyclePlace,
                                      [](int place, const ToolWindow &r) { return place < r.cyclePlace; });
     mRows.insert(at, std::move(row));
+    if (window)
+        bind(window);
+}
+
+const ToolWindow &ToolWindows::find(int place) const
+{
+    return *std::find_if(mRows.begin(), mRows.end(), [place](const ToolWindow &r) { return r.cyclePlace == place; });
+}
+
+QWidget *ToolWindows::window(int place)
+{
+    ToolWindow &row = *std::find_if(mRows.begin(), mRows.end(),
+                                    [place](const ToolWindow &r) { return r.cyclePlace == place; });
+    if (!row.window) {
+        row.window = row.create();
+        bind(row.window);
+        if (mDesktop)
+            placeOne(row);
+    }
+    return row.window;
+}
+
+void ToolWindows::bind(QWidget *window)
+{
     // Shift+Tab arrives as Backtab; both spellings are bound.
     const QKeySequence forward(Qt::CTRL | Qt::Key_Tab);
     const QKeySequence backward[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
@@ -27,9 +51,10 @@ void ToolWindows::declare(ToolWindow row)
 
 void ToolWindows::focusNext(const QWidget *from, bool forward) const
 {
+    // A window not yet built is not shown either.
     const auto shown = [this](int i) {
         const ToolWindow &r = mRows[i];
-        return (!r.offered || r.offered()) && r.window->isVisible();
+        return (!r.offered || r.offered()) && r.window && r.window->isVisible();
     };
     const int last = int(mRows.size()) - 1;
     const auto found =
@@ -55,31 +80,36 @@ bool ToolWindows::reachesField(const QWidget *field) const
 {
     const QByteArray name = field->objectName().toLatin1();
     for (const ToolWindow &r : mRows)
-        if (r.window == field->window())
+        if (r.window && r.window == field->window())
             return std::any_of(r.clipboardFields.begin(), r.clipboardFields.end(),
                                [&name](const char *f) { return name == f; });
     return false;
 }
 
-// A tool window goes where it was when the program last closed, kept on the desktop.
-void ToolWindows::place(const QRect &desktop) const
+void ToolWindows::place(const QRect &desktop)
 {
-    if (!Settings.Main.SaveWindowPosition)
-        return;
-    for (const ToolWindow &r : mRows) {
-        if (!r.placement)
-            continue;
-        const WindowBounds &stored = Settings.Main.*r.placement;
-        if (const auto p = ClampToolWindow(stored.Top, stored.Left, r.window->size(), desktop.size()))
-            r.window->move(*p);
-    }
+    mDesktop = desktop;
+    for (const ToolWindow &r : mRows)
+        if (r.window)
+            placeOne(r);
 }
 
-// A window never shown nor placed has no position of its own to remember.
+// A tool window goes where it was when the program last closed, kept on the desktop.
+void ToolWindows::placeOne(const ToolWindow &r) const
+{
+    if (!Settings.Main.SaveWindowPosition || !r.placement)
+        return;
+    const WindowBounds &stored = Settings.Main.*r.placement;
+    if (const auto p = ClampToolWindow(stored.Top, stored.Left, r.window->size(), mDesktop->size()))
+        r.window->move(*p);
+}
+
+// A window never shown nor placed has no position of its own to remember;
+// one never built keeps the position read.
 void ToolWindows::store() const
 {
     for (const ToolWindow &r : mRows)
-        if (r.placement
+        if (r.placement && r.window
             && (r.window->testAttribute(Qt::WA_WState_ExplicitShowHide) || r.window->testAttribute(Qt::WA_Moved)))
             Settings.Main.*r.placement = {r.window->y(), r.window->x(), -1, -1};
 }

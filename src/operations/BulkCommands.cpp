@@ -24,13 +24,30 @@ namespace cuefold {
 
 BulkCommands::BulkCommands(EditorContext &ctx)
     : mCtx(ctx)
-    , FormRange(new TFormRange(ctx.window))
-    , FormAnalysis(new TFormAnalysis(ctx.model, ctx.panel, ctx.window))
     , mTiming(new TimingCommands(ctx))
 {
     mTiming->setParent(this);
-    ctx.windows.declare({.window = FormAnalysis, .cyclePlace = 7, .placement = &MainSettings::AnalysisWindow});
-    ctx.windows.declare({.window = FormRange, .cyclePlace = 9, .placement = &MainSettings::RangeWindow});
+    ctx.windows.declare({.cyclePlace = AnalysisPlace, .placement = &MainSettings::AnalysisWindow, .create = [this] {
+                             auto *analysis = new TFormAnalysis(mCtx.model, mCtx.panel, mCtx.window);
+                             analysis->retranslate();
+                             return analysis;
+                         }});
+    ctx.windows.declare({.cyclePlace = RangePlace, .placement = &MainSettings::RangeWindow, .create = [this] {
+                             auto *range = new TFormRange(mCtx.window);
+                             range->retranslate();
+                             connect(range, &TFormRange::confirmed, this, &BulkCommands::runRange);
+                             return range;
+                         }});
+}
+
+TFormRange *BulkCommands::range() const
+{
+    return mCtx.windows.window<TFormRange>(RangePlace);
+}
+
+TFormAnalysis *BulkCommands::analysis() const
+{
+    return mCtx.windows.window<TFormAnalysis>(AnalysisPlace);
 }
 
 MenuTable BulkCommands::menuTable()
@@ -108,15 +125,16 @@ void BulkCommands::attach()
     // Lists built before rows came or went point at other subtitles now.
     connect(&mCtx.model, &DocumentModel::rowsInserted, this, [this] { RefreshAnalysis(true); });
     connect(&mCtx.model, &DocumentModel::rowsRemoved, this, [this] { RefreshAnalysis(true); });
-    connect(FormRange, &TFormRange::confirmed, this, &BulkCommands::runRange);
     setAcceptEnabled(false);
     mTiming->attach();
 }
 
 void BulkCommands::retranslate()
 {
-    FormRange->retranslate();
-    FormAnalysis->retranslate();
+    if (auto *range = mCtx.windows.ifBuilt<TFormRange>(RangePlace))
+        range->retranslate();
+    if (auto *analysis = mCtx.windows.ifBuilt<TFormAnalysis>(AnalysisPlace))
+        analysis->retranslate();
     mTiming->retranslate();
 }
 
@@ -165,16 +183,19 @@ void BulkCommands::followRepairRun()
 
 void BulkCommands::RefreshAnalysis(bool rebuild)
 {
-    FormAnalysis->RefreshAnalysis(rebuild);
+    // A window not built yet has no lists to clear or rebuild.
+    if (auto *analysis = mCtx.windows.ifBuilt<TFormAnalysis>(AnalysisPlace))
+        analysis->RefreshAnalysis(rebuild);
 }
 
 void BulkCommands::MenuCommonAnalyzeWidthsClick()
 {
     if (refuseFewLines())
         return;
-    FormAnalysis->show();
-    FormAnalysis->raise();
-    FormAnalysis->activateWindow();
+    TFormAnalysis *window = analysis();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void BulkCommands::MenuCommonSetFPSClick()

@@ -24,8 +24,8 @@ public:
     void attach();
     void retranslate();
 
-    TFormRange *range() const { return FormRange; }
-    TFormAnalysis *analysis() const { return FormAnalysis; }
+    TFormRange *range() const;
+    TFormAnalysis *analysis() const;
     TimingCommands *timing() const { return mTiming; }
 
     void MenuCommonShiftTitleClick();
@@ -64,8 +64,6 @@ private:
     void runRange();
 
     EditorContext &mCtx;
-    TFormRange *FormRange;
-    TFormAnalysis *FormAnalysis;
     TimingCommands *mTiming; // the two-point and reading-speed windows
     bool mAcceptAvailable = false; // Accept's rule: the review stands on a noted subtitle
 };

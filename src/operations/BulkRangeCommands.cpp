@@ -16,7 +16,7 @@ void BulkCommands::showRange(RangeMode mode)
 {
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
-    FormRange->showFor(mode);
+    range()->showFor(mode);
 }
 
 void BulkCommands::MenuCommonRemoveLineWrappingsClick() { showRange(RangeMode::RemoveBreaks); }
@@ -28,8 +28,8 @@ void BulkCommands::MenuCommonUnlockAllClick() { showRange(RangeMode::Unlock); }
 void BulkCommands::runRange()
 {
     RunCommand(mCtx, {.change = [this] {
-        const RangeChoice choice = FormRange->choice();
-        const RangeMode mode = FormRange->mode();
+        const RangeChoice choice = range()->choice();
+        const RangeMode mode = range()->mode();
         const int changed = mCtx.model.changeLines([&](Document &d) {
             return mode == RangeMode::RemoveBreaks ? RemoveBreaksInRange(d, choice)
                                                    : SetLockInRange(d, choice, mode == RangeMode::Lock);

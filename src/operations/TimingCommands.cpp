@@ -12,20 +12,62 @@ namespace cuefold {
 
 TimingCommands::TimingCommands(EditorContext &ctx)
     : mCtx(ctx)
-    , FormRecalculate(new TFormRecalculate(ctx.window))
-    , FormTest(new TFormTest(ctx.window))
     , mSupport(ctx)
-    , mRecalculate(ctx, mSupport, FormRecalculate)
-    , mSpeedTest(ctx, mSupport, FormTest)
 {
-    FormRecalculate->setObjectName(QStringLiteral("FormRecalculate"));
-    FormTest->setObjectName(QStringLiteral("FormTest"));
-    ctx.windows.declare({.window = FormRecalculate, .cyclePlace = 6, .placement = &MainSettings::SyncWindow,
-                         .clipboardFields = {"EditPA", "EditDA", "EditPN", "EditDN"}});
-    ctx.windows.declare({.window = FormTest, .cyclePlace = 8, .placement = &MainSettings::TestWindow});
+    ctx.windows.declare({.cyclePlace = RecalculatePlace, .placement = &MainSettings::SyncWindow,
+                         .clipboardFields = {"EditPA", "EditDA", "EditPN", "EditDN"},
+                         .create = [this] { return createRecalculate(); }});
+    ctx.windows.declare({.cyclePlace = TestPlace, .placement = &MainSettings::TestWindow,
+                         .create = [this] { return createTest(); }});
 }
 
 TimingCommands::~TimingCommands() = default;
+
+TFormRecalculate *TimingCommands::createRecalculate()
+{
+    auto *form = new TFormRecalculate(mCtx.window);
+    form->setObjectName(QStringLiteral("FormRecalculate"));
+    form->retranslate();
+    mRecalculate = std::make_unique<RecalculateWindow>(mCtx, mSupport, form);
+    return form;
+}
+
+TFormTest *TimingCommands::createTest()
+{
+    auto *form = new TFormTest(mCtx.window);
+    form->setObjectName(QStringLiteral("FormTest"));
+    form->retranslate();
+    mSpeedTest = std::make_unique<SpeedTestWindow>(mCtx, mSupport, form);
+    return form;
+}
+
+TFormRecalculate *TimingCommands::recalculate() const
+{
+    return mCtx.windows.window<TFormRecalculate>(RecalculatePlace);
+}
+
+TFormTest *TimingCommands::test() const
+{
+    return mCtx.windows.window<TFormTest>(TestPlace);
+}
+
+void TimingCommands::MenuCommonRecalculateSubtitleClick()
+{
+    recalculate();
+    mRecalculate->open();
+}
+
+void TimingCommands::MenuCommonTestSpeedClick()
+{
+    test();
+    mSpeedTest->open(true);
+}
+
+void TimingCommands::MenuCommonRecalcPerSpeedClick()
+{
+    test();
+    mSpeedTest->open(false);
+}
 
 void TimingCommands::attach()
 {
@@ -35,46 +77,61 @@ void TimingCommands::attach()
     connect(&m, &DocumentModel::rowsRemoved, this, &TimingCommands::documentChanged);
     connect(&m, &DocumentModel::documentReset, this, [this] {
         documentChanged();
-        mSpeedTest.documentReset();
+        if (mSpeedTest)
+            mSpeedTest->documentReset();
     });
     connect(&m, &DocumentModel::saved, this, &TimingCommands::saved);
-    connect(mCtx.player->player(), &MediaPlayer::fileLoaded, this,
-            [this] { mSpeedTest.movieOpened(mCtx.player->player()->FileName()); });
+    connect(mCtx.player->player(), &MediaPlayer::fileLoaded, this, [this] {
+        if (mSpeedTest)
+            mSpeedTest->movieOpened(mCtx.player->player()->FileName());
+    });
 }
 
 void TimingCommands::retranslate()
 {
-    FormRecalculate->retranslate();
-    FormTest->retranslate();
+    if (auto *form = mCtx.windows.ifBuilt<TFormRecalculate>(RecalculatePlace))
+        form->retranslate();
+    if (auto *form = mCtx.windows.ifBuilt<TFormTest>(TestPlace))
+        form->retranslate();
 }
 
+// A window never built is not open.
 bool TimingCommands::recalculateAvailable() const
 {
-    return !FormTest->isVisible();
+    const auto *test = mCtx.windows.ifBuilt<TFormTest>(TestPlace);
+    return !(test && test->isVisible());
 }
 
 bool TimingCommands::speedTestAvailable() const
 {
-    return !FormRecalculate->isVisible() && !(FormTest->isVisible() && !FormTest->speedTestMode());
+    const auto *recalculate = mCtx.windows.ifBuilt<TFormRecalculate>(RecalculatePlace);
+    const auto *test = mCtx.windows.ifBuilt<TFormTest>(TestPlace);
+    return !(recalculate && recalculate->isVisible()) && !(test && test->isVisible() && !test->speedTestMode());
 }
 
 bool TimingCommands::recalcPerSpeedAvailable() const
 {
-    return !FormRecalculate->isVisible() && !(FormTest->isVisible() && FormTest->speedTestMode());
+    const auto *recalculate = mCtx.windows.ifBuilt<TFormRecalculate>(RecalculatePlace);
+    const auto *test = mCtx.windows.ifBuilt<TFormTest>(TestPlace);
+    return !(recalculate && recalculate->isVisible()) && !(test && test->isVisible() && test->speedTestMode());
 }
 
 void TimingCommands::closeForExit()
 {
-    mRecalculate.closeForExit();
-    mSpeedTest.closeForExit();
+    if (mRecalculate)
+        mRecalculate->closeForExit();
+    if (mSpeedTest)
+        mSpeedTest->closeForExit();
 }
 
 // A preview shown must not be taken for the document any more, and Accept
 // must not write frames that were computed for another document.
 void TimingCommands::documentChanged()
 {
-    mRecalculate.documentChanged();
-    mSpeedTest.documentChanged();
+    if (mRecalculate)
+        mRecalculate->documentChanged();
+    if (mSpeedTest)
+        mSpeedTest->documentChanged();
 }
 
 // A save shows the document over the movie again, the open window's test
@@ -83,8 +140,10 @@ void TimingCommands::saved()
 {
     if (!mCtx.player->state().MovieLoaded)
         return;
-    mSpeedTest.saved();
-    mRecalculate.saved();
+    if (mSpeedTest)
+        mSpeedTest->saved();
+    if (mRecalculate)
+        mRecalculate->saved();
 }
 
 } // namespace cuefold

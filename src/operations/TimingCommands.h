@@ -6,6 +6,7 @@
 #include "operations/TimingTestSupport.h"
 
 #include <QObject>
+#include <memory>
 
 namespace cuefold {
 
@@ -26,31 +27,35 @@ public:
     void attach();
     void retranslate();
 
-    void MenuCommonRecalculateSubtitleClick() { mRecalculate.open(); }
-    void MenuCommonTestSpeedClick() { mSpeedTest.open(true); }
-    void MenuCommonRecalcPerSpeedClick() { mSpeedTest.open(false); }
+    void MenuCommonRecalculateSubtitleClick();
+    void MenuCommonTestSpeedClick();
+    void MenuCommonRecalcPerSpeedClick();
     // Availability of the three commands while a window is open.
     bool recalculateAvailable() const;
     bool speedTestAvailable() const;
     bool recalcPerSpeedAvailable() const;
     // A window shows its preview of the document over the movie and the grid.
-    bool previewShown() const { return mRecalculate.previewShown() || mSpeedTest.previewShown(); }
+    bool previewShown() const
+    {
+        return (mRecalculate && mRecalculate->previewShown()) || (mSpeedTest && mSpeedTest->previewShown());
+    }
     // The main window is closing: both windows close and delete their files.
     void closeForExit();
 
-    TFormRecalculate *recalculate() const { return FormRecalculate; }
-    TFormTest *test() const { return FormTest; }
+    TFormRecalculate *recalculate() const;
+    TFormTest *test() const;
 
 private:
     void documentChanged();
     void saved();
+    // Each window is built with the controller that runs it.
+    TFormRecalculate *createRecalculate();
+    TFormTest *createTest();
 
     EditorContext &mCtx;
-    TFormRecalculate *FormRecalculate;
-    TFormTest *FormTest;
     TimingTestSupport mSupport;
-    RecalculateWindow mRecalculate;
-    SpeedTestWindow mSpeedTest;
+    std::unique_ptr<RecalculateWindow> mRecalculate; // with its window, once built
+    std::unique_ptr<SpeedTestWindow> mSpeedTest;
 };
 
 } // namespace cuefold

@@ -2,7 +2,8 @@
 
 #include "document/file_name.h"
 #include "player/MpvController.h"
-#include "player/MpvWidget.h"
+#include "player/VideoWidget.h"
+#include "player/key_position.h"
 
 #include <QGuiApplication>
 #include <QVBoxLayout>
@@ -89,9 +90,12 @@ bool MediaPlayer::startCore()
     connect(mController, &MpvController::eofReachedChanged, this, &MediaPlayer::onEofReachedChanged);
     connect(mController, &MpvController::videoSizeChanged, this, &MediaPlayer::onPictureSizeChanged);
     if (mDrawsVideo) {
-        mRenderer = new MpvWidget(mController);
-        connect(mRenderer, &MpvWidget::renderReady, this, &MediaPlayer::openWhenRenderReady);
-        connect(mRenderer, &MpvWidget::frameDrawn, this, &MediaPlayer::onFrameDrawn);
+        mRenderer = CreateVideoWidget(mController->library(), mController->handle(),
+                                      {.renderReady = [this](bool ready) {
+                                           mRenderReady = ready;
+                                           openWhenRenderReady();
+                                       },
+                                       .frameDrawn = [this] { onFrameDrawn(); }});
         auto *layout = new QVBoxLayout(mVideoArea);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(mRenderer);
@@ -130,7 +134,7 @@ void MediaPlayer::SetFileName(const QString &path)
 
 void MediaPlayer::openWhenRenderReady()
 {
-    if (mFileName.isEmpty() || mOpenIssued || (mRenderer && !mRenderer->isRenderReady()))
+    if (mFileName.isEmpty() || mOpenIssued || (mRenderer && !mRenderReady))
         return;
     mOpenIssued = true;
     mController->setFlag("pause", !mAutoStart);

@@ -12,7 +12,6 @@ class QWidget;
 namespace cuefold {
 
 class MpvController;
-class MpvWidget;
 
 // The movie player the program talks to. It keeps the members of the media
 // player control the editor was designed around, so positions and lengths are
@@ -122,7 +121,8 @@ private:
     const bool mDrawsVideo;
     MpvController *mController = nullptr; // created with the first movie
     QPointer<QWidget> mVideoArea;
-    QPointer<MpvWidget> mRenderer; // the picture in the video area, when it draws
+    QPointer<QWidget> mRenderer; // the picture in the video area, when it draws
+    bool mRenderReady = false;   // the picture's render context exists
 
     QString mFileName;
     QSize mPictureSize;

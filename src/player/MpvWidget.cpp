@@ -1,6 +1,5 @@
 #include "player/MpvWidget.h"
 
-#include "player/MpvController.h"
 #include "player/MpvLibrary.h"
 
 #include <QMetaObject>
@@ -18,9 +17,10 @@ void *glProcAddress(void *, const char *name)
 
 } // namespace
 
-MpvWidget::MpvWidget(MpvController *controller, QWidget *parent)
-    : QOpenGLWidget(parent)
-    , mController(controller)
+MpvWidget::MpvWidget(const MpvLibrary &library, mpv_handle *core, VideoHooks hooks)
+    : mMpv(library)
+    , mCore(core)
+    , mHooks(std::move(hooks))
 {
 }
 
@@ -35,8 +35,9 @@ void MpvWidget::releaseRender()
         return;
     // mpv may still draw into our context while it lets go of it.
     makeCurrent();
-    mController->library().render_context_free(mRender);
+    mMpv.render_context_free(mRender);
     mRender = nullptr;
+    mHooks.renderReady(false);
     doneCurrent();
 }
 
@@ -48,14 +49,14 @@ void MpvWidget::initializeGL()
         {MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &glInit},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mController->library().render_context_create(&mRender, mController->handle(), params) < 0) {
+    if (mMpv.render_context_create(&mRender, mCore, params) < 0) {
         mRender = nullptr;
         return;
     }
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &MpvWidget::releaseRender, Qt::DirectConnection);
-    mController->library().render_context_set_update_callback(
+    mMpv.render_context_set_update_callback(
         mRender, [](void *self) { static_cast<MpvWidget *>(self)->scheduleFrame(); }, this);
-    emit renderReady();
+    mHooks.renderReady(true);
 }
 
 // Runs on mpv's thread: hand the repaint to the GUI thread.
@@ -76,8 +77,15 @@ void MpvWidget::paintGL()
         {MPV_RENDER_PARAM_FLIP_Y, &flipY},
         {MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    mController->library().render_context_render(mRender, params);
-    emit frameDrawn();
+    mMpv.render_context_render(mRender, params);
+    mHooks.frameDrawn();
 }
 
 } // namespace cuefold
+
+// The library's one entry point, looked up by name when it is opened.
+extern "C" Q_DECL_EXPORT QWidget *cuefold_create_video_widget(const cuefold::MpvLibrary &library, mpv_handle *core,
+                                                             cuefold::VideoHooks hooks)
+{
+    return new cuefold::MpvWidget(library, core, std::move(hooks));
+}

@@ -1,30 +1,22 @@
 #pragma once
 
+#include "player/VideoWidget.h"
+
 #include <QOpenGLWidget>
 
 struct mpv_render_context;
 
 namespace cuefold {
 
-class MpvController;
-
 // Draws the picture of one mpv core through mpv's OpenGL render API and does
 // nothing else: no input, no state. The core must have been created with
 // vo=libmpv. Video can only start once the render context exists, which is
-// when Qt first initialises the widget's GL context; renderReady() says so.
-// The widget must be destroyed before its controller.
+// when Qt first initialises the widget's GL context; the renderReady hook
+// says so. The widget must be destroyed before its core.
 class MpvWidget : public QOpenGLWidget {
-    Q_OBJECT
 public:
-    explicit MpvWidget(MpvController *controller, QWidget *parent = nullptr);
+    MpvWidget(const MpvLibrary &library, mpv_handle *core, VideoHooks hooks);
     ~MpvWidget() override;
-
-    bool isRenderReady() const { return mRender != nullptr; }
-
-signals:
-    void renderReady();
-    // A picture has just been drawn.
-    void frameDrawn();
 
 protected:
     void initializeGL() override;
@@ -36,7 +28,9 @@ private:
     // window; mpv must let go of it first (video stops until the next movie).
     void releaseRender();
 
-    MpvController *mController;
+    const MpvLibrary &mMpv;
+    mpv_handle *mCore;
+    VideoHooks mHooks;
     mpv_render_context *mRender = nullptr;
 };
 

@@ -70,10 +70,6 @@ PlayerController::~PlayerController() = default;
 void PlayerController::attach()
 {
     mCtx.commands.toolBar(ToolBarPlayerId)->addWidget(ComboBoxPlayerZoom);
-    QObject::connect(mCtx.search->properties(), &TFormFileProperties::playRequested, this,
-                     [this] { mTransport.play(); });
-    QObject::connect(mCtx.search->properties(), &TFormFileProperties::moviePropertiesRequested, this,
-                     [this] { mMovie.showMovieProperties(); });
     mFollow.start();
     mAutomation.install();
 }
@@ -136,9 +132,15 @@ void PlayerController::ShowPlayer(int mode)
     mShowCommandTimer->start();
 }
 
+void PlayerController::showPlayTexts(TFormFileProperties &props) const
+{
+    props.setPlayTexts(mCtx.commands.action(CommandId::MenuPlayerPlay)->text(), Unicode(Texts.HintPlay));
+}
+
 void PlayerController::updateShowPlayerCommand()
 {
-    mCtx.search->properties()->setPlayTexts(mCtx.commands.action(CommandId::MenuPlayerPlay)->text(), Unicode(Texts.HintPlay));
+    if (TFormFileProperties *props = mCtx.search->builtProperties())
+        showPlayTexts(*props);
     const bool shown = mPlayer.PlayerShown;
     const QByteArray caption = shown ? Texts.MenuHidePlayer : Texts.MenuShowPlayer;
     QAction *action = mCtx.commands.action(CommandId::MenuPlayerShow);

@@ -17,6 +17,7 @@ class QTimer;
 namespace cuefold {
 
 class MediaPlayer;
+class TFormFileProperties;
 class TFormWMP;
 
 // The player subsystem as the editor sees it: owns the preview window and
@@ -63,6 +64,8 @@ public:
     // The program is closing: no resume may start any more.
     void setClosing() { mParts.closing = true; }
     void ShowPlayer(int mode);
+    // The Play button of the file properties as the Play command reads.
+    void showPlayTexts(TFormFileProperties &props) const;
 
 signals:
     // False while a timing test owns the player.

@@ -8,7 +8,6 @@
 #include "document/code_page.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
-#include "editor/StatusPanels.h"
 #include "search/FrozenNumberColumn.h"
 #include "search/TableCellDelegate.h"
 #include "search/table_model.h"
@@ -102,7 +101,6 @@ void TFormTable::documentReset()
 void TFormTable::FillTable()
 {
     mModel->fill(mCtx.doc());
-    mCtx.status.setText(StatusPanels::LineCount, QString::number(mCtx.doc().LineCount));
 }
 
 void TFormTable::ShowTableRow(int line)

@@ -22,6 +22,8 @@ public:
     explicit TFormTable(EditorContext &ctx, QWidget *parent);
 
     void FillTable();
+    // Filled with a new document, or emptied without one.
+    void documentReset();
     void ShowTableRow(int line);
     void ClearTable();
     // While a timing test owns the player the grid turns the tooltip colour.
@@ -48,8 +50,6 @@ private:
     void StringGridTableClick(const QModelIndex &index);
     void StringGridTableColumnMoved(int logical, int oldVisual, int newVisual);
     void CheckBoxColumnsAutoWidthClick(bool checked);
-
-    void documentReset();
 
     EditorContext &mCtx;
     TableModel *mModel;

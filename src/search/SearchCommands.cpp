@@ -24,14 +24,71 @@ namespace cuefold {
 
 SearchCommands::SearchCommands(EditorContext &ctx)
     : mCtx(ctx)
-    , FormTable(new TFormTable(ctx, ctx.window))
-    , FormFileProperties(new TFormFileProperties(ctx.window))
-    , FormFindWhat(new TFormFindWhat(mFind, ctx.window))
+    , FormFileProperties([this] { return createProperties(); })
+    , FormFindWhat([this] {
+        auto *find = new TFormFindWhat(mFind, mCtx.window);
+        find->retranslate();
+        return find;
+    })
 {
-    ctx.windows.declare({.window = FormTable, .cyclePlace = 2, .offered = [this] { return mTableShown; }});
-    connect(FormTable, &TFormTable::closedByUser, this, &SearchCommands::MenuShowTableClick);
+    ctx.windows.declare({.cyclePlace = TablePlace, .offered = [this] { return mTableShown; },
+                         .create = [this] { return createTable(); }});
     // Every new or opened document starts without a chosen category.
     connect(&ctx.model, &DocumentModel::documentReset, this, [this] { mFind.reset(); });
+    // The line count is the status bar's, grid or no grid.
+    const auto showCount = [this] {
+        if (mCtx.doc().isLoaded())
+            mCtx.status.setText(StatusPanels::LineCount, QString::number(mCtx.doc().LineCount));
+    };
+    connect(&ctx.model, &DocumentModel::documentReset, this, showCount);
+    connect(&ctx.model, &DocumentModel::rowsInserted, this, showCount);
+    connect(&ctx.model, &DocumentModel::rowsRemoved, this, showCount);
+}
+
+TFormTable *SearchCommands::table() const
+{
+    return mCtx.windows.window<TFormTable>(TablePlace);
+}
+
+// A grid built after the document came fills itself with it, and with the
+// settings read before it.
+TFormTable *SearchCommands::createTable()
+{
+    auto *grid = new TFormTable(mCtx, mCtx.window);
+    connect(grid, &TFormTable::closedByUser, this, &SearchCommands::MenuShowTableClick);
+    connect(mCtx.player, &PlayerController::seekingChanged, grid, &TFormTable::setSeekingLook);
+    grid->retranslate();
+    if (mTableDesktop)
+        grid->loadSettings(*mTableDesktop);
+    grid->documentReset();
+    grid->selectRow(mCtx.doc().CurrentLine);
+    return grid;
+}
+
+TFormFileProperties *SearchCommands::createProperties()
+{
+    auto *props = new TFormFileProperties(mCtx.window);
+    props->retranslate();
+    PlayerController *player = mCtx.player;
+    connect(props, &TFormFileProperties::playRequested, player, [player] { player->transport().play(); });
+    connect(props, &TFormFileProperties::moviePropertiesRequested, player,
+            [player] { player->movie().showMovieProperties(); });
+    player->showPlayTexts(*props);
+    return props;
+}
+
+void SearchCommands::loadTableSettings(const QRect &desktop)
+{
+    mTableDesktop = desktop;
+    if (auto *grid = mCtx.windows.ifBuilt<TFormTable>(TablePlace))
+        grid->loadSettings(desktop);
+}
+
+// A grid never built leaves its settings as they were read.
+void SearchCommands::saveTableSettings()
+{
+    if (auto *grid = mCtx.windows.ifBuilt<TFormTable>(TablePlace))
+        grid->saveSettings();
 }
 
 MenuTable SearchCommands::menuTable()
@@ -93,10 +150,14 @@ void SearchCommands::MenuShowTableClick()
 {
     mTableShown = !mTableShown;
     updateShowTableCommand();
-    FormTable->setVisible(mTableShown);
+    // Hiding needs no grid; showing builds it.
+    TFormTable *grid = mTableShown ? table() : mCtx.windows.ifBuilt<TFormTable>(TablePlace);
+    if (!grid)
+        return;
+    grid->setVisible(mTableShown);
     if (mTableShown) {
-        FormTable->raise();
-        FormTable->selectRow(mCtx.doc().CurrentLine);
+        grid->raise();
+        grid->selectRow(mCtx.doc().CurrentLine);
     }
 }
 
@@ -137,9 +198,14 @@ void SearchCommands::showProperties(bool afterOpen)
 void SearchCommands::retranslate()
 {
     updateShowTableCommand();
-    FormTable->retranslate();
-    FormFileProperties->retranslate();
-    FormFindWhat->retranslate();
+    if (auto *grid = mCtx.windows.ifBuilt<TFormTable>(TablePlace))
+        grid->retranslate();
+    if (TFormFileProperties *props = FormFileProperties.ifBuilt()) {
+        props->retranslate();
+        mCtx.player->showPlayTexts(*props);
+    }
+    if (TFormFindWhat *find = FormFindWhat.ifBuilt())
+        find->retranslate();
 }
 
 } // namespace cuefold

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "editor/CommandTable.h"
+#include "editor/FirstUse.h"
 #include "search/find_state.h"
 
 #include <QObject>
+#include <QRect>
+#include <optional>
 
 namespace cuefold {
 
@@ -19,9 +22,10 @@ public:
     explicit SearchCommands(EditorContext &ctx);
     MenuTable menuTable();
 
-    TFormTable *table() const { return FormTable; }
-    TFormFileProperties *properties() const { return FormFileProperties; }
-    TFormFindWhat *findDialog() const { return FormFindWhat; }
+    TFormTable *table() const;
+    TFormFileProperties *properties() const { return FormFileProperties.get(); }
+    TFormFileProperties *builtProperties() const { return FormFileProperties.ifBuilt(); }
+    TFormFindWhat *findDialog() const { return FormFindWhat.get(); }
     const FindState &findState() const { return mFind; }
     bool tableShown() const { return mTableShown; }
 
@@ -33,14 +37,19 @@ public:
     // The properties window, modal; after an open it offers to play the movie.
     void showProperties(bool afterOpen);
     void retranslate();
+    // The grid's settings, read now or by the grid once it is built.
+    void loadTableSettings(const QRect &desktop);
+    void saveTableSettings();
 
 private:
     void updateShowTableCommand();
+    TFormTable *createTable();
+    TFormFileProperties *createProperties();
 
     EditorContext &mCtx;
-    TFormTable *FormTable;
-    TFormFileProperties *FormFileProperties;
-    TFormFindWhat *FormFindWhat;
+    FirstUse<TFormFileProperties> FormFileProperties;
+    FirstUse<TFormFindWhat> FormFindWhat;
+    std::optional<QRect> mTableDesktop; // the grid's settings have been read
     FindState mFind;
     bool mTableShown = false;
 };

@@ -8,12 +8,12 @@
 #include "config/settings.h"
 #include "player/FPlayer.h"
 #include "player/MediaPlayer.h"
-#include "player/MpvWidget.h"
 #include "player/key_position.h"
 
 #include <QApplication>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QOpenGLWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
@@ -34,16 +34,18 @@ const char DisplayVariable[] = "CUEFOLD_TEST_DISPLAY";
 
 // Notes, inside each drawing while `player` plays, the frame the picture
 // shows and when; `taken` runs after each note.
-void watchPictures(MpvWidget *picture, MediaPlayer &player, std::vector<DrawnFrame> &seen,
+void watchPictures(QOpenGLWidget *picture, MediaPlayer &player, std::vector<DrawnFrame> &seen,
                    const std::function<void()> &taken = {})
 {
-    QObject::connect(picture, &MpvWidget::frameDrawn, picture, [picture, &player, &seen, taken] {
+    QObject::connect(picture, &QOpenGLWidget::frameSwapped, picture, [picture, &player, &seen, taken] {
         if (player.PlayState() != MediaPlayer::Playing)
             return;
+        picture->makeCurrent();
         QOpenGLFunctions *gl = picture->context()->functions();
         gl->glBindFramebuffer(GL_FRAMEBUFFER, picture->defaultFramebufferObject());
         uchar pixel[4] = {};
         gl->glReadPixels(picture->width() / 2, picture->height() / 2, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+        picture->doneCurrent();
         seen.push_back({MonotonicMs(), double(NumberOfColour(pixel[0], pixel[1]))});
         if (taken)
             taken();
@@ -67,7 +69,7 @@ void comparePictures(int samples)
     player.SetAutoStart(false);
     player.SetFileName(movie);
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.isLoaded(); }, WaitMs));
-    auto *picture = window.findChild<MpvWidget *>();
+    auto *picture = window.findChild<QOpenGLWidget *>();
     ASSERT_NE(picture, nullptr);
     player.SetCurrentPosition(20);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !player.isSeeking(); }, WaitMs));
@@ -117,7 +119,7 @@ TEST_F(ShownFrameKey, AutomationStampsThePictureOfThePress)
     player->SetAutoStart(false);
     form->context().file->OpenDocument(path("film.sub"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return player->isLoaded(); }, WaitMs));
-    auto *picture = form->context().player->window()->findChild<MpvWidget *>();
+    auto *picture = form->context().player->window()->findChild<QOpenGLWidget *>();
     ASSERT_NE(picture, nullptr);
     std::vector<DrawnFrame> seen;
     watchPictures(picture, *player, seen);

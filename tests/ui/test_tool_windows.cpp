@@ -88,4 +88,37 @@ TEST_F(ToolWindowsTest, OnlyDeclaredPlacementsAreKept)
     Settings = before;
 }
 
+TEST_F(ToolWindowsTest, ARowBuildsItsWindowOnFirstAskPlacedAndInTheCycle)
+{
+    const ProgramSettings before = Settings;
+    QWidget *main = window("EditMain");
+    int builds = 0;
+    QWidget *made = nullptr;
+    declared.declare({.window = main, .cyclePlace = 1});
+    declared.declare({.cyclePlace = 2, .placement = &MainSettings::RangeWindow, .create = [&] {
+                          ++builds;
+                          made = window("EditLater");
+                          made->hide();
+                          return made;
+                      }});
+    Settings.Main.SaveWindowPosition = true;
+    Settings.Main.RangeWindow = {40, 30, -1, -1};
+    declared.place(QRect(0, 0, 2000, 1500));
+    declared.store();
+    EXPECT_EQ(builds, 0);
+    EXPECT_EQ(declared.ifBuilt<QWidget>(2), nullptr);
+    EXPECT_EQ(Settings.Main.RangeWindow.Left, 30); // kept as read while there is no window
+
+    QWidget *later = declared.window(2);
+    EXPECT_EQ(declared.window(2), later);
+    EXPECT_EQ(builds, 1);
+    EXPECT_EQ(declared.ifBuilt<QWidget>(2), made);
+    EXPECT_EQ(later->pos(), QPoint(30, 40)); // placed as if it had been there at start-up
+    later->show();
+    QApplication::setActiveWindow(main);
+    EXPECT_TRUE(activates(main, Qt::ControlModifier, later));
+    EXPECT_TRUE(activates(later, Qt::ControlModifier, main));
+    Settings = before;
+}
+
 } // namespace
