@@ -145,6 +145,7 @@ TEST_F(TimingWindowsTest, BadNumbersAreNamedWithTheFocusOnTheirEdit)
 TEST_F(TimingWindowsTest, TwoPointTestShowsThePreviewOverTheMovieAndCloseGivesTheFileBack)
 {
     openFilm();
+    changeDoc([](Document &d) { d.line(4).Mark = 1; }); // a step to undo
     answers = {MsgResult::Cancel};
     trigger(CommandId::MenuCommonRecalculateSubtitle);
     in<QRadioButton>(recalc(), "RadioGroupRange1")->setChecked(true);
@@ -157,6 +158,12 @@ TEST_F(TimingWindowsTest, TwoPointTestShowsThePreviewOverTheMovieAndCloseGivesTh
     EXPECT_FALSE(form->context().player->state().PlayerSeeking);
     waitForResume();
     EXPECT_TRUE(showsAt(700, QStringLiteral("Druhy"))) << player()->subtitleText().toStdString();
+
+    // Undo would change the document under the preview: refused, and said why.
+    key(Qt::Key_Backspace, Qt::AltModifier);
+    EXPECT_TRUE(in<QPushButton>(recalc(), "ButtonAccept")->isEnabled());
+    EXPECT_EQ(doc().line(4).Mark, 1);
+    EXPECT_EQ(form->context().status.text(StatusPanels::Message), CodePage::toUnicode(Texts.HistoryDuringTest));
 
     // Any change of the document makes the preview stale.
     panel().ShowLine(3, ShowPlain);
