@@ -5,7 +5,9 @@
 #include "gui_support.h"
 
 #include "document/code_page.h"
+#include "document/frame_text.h"
 #include "operations/FConvertFPS.h"
+#include "player/MediaPlayer.h"
 #include "player/movie_rate.h"
 #include "search/FProperties.h"
 
