@@ -428,4 +428,12 @@
     X(FileDialogFolder, "Slo\x9Eka:", Plain) \
     X(FileDialogName, "N\xE1zev souboru:", Plain) \
     X(FileDialogType, "Typ soubor\xF9:", Plain) \
+    X(MenuConvertFPS, "P\xF8" "ev\xE9st sn\xEDmkovou frekvenci...", Plain) \
+    X(ConvertFPSCaption, "P\xF8" "evod sn\xEDmkov\xE9 frekvence", Plain) \
+    X(ConvertFPSFrom, "Titulky jsou \xE8" "asov\xE1ny na (sn\xEDmk\xF9 za sekundu):", Plain) \
+    X(ConvertFPSTo, "P\xF8" "ev\xE9st na (nap\xF8. 25, 23.976 nebo 24000/1001):", Plain) \
+    X(ConvertFPSSpareLocked, "Zam\xE8" "en\xE9 titulky nep\xF8" "ev\xE1" "d\xECt", Plain) \
+    X(ConvertFPSInvalid, "Neplatn\xE1 sn\xEDmkov\xE1 frekvence: \"%1\"", Plain) \
+    X(FpsMismatch, "Titulky ud\xE1vaj\xED %1 sn\xEDmk\xF9 za sekundu, ale film jich m\xE1 %2.\\N\\NAno: p\xF8" "ev\xE9st sn\xEDmky v\x9A" "ech titulk\xF9 na frekvenci filmu (\xE8" "as titulk\xF9 z\xF9stane).\\NNe: jen p\xF8" "epsat \xFA" "daj o frekvenci na %2 (sn\xEDmky z\xF9stanou).\\NStorno: nechat v\x9A" "e, jak je.", Breaks) \
+    X(FileMovieFPS, "Sn\xEDmkov\xE1 frekvence filmu:", Plain) \
 

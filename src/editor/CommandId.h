@@ -21,7 +21,7 @@ namespace cuefold {
     X(MenuCommonInsertDelay) X(MenuCommonRemoveLineWrappings) X(MenuCommonRepairOverlaps)                    \
     X(MenuCommonAccept) X(MenuCommonLockAll) X(MenuCommonUnlockAll) X(MenuCommonUnmarkAll)                   \
     X(MenuCommonAnalyzeWidths) X(MenuCommonSetFPS) X(MenuCommonRecalculateSubtitle) X(MenuCommonTestSpeed)   \
-    X(MenuCommonRecalcPerSpeed)                                                                              \
+    X(MenuCommonRecalcPerSpeed) X(MenuCommonConvertFPS)                                                      \
     X(MenuPlayerShow) X(MenuPlayerClose) X(MenuZoom050procent) X(MenuZoom100procent) X(MenuZoom200procent)   \
     X(MenuPlayerSync) X(MenuPlayerPlayPause) X(MenuPlayerPlay) X(MenuPlayerPause) X(MenuPlayerStop)          \
     X(MenuPlayerStepBack) X(MenuPlayerStepForward) X(MenuPlayerStep1Back) X(MenuPlayerStep1Forward)          \

@@ -19,7 +19,9 @@
 #include "editor/SharedFileQuestion.h"
 #include "editor/StatusPanels.h"
 #include "editor/list_operations.h"
+#include "operations/BulkCommands.h"
 #include "operations/FOperations.h"
+#include "operations/RateCommands.h"
 #include "operations/bulk_report.h"
 #include "config/ConfigCommands.h"
 #include "player/PlayerController.h"
@@ -96,6 +98,7 @@ void FileCommands::ResetDocument()
     mCtx.status.setText(StatusPanels::Frame, QString());
     mCtx.player->movie().UnloadMovie();
     mCtx.player->movie().forgetDocument();
+    mCtx.bulk->rates()->forgetDocument();
     mFileNotWhole = false;
 }
 
@@ -162,6 +165,7 @@ void FileCommands::OpenDocument(const QString &path)
             mCtx.player->movie().showMovieProperties();
         askFrameRate();
     }
+    mCtx.bulk->rates()->checkMovieRate();
     mCtx.search->RefreshProperties();
     mCtx.search->showProperties(true);
     mCtx.panel.focusField(CurrentSubtitlePanel::Field::Index);
@@ -171,7 +175,7 @@ bool FileCommands::askFrameRate()
 {
     const double fps = mCtx.operations->ask({Texts.OperationsFPS0, Texts.OperationsFPS1, Texts.OperationsFPS2,
                                             Texts.OperationsFPS3, Texts.OperationsFPS4},
-                                           "25");
+                                           mCtx.bulk->rates()->presetRate("25"));
     if (!IsValidFPS(fps))
         return false;
     const DocumentModel::Edit edit(mCtx.model, StepName(Texts.MenuSetFPS));
@@ -206,8 +210,11 @@ void FileCommands::MenuFileOpenClick()
 
 bool FileCommands::writeDocument(const QString &path, bool exportOnly)
 {
-    if (!exportOnly)
+    if (!exportOnly) {
+        // The question may still convert the frames that are about to be written.
+        mCtx.bulk->rates()->checkMovieRate();
         mCtx.player->saveHooks().beforeSave();
+    }
     const SaveResult saved =
         SaveSubtitleFile(path, SerializeDocument(mCtx.doc(), exportOnly), Settings.Main.CreateBAKfiles);
     if (!saved.Backup.ok()) {

@@ -50,7 +50,8 @@ MsgResult fromQt(int button, MsgButtons buttons)
     }
     // Closed with Esc or the close box: the safe answer.
     return buttons == MsgButtons::YesNo ? MsgResult::No
-         : buttons == MsgButtons::RetryCancel || buttons == MsgButtons::OkCancel ? MsgResult::Cancel
+         : buttons == MsgButtons::RetryCancel || buttons == MsgButtons::OkCancel || buttons == MsgButtons::YesNoCancel
+             ? MsgResult::Cancel
                                                                                  : MsgResult::Ok;
 }
 
@@ -84,6 +85,9 @@ MsgResult ShowMessage(QWidget *parent, const MessageRequest &request)
     switch (r.buttons) {
     case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
     case MsgButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     }

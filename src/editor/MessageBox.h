@@ -8,7 +8,7 @@ class QWidget;
 namespace cuefold {
 
 enum class MsgIcon { None, Information, Question, Exclamation, Stop };
-enum class MsgButtons { Ok, YesNo, RetryCancel, OkCancel };
+enum class MsgButtons { Ok, YesNo, YesNoCancel, RetryCancel, OkCancel };
 enum class MsgResult { Ok, Yes, No, Retry, Cancel };
 
 struct MessageRequest {

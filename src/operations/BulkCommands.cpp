@@ -16,6 +16,7 @@
 #include "operations/FOperations.h"
 #include "operations/FRange.h"
 #include "operations/FTest.h"
+#include "operations/RateCommands.h"
 #include "operations/TimingCommands.h"
 #include "operations/overlap_repair.h"
 
@@ -25,8 +26,10 @@ namespace cuefold {
 BulkCommands::BulkCommands(EditorContext &ctx)
     : mCtx(ctx)
     , mTiming(new TimingCommands(ctx))
+    , mRates(new RateCommands(ctx))
 {
     mTiming->setParent(this);
+    mRates->setParent(this);
     ctx.windows.declare({.cyclePlace = AnalysisPlace, .placement = &MainSettings::AnalysisWindow, .create = [this] {
                              auto *analysis = new TFormAnalysis(mCtx.model, mCtx.panel, mCtx.window);
                              analysis->retranslate();
@@ -113,6 +116,9 @@ MenuTable BulkCommands::menuTable()
                        &TC::recalcPerSpeedAvailable),
                 row(CommandId::MenuCommonSetFPS, &T::MenuSetFPS, K(Qt::CTRL | Qt::Key_F2), "ToolButCommonSetFPS",
                     "cuefold-frame-rate", &B::MenuCommonSetFPSClick, true),
+                Command{.id = CommandId::MenuCommonConvertFPS, .caption = &T::MenuConvertFPS,
+                        .shortcut = K(Qt::CTRL | Qt::SHIFT | Qt::Key_F2),
+                        .handler = Bind(mRates, &RateCommands::MenuCommonConvertFPSClick)},
             }};
 }
 
@@ -136,6 +142,7 @@ void BulkCommands::retranslate()
     if (auto *analysis = mCtx.windows.ifBuilt<TFormAnalysis>(AnalysisPlace))
         analysis->retranslate();
     mTiming->retranslate();
+    mRates->retranslate();
 }
 
 bool BulkCommands::refuseFewLines() const
@@ -206,7 +213,7 @@ void BulkCommands::MenuCommonSetFPSClick()
                           const Document &d = mCtx.doc();
                           fps = mCtx.operations->ask({Texts.OperationsFPS0, Texts.OperationsFPS1, Texts.OperationsFPS2,
                                                       Texts.OperationsFPS3, Texts.OperationsFPS4},
-                                                     IsValidFPS(d.FPS) ? FpsText(d.FPS) : QByteArray("25"));
+                                                     mRates->presetRate(IsValidFPS(d.FPS) ? FpsText(d.FPS) : "25"));
                           // Subtitle 2 shows the rate line as its predecessor.
                           const bool redraw = IsValidFPS(fps) && mCtx.model.changeLines([&](Document &doc) {
                               return SetFrameRate(doc, fps);

@@ -11,6 +11,7 @@ struct EditorContext;
 struct OperationTexts;
 class TFormAnalysis;
 class TFormRange;
+class RateCommands;
 class TimingCommands;
 enum class RangeMode;
 
@@ -27,6 +28,7 @@ public:
     TFormRange *range() const;
     TFormAnalysis *analysis() const;
     TimingCommands *timing() const { return mTiming; }
+    RateCommands *rates() const { return mRates; }
 
     void MenuCommonShiftTitleClick();
     void MenuCommonShiftTitleToClick();
@@ -65,6 +67,7 @@ private:
 
     EditorContext &mCtx;
     TimingCommands *mTiming; // the two-point and reading-speed windows
+    RateCommands *mRates;    // the movie's frame rate against the document's
     bool mAcceptAvailable = false; // Accept's rule: the review stands on a noted subtitle
 };
 

@@ -14,6 +14,8 @@
 #include "player/FPlayer.h"
 #include "player/PlayerParts.h"
 #include "player/MediaPlayer.h"
+#include "operations/BulkCommands.h"
+#include "operations/RateCommands.h"
 #include "player/movie_lookup.h"
 #include "player/preview_script.h"
 #include "search/SearchCommands.h"
@@ -101,6 +103,7 @@ void MovieLoader::openMovie()
     // The movie's own frame rate is known once it has loaded.
     if (!IsValidFPS(mCtx.doc().FPS))
         mAdoptMovieFps = true;
+    mCtx.bulk->rates()->checkMovieRate();
     mCtx.search->RefreshProperties();
     mCtx.search->showProperties(false);
 }

@@ -45,12 +45,13 @@ TFormFileProperties::TFormFileProperties(QWidget *parent)
     GroupBoxReadFile = group(this, "GroupBoxReadFile", {EditSUBSFullPath, LabelFileSize, LabelFileAttributes,
                                                         LabelSyntaxErrors, LabelRecalculatedLines, LabelOverlaps});
     LabelFPS = named<QLabel>(this, "LabelFPS");
+    LabelMovieFPS = named<QLabel>(this, "LabelMovieFPS");
     LabelLines = named<QLabel>(this, "LabelLines");
     LabelEmptyLines = named<QLabel>(this, "LabelEmptyLines");
     LabelLockLines = named<QLabel>(this, "LabelLockLines");
     LabelMarkLines = named<QLabel>(this, "LabelMarkLines");
     LabelChangedLines = named<QLabel>(this, "LabelChangedLines");
-    GroupBoxEditor = group(this, "GroupBoxEditor", {LabelFPS, LabelLines, LabelEmptyLines, LabelLockLines,
+    GroupBoxEditor = group(this, "GroupBoxEditor", {LabelFPS, LabelMovieFPS, LabelLines, LabelEmptyLines, LabelLockLines,
                                                     LabelMarkLines, LabelChangedLines});
     LabelDirectShow = named<QLabel>(this, "LabelDirectShow");
     LabelAuxFolder = named<QLabel>(this, "LabelAuxFolder");
@@ -117,8 +118,9 @@ void TFormFileProperties::fill(const FileStatistics &stats, const QString &path,
     LabelChangedLines->setText(Unicode(labels.ChangedLines));
 }
 
-void TFormFileProperties::fillPlayer(const FilterState &filter, const QString &movie)
+void TFormFileProperties::fillPlayer(const FilterState &filter, const QString &movie, const QByteArray &movieRate)
 {
+    LabelMovieFPS->setText(Unicode(Texts.FileMovieFPS + ' ' + movieRate));
     EditAVISFullPath->setText(movie);
     EditAVISFullPath->setEnabled(!movie.isEmpty());
     ButtonMovieShellProperties->setEnabled(!movie.isEmpty());

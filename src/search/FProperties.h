@@ -23,8 +23,9 @@ public:
     // RefreshProperties' window part: the statistics already collected.
     void fill(const FileStatistics &stats, const QString &path, const QString &shortName);
     // The player group: the filter layer and the movie opened with the file
-    // (empty when none was).
-    void fillPlayer(const FilterState &filter, const QString &movie);
+    // (empty when none was); the editor group: the rate of the movie in the
+    // player beside the document's ("?" without one).
+    void fillPlayer(const FilterState &filter, const QString &movie, const QByteArray &movieRate);
     // Play takes its texts from the player's play command.
     void setPlayTexts(const QString &caption, const QString &hint);
     void retranslate();
@@ -47,7 +48,7 @@ private:
     QGroupBox *GroupBoxReadFile, *GroupBoxEditor, *GroupBoxPlayer;
     QLineEdit *EditSUBSFullPath, *EditAVISFullPath;
     QLabel *LabelFileSize, *LabelFileAttributes, *LabelSyntaxErrors, *LabelRecalculatedLines, *LabelOverlaps;
-    QLabel *LabelFPS, *LabelLines, *LabelEmptyLines, *LabelLockLines, *LabelMarkLines, *LabelChangedLines;
+    QLabel *LabelFPS, *LabelMovieFPS, *LabelLines, *LabelEmptyLines, *LabelLockLines, *LabelMarkLines, *LabelChangedLines;
     QLabel *LabelDirectShow, *LabelAuxFolder;
     QPushButton *ButtonMovieShellProperties;
     QPushButton *ButtonOK, *ButtonPlay;

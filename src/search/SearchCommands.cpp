@@ -11,6 +11,7 @@
 #include "editor/StatusPanels.h"
 #include "editor/ToolWindows.h"
 #include "operations/BulkCommands.h"
+#include "operations/RateCommands.h"
 #include "player/PlayerController.h"
 #include "search/FFind.h"
 #include "search/FProperties.h"
@@ -185,7 +186,8 @@ void SearchCommands::RefreshProperties()
     const FileStatistics stats = mCtx.model.changeLines(CollectStatistics);
     FormFileProperties->fill(stats, mCtx.doc().SubFileName, mCtx.model.shortName());
     const PlayerController &player = *mCtx.player;
-    FormFileProperties->fillPlayer(player.filterState(), player.movieFromOpenLoaded() ? mCtx.doc().MovieFileName : QString());
+    FormFileProperties->fillPlayer(player.filterState(), player.movieFromOpenLoaded() ? mCtx.doc().MovieFileName : QString(),
+                                   mCtx.bulk->rates()->presetRate("?"));
 }
 
 void SearchCommands::showProperties(bool afterOpen)

@@ -49,7 +49,7 @@ TEST_F(BulkCommandsTest, MenuFollowsTheTableWithItsSeparatorsAndButtons)
                              "MenuCommonRemoveLineWrappings - "
                              "MenuCommonRepairOverlaps MenuCommonAccept - MenuCommonLockAll MenuCommonUnlockAll "
                              "MenuCommonUnmarkAll - MenuCommonAnalyzeWidths - MenuCommonTestSpeed MenuCommonRecalcPerSpeed - "
-                             "MenuCommonSetFPS"));
+                             "MenuCommonSetFPS MenuCommonConvertFPS"));
     EXPECT_EQ(ctl<QMenu>("MenuCommon")->title(), QString::fromUtf8("&Hromadné operace"));
     int buttons = 0;
     for (const QToolButton *b : ctl<QToolBar>("ToolBarCommon")->findChildren<QToolButton *>())
