@@ -89,10 +89,13 @@ one_run() {
   while [ -z "$wall" ]; do
     kill -0 "$pid" 2>/dev/null || { echo "$1 ended before its window appeared" >&2; exit 1; }
     child=${child:-$(pgrep -P "$pid" || true)}
-    local tree
+    # The CPU is read before the window list: a list takes a while to
+    # come, and the program goes on working after its window is mapped.
+    local tree before=""
+    [ -n "$child" ] && before=$(cpu_us "$child" 2>/dev/null || true)
     tree=$(windows)
-    if [ -z "$cpu" ] && [ -n "$child" ] && grep -qF "$title" <<< "$tree"; then
-      cpu=$(cpu_us "$child")
+    if [ -z "$cpu" ] && [ -n "$before" ] && grep -qF "$title" <<< "$tree"; then
+      cpu=$before
     fi
     if [ -n "$cpu" ] && grep -qE "$shown" <<< "$tree"; then
       wall=$(( $(now_us) - start ))

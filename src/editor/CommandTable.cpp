@@ -1,5 +1,6 @@
 #include "editor/CommandTable.h"
 #include "document/code_page.h"
+#include "editor/DeferredIcon.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -45,7 +46,7 @@ const char *CommandName(CommandId id)
 QIcon CommandIcon(const char *name)
 {
     const QString theme = QString::fromLatin1(name);
-    return QIcon::fromTheme(theme, QIcon(QStringLiteral(":/icons/%1.svg").arg(theme)));
+    return DeferredIcon([theme] { return QIcon::fromTheme(theme, QIcon(QStringLiteral(":/icons/%1.svg").arg(theme))); });
 }
 
 void CommandBar::add(QMainWindow *window, MenuTable table)

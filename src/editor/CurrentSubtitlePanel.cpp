@@ -6,6 +6,7 @@
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "document/document_model.h"
+#include "editor/DeferredIcon.h"
 #include "editor/NamedWidget.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -23,6 +25,28 @@
 namespace cuefold {
 
 namespace {
+
+// A small style picture in a label, looked up when first painted.
+class PictureLabel : public QLabel {
+public:
+    PictureLabel(QWidget *parent, QStyle::StandardPixmap picture)
+        : QLabel(parent)
+        , mIcon(DeferredIcon([this, picture] { return style()->standardIcon(picture); }))
+    {
+        setFixedSize(Side, Side);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        mIcon.paint(&painter, rect());
+    }
+
+private:
+    static constexpr int Side = 14;
+    QIcon mIcon;
+};
 
 QToolButton *stepButton(QWidget *parent, const char *name, Qt::ArrowType arrow)
 {
@@ -94,10 +118,10 @@ void CurrentSubtitlePanel::build()
     LabelHeadFrom = named<QLabel>(this, "LabelHeadFrom");
     LabelHeadLast = named<QLabel>(this, "LabelHeadLast");
     LabelHeadText = named<QLabel>(this, "LabelHeadText");
-    ImageLock = named<QLabel>(this, "ImageLock");
-    ImageMark = named<QLabel>(this, "ImageMark");
-    ImageLock->setPixmap(style()->standardIcon(QStyle::SP_DialogNoButton).pixmap(14, 14));
-    ImageMark->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(14, 14));
+    ImageLock = new PictureLabel(this, QStyle::SP_DialogNoButton);
+    ImageLock->setObjectName(QStringLiteral("ImageLock"));
+    ImageMark = new PictureLabel(this, QStyle::SP_DialogApplyButton);
+    ImageMark->setObjectName(QStringLiteral("ImageMark"));
     for (QLabel *l : {LabelHeadLine, LabelHeadFrom, LabelHeadLast, LabelHeadText}) {
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Highlight));
@@ -149,7 +173,7 @@ void CurrentSubtitlePanel::build()
     // A field shorter than the text would cut it when the panel is stored.
     EditSubtitle->setMaxLength(std::numeric_limits<int>::max());
     BitBtnSubtitleUndo = named<QToolButton>(PanelSubtitle, "BitBtnSubtitleUndo");
-    BitBtnSubtitleUndo->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    BitBtnSubtitleUndo->setIcon(DeferredIcon([this] { return style()->standardIcon(QStyle::SP_BrowserReload); }));
     BitBtnSubtitleUndo->setFocusPolicy(Qt::NoFocus);
     BitBtnSubtitleUndo->hide();
     PanelSubtitle->layout()->addWidget(BitBtnSubtitleUndo);

@@ -31,7 +31,7 @@ MovieLoader::MovieLoader(PlayerParts &parts, std::function<void()> showWindow)
     , mPlayer(parts.state)
     , mFilter(parts.filter)
     , mShowWindow(std::move(showWindow))
-    , FormMovieProperties(new TFormMovieProperties(parts.player(), parts.ctx.window))
+    , FormMovieProperties([&parts] { return new TFormMovieProperties(parts.player(), parts.ctx.window); })
 {
     connect(player(), &MediaPlayer::fileLoaded, this, &MovieLoader::movieLoaded);
     connect(player(), &MediaPlayer::loadFailed, this, &MovieLoader::movieLoadFailed);

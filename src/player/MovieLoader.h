@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/FirstUse.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -76,7 +78,7 @@ private:
     PlayerState &mPlayer;
     FilterState &mFilter;
     std::function<void()> mShowWindow;
-    TFormMovieProperties *FormMovieProperties;
+    FirstUse<TFormMovieProperties> FormMovieProperties;
     bool mAdoptMovieFps = false; // take the movie's frame rate once it has loaded
     QString mShownSubtitles;     // the file the picture shows, copied once the movie has loaded
     double mShownFps = 0;        // its rate, 0: the movie's

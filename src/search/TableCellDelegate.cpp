@@ -1,26 +1,41 @@
 #include "search/TableCellDelegate.h"
 
+#include <QGlyphRun>
 #include <QPainter>
 
 namespace cuefold {
 
-const QStaticText &TableCellDelegate::prepared(const QString &text, const QFont &font) const
+bool TableCellDelegate::glyphsOf(const QString &text, const QFont &font, QList<quint32> &indexes,
+                                 QList<QPointF> &positions, qreal &width) const
 {
-    // The cache holds what a few screens of the grid show; it starts afresh
-    // when it grows past that or the grid's font changes.
-    constexpr qsizetype Kept = 4096;
-    if (font != mFont || mPrepared.size() > Kept) {
-        mPrepared.clear();
+    if (font != mFont || !mRawFont.isValid()) {
         mFont = font;
+        mRawFont = QRawFont::fromFont(font);
+        mGlyphs.clear();
     }
-    auto it = mPrepared.find(text);
-    if (it == mPrepared.end()) {
-        QStaticText prepared(text);
-        prepared.setTextFormat(Qt::PlainText);
-        prepared.prepare(QTransform(), font);
-        it = mPrepared.insert(text, prepared);
+    const qreal baseline = mRawFont.ascent();
+    width = 0;
+    for (const QChar c : text) {
+        auto it = mGlyphs.find(c.unicode());
+        if (it == mGlyphs.end()) {
+            Glyph g;
+            int count = 1;
+            if (!c.isSurrogate() && mRawFont.glyphIndexesForChars(&c, 1, &g.index, &count) && count == 1 && g.index) {
+                QPointF advance;
+                mRawFont.advancesForGlyphIndexes(&g.index, &advance, 1);
+                g.advance = advance.x();
+            } else {
+                g.index = 0;
+            }
+            it = mGlyphs.insert(c.unicode(), g);
+        }
+        if (!it->index)
+            return false;
+        indexes.append(it->index);
+        positions.append(QPointF(width, baseline));
+        width += it->advance;
     }
-    return *it;
+    return true;
 }
 
 void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
@@ -29,19 +44,34 @@ void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
     if (selected)
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-    const QStaticText &text = prepared(index.data(Qt::DisplayRole).toString(), option.font);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty())
+        return;
     const QPoint at(option.rect.left() + TextMargin,
                     option.rect.top() + (option.rect.height() - option.fontMetrics.height()) / 2);
-    // Prepared text is laid out once and only drawn here; a text wider
-    // than its cell is cut at the cell's edge.
-    const bool fits = text.size().width() <= option.rect.width() - TextMargin;
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    indexes.reserve(text.size());
+    positions.reserve(text.size());
+    qreal width = 0;
+    const bool plain = glyphsOf(text, option.font, indexes, positions, width);
+    // A text wider than its cell is cut at the cell's edge.
+    const bool fits = plain && width <= option.rect.width() - TextMargin;
     if (!fits) {
         painter->save();
         painter->setClipRect(option.rect);
     }
     painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setFont(option.font);
-    painter->drawStaticText(at, text);
+    if (plain) {
+        QGlyphRun run;
+        run.setRawFont(mRawFont);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        painter->drawGlyphRun(at, run);
+    } else {
+        painter->setFont(option.font);
+        painter->drawText(QPointF(at.x(), at.y() + option.fontMetrics.ascent()), text);
+    }
     if (!fits)
         painter->restore();
 }

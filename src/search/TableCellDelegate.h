@@ -2,7 +2,7 @@
 
 #include <QFont>
 #include <QHash>
-#include <QStaticText>
+#include <QRawFont>
 #include <QStyledItemDelegate>
 
 namespace cuefold {
@@ -22,11 +22,20 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    // Cell texts laid out once in the grid's font and drawn from then on.
-    const QStaticText &prepared(const QString &text, const QFont &font) const;
+    struct Glyph {
+        quint32 index = 0; // 0: the font has no glyph for the character
+        qreal advance = 0;
+    };
+    // The grid's texts come from a single-byte code page, so a few hundred
+    // characters at most: each is looked up in the font once, and a cell is
+    // drawn from its characters' glyphs without shaping the text. False when
+    // the font lacks a character (drawn through the text engine instead).
+    bool glyphsOf(const QString &text, const QFont &font, QList<quint32> &indexes, QList<QPointF> &positions,
+                  qreal &width) const;
 
-    mutable QHash<QString, QStaticText> mPrepared;
     mutable QFont mFont;
+    mutable QRawFont mRawFont;
+    mutable QHash<char16_t, Glyph> mGlyphs;
 };
 
 } // namespace cuefold
