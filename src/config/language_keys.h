@@ -428,4 +428,15 @@
     X(FileDialogFolder, "Slo\x9Eka:", Plain) \
     X(FileDialogName, "N\xE1zev souboru:", Plain) \
     X(FileDialogType, "Typ soubor\xF9:", Plain) \
+    X(Find10, "P\xF8\xEDli\x9A rychl\xE9", Plain) \
+    X(FindNoTooFast, "\x8E\xE1" "dn\xFD p\xF8\xEDli\x9A rychl\xFD titulek nebyl nalezen", Breaks) \
+    X(FindTooFastDone, "\x8E\xE1" "dn\xFD dal\x9A\xED p\xF8\xEDli\x9A rychl\xFD titulek nebyl nalezen", Breaks) \
+    X(ReadingSpeedCps, "%1 znak\xF9/s", Plain) \
+    X(ReadingRowLengths, "\xD8\xE1" "dky: %1", Plain) \
+    X(HintReadingSpeed, "Rychlost \xE8ten\xED: viditeln\xE9 znaky za sekundu,\\Nnad limitem z Nastaven\xED \xE8" "erven\xEC", Breaks) \
+    X(HintRowLengths, "D\xE9lky \xF8\xE1" "dk\xF9 ve znac\xED" "ch,\\Nnad limitem z Nastaven\xED \xE8" "erven\xEC", Breaks) \
+    X(OptionsLabelMaxCPSCaption, "znak\xF9 za sekundu - nejvy\x9A\x9A\xED rychlost \xE8ten\xED", Plain) \
+    X(OptionsLabelMaxCPSHint, "Rychlej\x9A\xED titulek se v panelu\\Na v p\xF8" "ehledu titulk\xF9 zobraz\xED \xE8" "erven\xEC", Breaks) \
+    X(OptionsLabelMaxRowLengthCaption, "znak\xF9 - nejdel\x9A\xED \xF8\xE1" "dek titulku", Plain) \
+    X(OptionsLabelMaxRowLengthHint, "Del\x9A\xED \xF8\xE1" "dek se v panelu\\Na v p\xF8" "ehledu titulk\xF9 zobraz\xED \xE8" "erven\xEC", Breaks) \
 

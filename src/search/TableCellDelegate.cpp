@@ -1,5 +1,7 @@
 #include "search/TableCellDelegate.h"
 
+#include "search/table_model.h"
+
 #include <QPainter>
 
 namespace cuefold {
@@ -39,7 +41,10 @@ void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         painter->save();
         painter->setClipRect(option.rect);
     }
-    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    // A subtitle over the reading limits is written in red, unless selected.
+    const bool overLimits = !selected && index.data(TableModel::OverReadingLimitsRole).toBool();
+    painter->setPen(overLimits ? QColor(Qt::red)
+                               : option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
     painter->drawStaticText(at, text);
     if (!fits)
