@@ -104,7 +104,7 @@ void BM_FindNextWithGrid(benchmark::State &state)
         }
         ctx.search->RefreshProperties();
         find.FindCategory = category;
-        const FindResult found = RunFind(ctx.doc(), find, "jak", false);
+        const FindResult found = RunFind(ctx.doc(), find, "jak", false, 17);
         ctx.panel.ShowLine(found.Line > 0 ? found.Line : 1, ShowPlain);
         QApplication::processEvents();
     }

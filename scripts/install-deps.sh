@@ -12,6 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick time ffmpeg python3
   fonts-dejavu-core
+  libhunspell-dev hunspell-cs hunspell-en-us
 )
 
 missing=()

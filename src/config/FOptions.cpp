@@ -47,7 +47,8 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
     const auto number = [](QLineEdit *edit) {
         return NumberEdit{edit, RowShownBy(edit->objectName().toLatin1())};
     };
-    mNumbers = {{number(mUi->EditDelayFrames), number(mUi->EditRewindAfterSave), number(mUi->EditPlayerStep)}};
+    mNumbers = {{number(mUi->EditDelayFrames), number(mUi->EditRewindAfterSave), number(mUi->EditPlayerStep),
+                 number(mUi->EditMaxCPS), number(mUi->EditMaxRowLength)}};
 
     connect(mUi->ComboBoxLanguage, &QComboBox::currentIndexChanged, this, &TFormOptions::ComboBoxLanguageChange);
     for (QCheckBox *box : mToolBarBoxes)
@@ -141,6 +142,9 @@ void TFormOptions::retranslate()
         {mUi->LabelRewindAfterSave, mUi->EditRewindAfterSave, &L::OptionsLabelRewindAfterSaveCaption,
          &L::OptionsLabelRewindAfterSaveHint},
         {mUi->LabelWindStep, mUi->EditPlayerStep, &L::OptionsLabelWindStepCaption, &L::OptionsLabelWindStepHint},
+        {mUi->LabelMaxCPS, mUi->EditMaxCPS, &L::OptionsLabelMaxCPSCaption, &L::OptionsLabelMaxCPSHint},
+        {mUi->LabelMaxRowLength, mUi->EditMaxRowLength, &L::OptionsLabelMaxRowLengthCaption,
+         &L::OptionsLabelMaxRowLengthHint},
     };
     for (const auto &n : numbers) {
         n.label->setText(Unicode(Texts.*n.caption));

@@ -13,6 +13,7 @@
 #include "editor/FileCommands.h"
 #include "editor/HintPolicy.h"
 #include "player/PlayerController.h"
+#include "search/SearchCommands.h"
 #include "ui_FOptions.h"
 
 #include <QCheckBox>
@@ -138,6 +139,9 @@ void TFormOptions::ButtonSaveClick()
     ConfigureWMP();
     ConfigureSeconds();
     ConfigureIOPaths();
+    mCtx.panel.showReadingSpeed();
+    if (mCtx.search)
+        mCtx.search->readingLimitsChanged();
 
     StoreFont(mCtx.panel.previewFont(), Settings.Font);
     Settings.Font.Color = Settings.PreviewFontColor;

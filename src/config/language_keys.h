@@ -436,4 +436,15 @@
     X(ConvertFPSInvalid, "Neplatn\xE1 sn\xEDmkov\xE1 frekvence: \"%1\"", Plain) \
     X(FpsMismatch, "Titulky ud\xE1vaj\xED %1 sn\xEDmk\xF9 za sekundu, ale film jich m\xE1 %2.\\N\\NAno: p\xF8" "ev\xE9st sn\xEDmky v\x9A" "ech titulk\xF9 na frekvenci filmu (\xE8" "as titulk\xF9 z\xF9stane).\\NNe: jen p\xF8" "epsat \xFA" "daj o frekvenci na %2 (sn\xEDmky z\xF9stanou).\\NStorno: nechat v\x9A" "e, jak je.", Breaks) \
     X(FileMovieFPS, "Sn\xEDmkov\xE1 frekvence filmu:", Plain) \
+    X(Find10, "P\xF8\xEDli\x9A rychl\xE9", Plain) \
+    X(FindNoTooFast, "\x8E\xE1" "dn\xFD p\xF8\xEDli\x9A rychl\xFD titulek nebyl nalezen", Breaks) \
+    X(FindTooFastDone, "\x8E\xE1" "dn\xFD dal\x9A\xED p\xF8\xEDli\x9A rychl\xFD titulek nebyl nalezen", Breaks) \
+    X(ReadingSpeedCps, "%1 znak\xF9/s", Plain) \
+    X(ReadingRowLengths, "\xD8\xE1" "dky: %1", Plain) \
+    X(HintReadingSpeed, "Rychlost \xE8ten\xED: viditeln\xE9 znaky za sekundu,\\Nnad limitem z Nastaven\xED \xE8" "erven\xEC", Breaks) \
+    X(HintRowLengths, "D\xE9lky \xF8\xE1" "dk\xF9 ve znac\xED" "ch,\\Nnad limitem z Nastaven\xED \xE8" "erven\xEC", Breaks) \
+    X(OptionsLabelMaxCPSCaption, "znak\xF9 za sekundu - nejvy\x9A\x9A\xED rychlost \xE8ten\xED", Plain) \
+    X(OptionsLabelMaxCPSHint, "Rychlej\x9A\xED titulek se v panelu\\Na v p\xF8" "ehledu titulk\xF9 zobraz\xED \xE8" "erven\xEC", Breaks) \
+    X(OptionsLabelMaxRowLengthCaption, "znak\xF9 - nejdel\x9A\xED \xF8\xE1" "dek titulku", Plain) \
+    X(OptionsLabelMaxRowLengthHint, "Del\x9A\xED \xF8\xE1" "dek se v panelu\\Na v p\xF8" "ehledu titulk\xF9 zobraz\xED \xE8" "erven\xEC", Breaks) \
 

@@ -23,6 +23,9 @@ TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designTe
 // gap then stays far from what the numbers can hold.
 constexpr int MaxDelayFrames = 1000;
 
+// The highest reading-speed and row-length limit the settings take.
+constexpr int MaxReadingLimit = 9999;
+
 // The number edit of a settings row, read as ParseTypedNumber reads it with
 // the row's design text. A whole-number row takes the value truncated toward
 // zero; a row whose values are clamped takes a value beyond its limits as the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/reading_speed.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -44,6 +46,7 @@ struct MainSettings {
     int TestReadSpeed{};
     int TestMinDwell{};
     QByteArray CodePage;
+    ReadingLimits Reading; // MaxCPS, MaxRowLength
 };
 
 struct TableSettings {

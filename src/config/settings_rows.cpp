@@ -158,6 +158,16 @@ void addMainRows(std::vector<SettingRow> &rows)
     section.add("TestMinDwell", Kind::Int, &MainSettings::TestMinDwell, 1000).within(1, INT_MAX);
     section.add("CodePage", Kind::CodePage, &MainSettings::CodePage, QByteArray("windows-1250"))
         .within(1, INT_MAX);
+    // Limits below one would flag every subtitle with any text.
+    const auto reading = [](int ReadingLimits::*limit) -> Field {
+        return [limit](ProgramSettings &s) -> SettingField { return &(s.Main.Reading.*limit); };
+    };
+    section.add("MaxCPS", Kind::Int, reading(&ReadingLimits::MaxCPS), 17)
+        .shownBy("EditMaxCPS")
+        .within(1, MaxReadingLimit, OutOfRange::Clamped);
+    section.add("MaxRowLength", Kind::Int, reading(&ReadingLimits::MaxRowLength), 42)
+        .shownBy("EditMaxRowLength")
+        .within(1, MaxReadingLimit, OutOfRange::Clamped);
 }
 
 void addFontRows(std::vector<SettingRow> &rows)

@@ -8,6 +8,7 @@
 #include "document/document_model.h"
 #include "editor/DeferredIcon.h"
 #include "editor/NamedWidget.h"
+#include "editor/ReadingSpeedBar.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -190,6 +191,8 @@ void CurrentSubtitlePanel::build()
     RTFpreview->setFocusPolicy(Qt::ClickFocus);
     RTFpreview->setMinimumHeight(70);
     grid->addWidget(RTFpreview, 4, 0, 1, 6);
+    mReadingSpeed = new ReadingSpeedBar(this);
+    grid->addWidget(mReadingSpeed, 5, 1, 1, 5);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(4, 1);
 
@@ -245,6 +248,11 @@ void CurrentSubtitlePanel::connectControls()
     connect(CheckBoxLock, &QCheckBox::toggled, this, [this] { storeFlag(true); });
     connect(CheckBoxMark, &QCheckBox::toggled, this, [this] { storeFlag(false); });
     connect(BitBtnSubtitleUndo, &QToolButton::clicked, this, &CurrentSubtitlePanel::undoWholeLineRequested);
+    // The reading speed follows every change of the fields, before anything
+    // is stored.
+    for (QLineEdit *e : {EditFrameFrom, EditFrameLast, EditSubtitle})
+        connect(e, &QLineEdit::textChanged, this, &CurrentSubtitlePanel::showReadingSpeed);
+    connect(&mModel, &DocumentModel::fpsChanged, this, &CurrentSubtitlePanel::showReadingSpeed);
 }
 
 void CurrentSubtitlePanel::retranslate()
@@ -262,6 +270,7 @@ void CurrentSubtitlePanel::retranslate()
     EditFrameLast->setToolTip(Unicode(Texts.EditLastFrame));
     EditSubtitle->setToolTip(Unicode(Texts.EditSubtitle));
     BitBtnSubtitleUndo->setToolTip(Unicode(Texts.HintUndoWholeLine));
+    mReadingSpeed->retranslate();
 }
 
 void CurrentSubtitlePanel::setPreviewFont(const QFont &font)

@@ -15,6 +15,7 @@ class QToolButton;
 namespace cuefold {
 
 class DocumentModel;
+class ReadingSpeedBar;
 
 // The current-subtitle panel: the number, frame and text fields of the
 // current subtitle with its neighbours and the formatted preview. It shows
@@ -46,6 +47,9 @@ public:
     // A frame or text field holds typing that is not stored yet.
     bool hasUnstoredTyping() const;
     void ShowPreview();
+    // The reading speed and row lengths of what the fields hold now, typing
+    // included, against the settings' limits.
+    void showReadingSpeed();
     // Empties every field: the state between two documents.
     void clearFields();
     void focusField(Field field);
@@ -115,6 +119,7 @@ private:
     QToolButton *BitBtnSubtitleUndo;
     QCheckBox *CheckBoxLock, *CheckBoxMark;
     QTextEdit *RTFpreview;
+    ReadingSpeedBar *mReadingSpeed;
 };
 
 } // namespace cuefold

@@ -3,9 +3,12 @@
 #include "editor/CurrentSubtitlePanel.h"
 
 #include "config/language_table.h"
+#include "config/settings.h"
 #include "document/code_page.h"
 #include "document/document_model.h"
 #include "document/frame_text.h"
+#include "document/reading_speed.h"
+#include "editor/ReadingSpeedBar.h"
 #include "editor/preview_format.h"
 
 #include <QApplication>
@@ -29,6 +32,13 @@ constexpr qsizetype ShownTextLimit = 2000;
 QByteArray shownPart(const QByteArray &text)
 {
     return text.size() > ShownTextLimit ? text.left(ShownTextLimit) + "..." : text;
+}
+
+// A frame field's typed number, or the stored frame while it holds none.
+double typedFrame(const QLineEdit *edit, double stored)
+{
+    double value = stored;
+    return ParseDecimal(CommaToPoint(edit->text().toLatin1()), value) ? value : stored;
 }
 
 } // namespace
@@ -70,6 +80,7 @@ void CurrentSubtitlePanel::ShowLine(int index, int mode)
         showNeighbour(1, index + 1);
     }
     renewEntryTexts(index);
+    showReadingSpeed();
 }
 
 void CurrentSubtitlePanel::redraw(int mode)
@@ -125,6 +136,22 @@ void CurrentSubtitlePanel::clearFields()
     mShownLine = -1;
     mFromTexts = mLastTexts = mTextTexts = FieldTexts();
     clearChangedLook();
+    mReadingSpeed->showSpeed({}, Settings.Main.Reading);
+}
+
+void CurrentSubtitlePanel::showReadingSpeed()
+{
+    const Document &d = mModel.doc();
+    const int i = d.CurrentLine;
+    if (!d.validIndex(i) || IsFrameRateLine(d, i)) {
+        mReadingSpeed->showSpeed({}, Settings.Main.Reading);
+        return;
+    }
+    const TSubLine &l = d.line(i);
+    mReadingSpeed->showSpeed(MeasureReading(CodePage::fromUnicode(EditSubtitle->text()),
+                                            typedFrame(EditFrameFrom, l.From), typedFrame(EditFrameLast, l.Last),
+                                            d.FPS),
+                             Settings.Main.Reading);
 }
 
 void CurrentSubtitlePanel::refreshUndoState(int index)
@@ -178,6 +205,7 @@ void CurrentSubtitlePanel::setFrameField(bool first, int mode, double value)
         mModel.markModified();
     }
     (first ? mFromTexts : mLastTexts).stored = text;
+    showReadingSpeed();
 }
 
 void CurrentSubtitlePanel::SetFrom(int mode, double value) { setFrameField(true, mode, value); }
@@ -204,6 +232,7 @@ void CurrentSubtitlePanel::SetText(const QByteArray &text, int mode)
     }
     mTextTexts.stored = shown;
     ShowPreview();
+    showReadingSpeed();
 }
 
 void CurrentSubtitlePanel::ShowPreview()

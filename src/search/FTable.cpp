@@ -81,6 +81,8 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
     connect(&model, &DocumentModel::rowsInserted, this, &TFormTable::FillTable);
     connect(&model, &DocumentModel::rowsRemoved, this, &TFormTable::FillTable);
     connect(&model, &DocumentModel::documentReset, this, &TFormTable::documentReset);
+    // Reading speeds follow the frame rate.
+    connect(&model, &DocumentModel::fpsChanged, this, &TFormTable::FillTable);
     connect(&model, &DocumentModel::currentChanged, this, [this](int index, int mode) {
         if (mode != ShowKeepTable)
             selectRow(index);

@@ -3,6 +3,7 @@
 #include "search/SearchCommands.h"
 
 #include "config/language_table.h"
+#include "config/settings.h"
 #include "document/code_page.h"
 #include "editor/CommandFlow.h"
 #include "editor/CurrentSubtitlePanel.h"
@@ -49,6 +50,12 @@ SearchCommands::SearchCommands(EditorContext &ctx)
 TFormTable *SearchCommands::table() const
 {
     return mCtx.windows.window<TFormTable>(TablePlace);
+}
+
+void SearchCommands::readingLimitsChanged()
+{
+    if (auto *grid = mCtx.windows.ifBuilt<TFormTable>(TablePlace); grid && mCtx.doc().isLoaded())
+        grid->FillTable();
 }
 
 // A grid built after the document came fills itself with it, and with the
@@ -130,7 +137,7 @@ void SearchCommands::MenuFindNextClick()
                               mCtx.status.clearMessage();
                               category = mFind.FindCategory;
                               found = RunFind(mCtx.doc(), mFind, FormFindWhat->searchText(),
-                                              FormFindWhat->caseSensitive());
+                                              FormFindWhat->caseSensitive(), Settings.Main.Reading.MaxCPS);
                               if (found.Line > 0)
                                   mCtx.panel.ShowLine(found.Line, ShowPlain);
                               return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};

@@ -37,6 +37,8 @@ public:
     // The properties window, modal; after an open it offers to play the movie.
     void showProperties(bool afterOpen);
     void retranslate();
+    // The settings' reading limits changed: the grid colours its rows anew.
+    void readingLimitsChanged();
     // The grid's settings, read now or by the grid once it is built.
     void loadTableSettings(const QRect &desktop);
     void saveTableSettings();

@@ -1,5 +1,7 @@
 #include "search/TableCellDelegate.h"
 
+#include "search/table_model.h"
+
 #include <QGlyphRun>
 #include <QPainter>
 
@@ -61,17 +63,9 @@ void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         painter->save();
         painter->setClipRect(option.rect);
     }
-    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    if (plain) {
-        QGlyphRun run;
-        run.setRawFont(mRawFont);
-        run.setGlyphIndexes(indexes);
-        run.setPositions(positions);
-        painter->drawGlyphRun(at, run);
-    } else {
-        painter->setFont(option.font);
-        painter->drawText(QPointF(at.x(), at.y() + option.fontMetrics.ascent()), text);
-    }
+#include "search/table_model.h"
+
+#include <QGlyphRun>
     if (!fits)
         painter->restore();
 }

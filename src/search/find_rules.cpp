@@ -61,6 +61,8 @@ bool Matches(const Document &doc, int i, FindWhat what, const FindOptions &optio
         return RowCount(l.Text) > options.RowLimit;
     case FindWhat::Text:
         return options.CaseSensitive ? l.Text.contains(options.Text) : CodePage::upper(l.Text).contains(upperText);
+    case FindWhat::TooFast:
+        return MeasureSubtitle(doc, i).Cps > options.MaxCPS;
     case FindWhat::Overlap:
         break;
     }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "document/reading_speed.h"
+
 #include <QByteArray>
 
 namespace cuefold {
 
 class Document;
 
-// The ten things the find dialog looks for, in the order of its choices.
+// The eleven things the find dialog looks for, in the order of its choices.
 enum class FindWhat {
     SyntaxError, // a frame field failed to parse (while SyntaxErrorCount >= 1)
     MissingEnd,  // the end frame was computed on reading (LErr "{}")
@@ -18,13 +20,15 @@ enum class FindWhat {
     Punctuation, // PunctuationRule finds a fault
     RowLimit,    // more rows than FindOptions::RowLimit (0 matches every one)
     Text,        // the text holds FindOptions::Text
+    TooFast,     // reads faster than FindOptions::MaxCPS
 };
-inline constexpr int FindWhatCount = 10;
+inline constexpr int FindWhatCount = 11;
 
 struct FindOptions {
     QByteArray Text = {};       // Text: an empty one matches nothing
     bool CaseSensitive = false; // else both sides upper-cased by the code page
     int RowLimit = 0;           // RowLimit
+    int MaxCPS = ReadingLimits().MaxCPS; // TooFast
 };
 
 // 1 + the number of "|"; an empty text has one row.

@@ -27,6 +27,7 @@ const CategoryTexts &TextsOf(FindWhat what)
         {&T::Find7, &T::FindNoText, &T::FindTextDone},
         {&T::Find9, &T::FindNoCrLf, &T::FindCrLfDone},
         {&T::Find8, &T::FindNoText, &T::FindTextDone},
+        {&T::Find10, &T::FindNoTooFast, &T::FindTooFastDone},
     };
     return table[static_cast<int>(what)];
 }
@@ -88,13 +89,13 @@ void FindState::dialogClosed()
         FindCategory = -1;
 }
 
-FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive)
+FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps)
 {
     if (state.FindCategory < 0 || state.FindCategory >= FindWhatCount)
         return {};
     const auto what = static_cast<FindWhat>(state.FindCategory);
     FindResult result;
-    result.Line = FindNextMatch(doc, what, {text, caseSensitive, state.FindRowLimit}, doc.CurrentLine);
+    result.Line = FindNextMatch(doc, what, {text, caseSensitive, state.FindRowLimit, maxCps}, doc.CurrentLine);
     if (result.Line == 0) {
         result.Message = UnsuccessfulMessage(state.FindFresh, doc.CurrentLine);
         if (doc.CurrentLine == 1)

@@ -21,7 +21,7 @@ FindMessage UnsuccessfulMessage(bool fresh, int currentLine);
 
 // The message text of a category (FindDialogCaption is the box's caption).
 const QByteArray &FindMessageText(FindWhat what, FindMessage message);
-// The dialog's caption for a category (the last two take Find9 and Find8).
+// The dialog's caption for a category (RowLimit and Text take Find9 and Find8).
 const QByteArray &FindWhatCaption(FindWhat what);
 
 // The row-limit field holds a whole decimal number of at least 0.
@@ -56,6 +56,6 @@ struct FindResult {
 // category, so the next Find next opens the dialog. Nothing is searched
 // (and nothing changes) while no category is chosen. For Overlap with no
 // result the window disables Accept before the message.
-FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive);
+FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps);
 
 } // namespace cuefold

@@ -1,9 +1,11 @@
 #include "search/table_model.h"
 
 #include "config/language_table.h"
+#include "config/settings.h"
 #include "document/code_page.h"
 #include "document/document.h"
 #include "document/frame_text.h"
+#include "document/reading_speed.h"
 
 namespace cuefold {
 
@@ -25,7 +27,11 @@ int TableModel::columnCount(const QModelIndex &parent) const
 
 QVariant TableModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
+        return {};
+    if (role == OverReadingLimitsRole)
+        return bool(mOverLimits[index.row()]);
+    if (role != Qt::DisplayRole)
         return {};
     if (index.column() == 0)
         return index.row() + 1;
@@ -66,8 +72,11 @@ void TableModel::fill(const Document &doc)
 {
     beginResetModel();
     mRows.resize(qMax(0, doc.LineCount));
-    for (int i = 1; i <= doc.LineCount; ++i)
+    mOverLimits.resize(mRows.size());
+    for (int i = 1; i <= doc.LineCount; ++i) {
         writeRow(mRows[i - 1], doc, i);
+        mOverLimits[i - 1] = MeasureSubtitle(doc, i).overLimits(Settings.Main.Reading);
+    }
     endResetModel();
 }
 
@@ -77,15 +86,19 @@ void TableModel::showRows(const Document &doc, int first, int last)
     last = qMin(last, int(mRows.size()));
     if (first > last)
         return;
-    for (int line = first; line <= last; ++line)
+    for (int line = first; line <= last; ++line) {
         writeRow(mRows[line - 1], doc, line);
-    emit dataChanged(index(first - 1, 1), index(last - 1, ColumnCount - 1));
+        mOverLimits[line - 1] = MeasureSubtitle(doc, line).overLimits(Settings.Main.Reading);
+    }
+    // The number column takes the row's colour too.
+    emit dataChanged(index(first - 1, 0), index(last - 1, ColumnCount - 1));
 }
 
 void TableModel::clear()
 {
     beginResetModel();
     mRows.clear();
+    mOverLimits.clear();
     endResetModel();
 }
 

@@ -96,7 +96,7 @@ TEST(Find, StateBetweenSearches)
 {
     auto doc = DocumentOf({{}, {.mark = 1}, {}, {.mark = 1}, {}});
     FindState s;
-    EXPECT_EQ(RunFind(*doc, s, {}, false).Line, 0); // no category: nothing happens
+    EXPECT_EQ(RunFind(*doc, s, {}, false, 17).Line, 0); // no category: nothing happens
     EXPECT_EQ(s.dialogShown(), 0);
     s.FindCategory = int(FindWhat::Marked);
     s.confirmed(-1);
@@ -116,7 +116,7 @@ TEST(Find, StateBetweenSearches)
     };
     for (const Step &st : steps) {
         doc->CurrentLine = st.current;
-        const FindResult r = RunFind(*doc, s, {}, false);
+        const FindResult r = RunFind(*doc, s, {}, false, 17);
         EXPECT_EQ(r.Line, st.found) << st.current;
         EXPECT_EQ(r.Message, st.message) << st.current;
         EXPECT_EQ(s.FindCategory, st.categoryAfter) << st.current;
@@ -128,13 +128,13 @@ TEST(Find, StateBetweenSearches)
     for (int i = 1; i <= doc->LineCount; ++i)
         doc->line(i).Mark = 0;
     doc->CurrentLine = 1;
-    EXPECT_EQ(RunFind(*doc, s, {}, false).Message, FindMessage::NoneFound);
+    EXPECT_EQ(RunFind(*doc, s, {}, false, 17).Message, FindMessage::NoneFound);
     EXPECT_EQ(s.FindCategory, -1);
     EXPECT_EQ(s.dialogShown(), int(FindWhat::Marked));
     s.confirmed(-1);
     s.dialogClosed();
     doc->CurrentLine = 3;
-    EXPECT_EQ(RunFind(*doc, s, {}, false).Message, FindMessage::NoneFound);
+    EXPECT_EQ(RunFind(*doc, s, {}, false, 17).Message, FindMessage::NoneFound);
     EXPECT_EQ(s.FindCategory, int(FindWhat::Marked));
 
     // A cancelled dialog forgets the category and remembers the choice.
@@ -146,7 +146,7 @@ TEST(Find, StateBetweenSearches)
     EXPECT_EQ(s.FindRowLimit, -1);
     s.confirmed(0);
     s.dialogClosed();
-    EXPECT_EQ(RunFind(*doc, s, {}, false).Line, 4);
+    EXPECT_EQ(RunFind(*doc, s, {}, false, 17).Line, 4);
 }
 
 TEST(Find, TextsAndRowLimit)

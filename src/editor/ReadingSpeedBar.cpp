@@ -1,0 +1,69 @@
+#include "editor/ReadingSpeedBar.h"
+
+#include "config/language_table.h"
+#include "document/code_page.h"
+#include "editor/NamedWidget.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace cuefold {
+
+ReadingSpeedBar::ReadingSpeedBar(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PanelReadingSpeed"));
+    LabelReadingSpeed = named<QLabel>(this, "LabelReadingSpeed");
+    LabelReadingSpeed->setTextFormat(Qt::PlainText);
+    LabelRowLengths = named<QLabel>(this, "LabelRowLengths");
+    LabelRowLengths->setTextFormat(Qt::RichText);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(16);
+    row->addWidget(LabelReadingSpeed);
+    row->addWidget(LabelRowLengths);
+    row->addStretch();
+}
+
+void ReadingSpeedBar::showSpeed(const ReadingSpeed &speed, const ReadingLimits &limits)
+{
+    mSpeed = speed;
+    mLimits = limits;
+    if (speed.RowLengths.isEmpty()) {
+        LabelReadingSpeed->clear();
+        LabelRowLengths->clear();
+        setSpeedRed(false);
+        return;
+    }
+    const QString cps = speed.Cps < 0 ? QStringLiteral("?") : QString::number(speed.Cps, 'f', 1);
+    LabelReadingSpeed->setText(Unicode(Texts.ReadingSpeedCps).arg(cps));
+    setSpeedRed(speed.tooFast(limits));
+    // Only the rows over the limit turn red, so the user sees which to break.
+    QString rows;
+    for (int r = 0; r < speed.RowLengths.size(); ++r) {
+        if (r > 0)
+            rows += QStringLiteral(" / ");
+        const QString n = QString::number(speed.RowLengths[r]);
+        rows += speed.rowTooLong(r, limits) ? QStringLiteral("<span style=\"color:red\">%1</span>").arg(n) : n;
+    }
+    LabelRowLengths->setText(Unicode(Texts.ReadingRowLengths).toHtmlEscaped().arg(rows));
+}
+
+void ReadingSpeedBar::setSpeedRed(bool red)
+{
+    if (red == mSpeedRed)
+        return;
+    mSpeedRed = red;
+    QPalette p = LabelReadingSpeed->palette();
+    p.setColor(QPalette::WindowText, red ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+    LabelReadingSpeed->setPalette(p);
+}
+
+void ReadingSpeedBar::retranslate()
+{
+    LabelReadingSpeed->setToolTip(Unicode(Texts.HintReadingSpeed));
+    LabelRowLengths->setToolTip(Unicode(Texts.HintRowLengths));
+    showSpeed(mSpeed, mLimits);
+}
+
+} // namespace cuefold

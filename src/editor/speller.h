@@ -1,0 +1,45 @@
+#pragma once
+
+#include "editor/spell_words.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class Hunspell;
+
+namespace cuefold {
+
+// A Hunspell dictionary with the user's own words and the words ignored for
+// this session. Answers are remembered per word: a film repeats its words,
+// and the search over a whole document asks about each only once.
+class Speller {
+public:
+    Speller();
+    ~Speller();
+
+    // Opens dictionary `name` ("cs_CZ") from `folder` and the user's own
+    // words kept in `personalFile` (one word a line, UTF-8). False, and every
+    // word known, when the dictionary is missing or not in UTF-8 (as every
+    // dictionary Debian ships is).
+    bool open(const QString &folder, const QString &name, const QString &personalFile);
+    bool isOpen() const { return mHunspell != nullptr; }
+    QString name() const { return mName; }
+
+    bool known(const QString &word) const;
+    QStringList suggestions(const QString &word) const;
+    // The words of `text` the dictionary does not know.
+    QList<WordSpan> unknownWords(const QString &text) const;
+    // Known for the rest of the session.
+    void ignore(const QString &word);
+    // Known from now on, kept in the personal file; false when it could not be written.
+    bool addToPersonal(const QString &word);
+
+private:
+    std::unique_ptr<Hunspell> mHunspell;
+    QString mName, mPersonalFile;
+    mutable QHash<QString, bool> mAnswers;
+};
+
+} // namespace cuefold
