@@ -428,4 +428,7 @@
     X(FileDialogFolder, "Slo\x9Eka:", Plain) \
     X(FileDialogName, "N\xE1zev souboru:", Plain) \
     X(FileDialogType, "Typ soubor\xF9:", Plain) \
+    X(OptionsLabelAutosaveSecondsCaption, "sec mezi z\xE1lo\x9En\xEDmi kopiemi neulo\x9E" "en\xE9ho dokumentu", Plain) \
+    X(OptionsLabelAutosaveSecondsHint, "Jak \xE8" "asto se neulo\x9E" "en\xFD dokument zapisuje stranou pro p\xF8\xEDpad p\xE1" "du programu\\N(0 = nikdy)", Breaks) \
+    X(RecoverUnsavedChanges, "Obnovit neulo\x9E" "en\xE9 zm\xECny souboru ...?", Breaks) \
 

@@ -23,6 +23,10 @@ TypedNumber ParseTypedNumber(const QByteArray &typed, const QByteArray &designTe
 // gap then stays far from what the numbers can hold.
 constexpr int MaxDelayFrames = 1000;
 
+// The longest wait between two recovery copies: a day. Longer would keep
+// nothing worth the name, and the timer holds it in milliseconds.
+constexpr int MaxAutosaveSeconds = 24 * 60 * 60;
+
 // The number edit of a settings row, read as ParseTypedNumber reads it with
 // the row's design text. A whole-number row takes the value truncated toward
 // zero; a row whose values are clamped takes a value beyond its limits as the
