@@ -55,7 +55,7 @@ protected:
             output += child.readAllStandardOutput();
             return output.contains("READY\n");
         };
-        return QTest::qWaitFor([&] { return ready() || child.state() != QProcess::Running; }, WaitMs) && ready();
+        return QTest::qWaitFor([&] { return ready() || child.state() == QProcess::NotRunning; }, WaitMs) && ready();
     }
 };
 
