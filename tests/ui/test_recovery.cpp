@@ -3,6 +3,8 @@
 #include "document/code_page.h"
 #include "document/recovery_copy.h"
 #include "document/writer.h"
+#include "editor/RecoveryKeeper.h"
+#include "config/settings.h"
 
 #include <QDir>
 #include <QProcess>
@@ -135,6 +137,30 @@ TEST_F(Recovery, KilledProgramsCopyIsOfferedAndCleanExitsLeaveNone)
     form.reset();
     EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty()) << QDir(folder).entryList(QDir::Files).join(' ').toStdString();
     qputenv("XDG_STATE_HOME", state);
+}
+
+TEST_F(Recovery, TheCopyGoesWhenTheChangesAreDiscardedOrTheSettingIsOff)
+{
+    if (qEnvironmentVariableIsSet(ChildFolderVariable))
+        GTEST_SKIP();
+    startWith(Film);
+    const QString folder = RecoveryFolder();
+    Settings.Main.AutosaveSeconds = 1;
+    form->context().recovery->applySettings();
+    typeInto(ctl<QLineEdit>("EditFrameFrom"), QStringLiteral("5"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return CopiesIn(folder).size() == 1; }, WaitMs));
+    Settings.Main.AutosaveSeconds = 0;
+    form->context().recovery->applySettings();
+    EXPECT_TRUE(CopiesIn(folder).isEmpty());
+
+    Settings.Main.AutosaveSeconds = 1;
+    form->context().recovery->applySettings();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return CopiesIn(folder).size() == 1; }, WaitMs));
+    answers = {MsgResult::Yes}; // Ctrl+N: discard the changes
+    key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(answers.size(), 0u);
+    EXPECT_TRUE(CopiesIn(folder).isEmpty());
+    Settings.Main.AutosaveSeconds = 60;
 }
 
 } // namespace
