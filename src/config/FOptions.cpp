@@ -47,8 +47,8 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
     const auto number = [](QLineEdit *edit) {
         return NumberEdit{edit, RowShownBy(edit->objectName().toLatin1())};
     };
-    mNumbers = {{number(mUi->EditDelayFrames), number(mUi->EditRewindAfterSave), number(mUi->EditPlayerStep),
-                 number(mUi->EditMaxCPS), number(mUi->EditMaxRowLength)}};
+    mNumbers = {{number(mUi->EditDelayFrames), number(mUi->EditAutosaveSeconds), number(mUi->EditRewindAfterSave),
+                 number(mUi->EditPlayerStep), number(mUi->EditMaxCPS), number(mUi->EditMaxRowLength)}};
 
     connect(mUi->ComboBoxLanguage, &QComboBox::currentIndexChanged, this, &TFormOptions::ComboBoxLanguageChange);
     for (QCheckBox *box : mToolBarBoxes)
@@ -139,6 +139,8 @@ void TFormOptions::retranslate()
     } numbers[] = {
         {mUi->LabelDelayFrames, mUi->EditDelayFrames, &L::OptionsLabelDelayFramesCaption,
          &L::OptionsLabelDelayFramesHint},
+        {mUi->LabelAutosaveSeconds, mUi->EditAutosaveSeconds, &L::OptionsLabelAutosaveSecondsCaption,
+         &L::OptionsLabelAutosaveSecondsHint},
         {mUi->LabelRewindAfterSave, mUi->EditRewindAfterSave, &L::OptionsLabelRewindAfterSaveCaption,
          &L::OptionsLabelRewindAfterSaveHint},
         {mUi->LabelWindStep, mUi->EditPlayerStep, &L::OptionsLabelWindStepCaption, &L::OptionsLabelWindStepHint},

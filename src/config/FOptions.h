@@ -59,7 +59,7 @@ private:
         const SettingRow *row;
         double value = 0;
     };
-    enum Number { DelayFrames, RewindAfterSave, PlayerStep, MaxCPS, MaxRowLength, NumberCount };
+    enum Number { DelayFrames, AutosaveSeconds, RewindAfterSave, PlayerStep, MaxCPS, MaxRowLength, NumberCount };
 
     // The live previews: each applies what its controls show.
     void ConfigureToolbars();

@@ -7,6 +7,7 @@
 #include "editor/EditorContext.h"
 #include "editor/FileCommands.h"
 #include "editor/HintPolicy.h"
+#include "editor/RecoveryKeeper.h"
 #include "player/PlayerController.h"
 
 #include <QToolBar>
@@ -43,6 +44,7 @@ void ApplyStoredSettings(EditorContext &ctx, const QByteArray &language)
     Settings.PreviewFontColor = Settings.Font.Color;
     ctx.panel.setPreviewFont(PreviewFontOf(Settings.Font));
     ctx.player->follow().resetPreviewColour();
+    ctx.recovery->applySettings();
 }
 
 QByteArray StoredLanguage()

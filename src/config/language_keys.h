@@ -447,4 +447,7 @@
     X(OptionsLabelMaxCPSHint, "Rychlej\x9A\xED titulek se v panelu\\Na v p\xF8" "ehledu titulk\xF9 zobraz\xED \xE8" "erven\xEC", Breaks) \
     X(OptionsLabelMaxRowLengthCaption, "znak\xF9 - nejdel\x9A\xED \xF8\xE1" "dek titulku", Plain) \
     X(OptionsLabelMaxRowLengthHint, "Del\x9A\xED \xF8\xE1" "dek se v panelu\\Na v p\xF8" "ehledu titulk\xF9 zobraz\xED \xE8" "erven\xEC", Breaks) \
+    X(OptionsLabelAutosaveSecondsCaption, "sec mezi z\xE1lo\x9En\xEDmi kopiemi neulo\x9E" "en\xE9ho dokumentu", Plain) \
+    X(OptionsLabelAutosaveSecondsHint, "Jak \xE8" "asto se neulo\x9E" "en\xFD dokument zapisuje stranou pro p\xF8\xEDpad p\xE1" "du programu\\N(0 = nikdy)", Breaks) \
+    X(RecoverUnsavedChanges, "Obnovit neulo\x9E" "en\xE9 zm\xECny souboru ...?", Breaks) \
 

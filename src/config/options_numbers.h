@@ -26,6 +26,10 @@ constexpr int MaxDelayFrames = 1000;
 // The highest reading-speed and row-length limit the settings take.
 constexpr int MaxReadingLimit = 9999;
 
+// The longest wait between two recovery copies: a day. Longer would keep
+// nothing worth the name, and the timer holds it in milliseconds.
+constexpr int MaxAutosaveSeconds = 24 * 60 * 60;
+
 // The number edit of a settings row, read as ParseTypedNumber reads it with
 // the row's design text. A whole-number row takes the value truncated toward
 // zero; a row whose values are clamped takes a value beyond its limits as the

@@ -40,6 +40,7 @@ struct MainSettings {
     bool GirderInUse{};
     bool SaveWindowPosition{};
     int DelayFrames{};
+    int AutosaveSeconds{}; // between recovery copies of a modified document; 0: none
     WindowBounds Window;
     WindowBounds SyncWindow, AnalysisWindow, TestWindow, RangeWindow; // Top/Left only
     std::array<WindowBounds, ToolBarCount> ToolBar;                  // Top/Left only

@@ -135,6 +135,9 @@ void addMainRows(std::vector<SettingRow> &rows)
     section.add("DelayFrames", Kind::Int, &MainSettings::DelayFrames, 2)
         .shownBy("EditDelayFrames")
         .within(-MaxDelayFrames, MaxDelayFrames, OutOfRange::Clamped);
+    section.add("AutosaveSeconds", Kind::Int, &MainSettings::AutosaveSeconds, 60)
+        .shownBy("EditAutosaveSeconds")
+        .within(0, MaxAutosaveSeconds, OutOfRange::Clamped);
 
     section.bounds("Window", &MainSettings::Window, true, Gate::MainPlacement);
     section.bounds("SyncWindow", &MainSettings::SyncWindow, false, Gate::MainPlacement);

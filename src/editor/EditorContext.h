@@ -21,6 +21,7 @@ class PlayerController;
 class ConfigCommands;
 class TFormOperations;
 class ToolWindows;
+class RecoveryKeeper;
 
 // What a command needs of the editor: the document model, the panel, the
 // status bar, the registered commands, the window message boxes belong to,
@@ -45,6 +46,7 @@ struct EditorContext {
     BulkCommands *bulk = nullptr;
     PlayerController *player = nullptr;
     ConfigCommands *config = nullptr;
+    RecoveryKeeper *recovery = nullptr;
     FirstUse<TFormOperations> operations{}; // the number dialog of the bulk commands
 
     const Document &doc() const { return model.doc(); }

@@ -13,6 +13,7 @@
 #include "editor/EditCommands.h"
 #include "editor/EditorContext.h"
 #include "editor/FileCommands.h"
+#include "editor/RecoveryKeeper.h"
 #include "editor/MessageBox.h"
 #include "editor/QtTranslations.h"
 #include "editor/StatusPanels.h"
@@ -65,6 +66,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     mBulk = std::make_unique<BulkCommands>(*mCtx);
     mPlayer = std::make_unique<PlayerController>(*mCtx);
     mConfig = std::make_unique<ConfigCommands>(*mCtx);
+    mRecovery = std::make_unique<RecoveryKeeper>(*mCtx);
     mCtx->file = mFile.get();
     mCtx->edit = mEdit.get();
     mCtx->title = mTitle.get();
@@ -72,6 +74,7 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWid
     mCtx->bulk = mBulk.get();
     mCtx->player = mPlayer.get();
     mCtx->config = mConfig.get();
+    mCtx->recovery = mRecovery.get();
     wireControllers();
 
     // Settings, language and the first document are handled on the first
@@ -140,7 +143,9 @@ void TForm1::Timer2Timer()
     mFile->NewDocument();
     if (Settings.Table.AutoShow && !mSearch->tableShown())
         mSearch->MenuShowTableClick();
-    openCommandLineFile();
+    // Work a crashed program left behind comes before the file named to open.
+    if (!mRecovery->OfferRecovery())
+        openCommandLineFile();
 }
 
 void TForm1::openCommandLineFile()

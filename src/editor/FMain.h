@@ -21,6 +21,7 @@ class SearchCommands;
 class BulkCommands;
 class PlayerController;
 class ConfigCommands;
+class RecoveryKeeper;
 
 // The main window: the menus and tool bars the subsystem controllers
 // register, the status bar, the caption, the current-subtitle panel, the
@@ -68,6 +69,7 @@ private:
     std::unique_ptr<BulkCommands> mBulk;
     std::unique_ptr<PlayerController> mPlayer;
     std::unique_ptr<ConfigCommands> mConfig;
+    std::unique_ptr<RecoveryKeeper> mRecovery;
     QTimer *Timer2;
     bool mStartingUp = true;
 };

@@ -11,6 +11,7 @@
 #include "document/frame_text.h"
 #include "document/io_error.h"
 #include "document/reader.h"
+#include "document/recovery_copy.h"
 #include "document/writer.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
@@ -30,6 +31,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
+#include <algorithm>
 
 namespace cuefold {
 
@@ -169,6 +171,29 @@ void FileCommands::OpenDocument(const QString &path)
     mCtx.search->RefreshProperties();
     mCtx.search->showProperties(true);
     mCtx.panel.focusField(CurrentSubtitlePanel::Field::Index);
+}
+
+void FileCommands::OpenRecovered(const RecoveryRecord &copy)
+{
+    ResetDocument();
+    mCtx.model.load([&](Document &d) {
+        ReadSubtitles(copy.bytes, d, DisplayTimeRuleFromSettings());
+        d.SubFileName = copy.path;
+        if (!IsValidFPS(d.FPS) && IsValidFPS(copy.fps))
+            d.FPS = copy.fps;
+        // What the file holds is unknown here: the document stays modified
+        // until it is written.
+        d.StructChanged = true;
+    });
+    if (!mCtx.doc().isLoaded())
+        mCtx.model.load([](Document &d) { d.startNew(); });
+    setDocumentName(copy.path.isEmpty() ? Unicode(Texts.DefaultNewName) : QFileInfo(copy.path).fileName());
+    mCtx.model.markModified();
+    mCtx.status.setText(StatusPanels::LineCount, QString::number(mCtx.doc().LineCount));
+    mCtx.panel.ShowLine(std::clamp(copy.current, 1, mCtx.doc().LineCount), ShowNoSeek);
+    if (!copy.path.isEmpty())
+        mCtx.player->movie().LoadMovie(copy.path, false);
+    mCtx.search->RefreshProperties();
 }
 
 bool FileCommands::askFrameRate()

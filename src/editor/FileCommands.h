@@ -9,6 +9,7 @@ class QFile;
 namespace cuefold {
 
 struct EditorContext;
+struct RecoveryRecord;
 
 // The File menu and the document's life: new, open, save, save as, export,
 // properties, exit, and the discard guard.
@@ -24,6 +25,9 @@ public:
     void retranslate();
     void NewDocument();
     void OpenDocument(const QString &path);
+    // A recovery copy as a modified document of its file's name, so that a
+    // save writes that file as any save would.
+    void OpenRecovered(const RecoveryRecord &copy);
     // Yes/No before a modified or marked document is dropped.
     bool ConfirmDiscard();
 

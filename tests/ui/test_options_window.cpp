@@ -101,6 +101,7 @@ TEST_F(OptionsWindowTest, SaveWritesEveryKeyAndARestartReadsThemBack)
             QTest::keyClick(box, Qt::Key_Space);
     QTest::keyClick(opt<QComboBox>("ComboBoxLanguage"), Qt::Key_Down);
     typeInto(opt<QLineEdit>("EditDelayFrames"), QStringLiteral("7"));
+    typeInto(opt<QLineEdit>("EditAutosaveSeconds"), QStringLiteral("30"));
     typeInto(opt<QLineEdit>("EditRewindAfterSave"), QStringLiteral("4,5"));
     typeInto(opt<QLineEdit>("EditPlayerStep"), QStringLiteral("2,5"));
     typeInto(opt<QLineEdit>("EditSavePath"), path("save"));
@@ -149,6 +150,7 @@ TEST_F(OptionsWindowTest, SaveWritesEveryKeyAndARestartReadsThemBack)
         for (const QByteArray &name : names)
             EXPECT_TRUE(ini.value(section, name).has_value()) << section << "/" << name.constData();
     EXPECT_EQ(ini.value("Main", "DelayFrames"), QByteArray("7"));
+    EXPECT_EQ(ini.value("Main", "AutosaveSeconds"), QByteArray("30"));
     EXPECT_EQ(ini.value("Player", "PlayerStep"), QByteArray("2.5"));
     EXPECT_EQ(ini.value("Font", "Style"), QByteArray("3"));
     EXPECT_EQ(ini.value("Language", "Preferred"), QByteArray("English"));
