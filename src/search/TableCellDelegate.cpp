@@ -63,9 +63,20 @@ void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         painter->save();
         painter->setClipRect(option.rect);
     }
-#include "search/table_model.h"
-
-#include <QGlyphRun>
+    // A subtitle over the reading limits is written in red, unless selected.
+    const bool overLimits = !selected && index.data(TableModel::OverReadingLimitsRole).toBool();
+    painter->setPen(overLimits ? QColor(Qt::red)
+                               : option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    if (plain) {
+        QGlyphRun run;
+        run.setRawFont(mRawFont);
+        run.setGlyphIndexes(indexes);
+        run.setPositions(positions);
+        painter->drawGlyphRun(at, run);
+    } else {
+        painter->setFont(option.font);
+        painter->drawText(QPointF(at.x(), at.y() + option.fontMetrics.ascent()), text);
+    }
     if (!fits)
         painter->restore();
 }
