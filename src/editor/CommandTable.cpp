@@ -154,11 +154,7 @@ void CommandBar::refresh(CommandId id)
     const Command *c = find(id);
     if (!c)
         return;
-    if (c->enabled) {
-        action(id)->setEnabled(c->enabled());
-        if (QToolButton *button = toolButton(id))
-            button->setEnabled((c->buttonEnabled ? c->buttonEnabled : c->enabled)());
-    }
+    applyEnabled(*c);
     if (c->captionNow)
         applyCaption(*c);
 }
@@ -171,17 +167,21 @@ void CommandBar::applyCaption(const Command &c)
         button->setToolTip(CodePage::toUnicode(c.hint ? Texts.*(c.hint) : StripHotKeys(caption)));
 }
 
+void CommandBar::applyEnabled(const Command &c)
+{
+    if (c.enabled)
+        action(c.id)->setEnabled(c.enabled());
+    const auto &buttonRule = c.buttonEnabled ? c.buttonEnabled : c.enabled;
+    QToolButton *button = toolButton(c.id);
+    if (button && buttonRule)
+        button->setEnabled(buttonRule());
+}
+
 void CommandBar::refreshEnabled()
 {
     for (const Built &b : mBuilt)
-        for (const Command &c : b.table.commands) {
-            if (c.enabled)
-                action(c.id)->setEnabled(c.enabled());
-            const auto &buttonRule = c.buttonEnabled ? c.buttonEnabled : c.enabled;
-            QToolButton *button = toolButton(c.id);
-            if (button && buttonRule)
-                button->setEnabled(buttonRule());
-        }
+        for (const Command &c : b.table.commands)
+            applyEnabled(c);
 }
 
 QMenu *CommandBar::subMenu(QMenu *parent, const SubMenu &sub)

@@ -110,6 +110,7 @@ private:
     CommandHandler tracked(CommandId id, const CommandHandler &handler);
     const Command *find(CommandId id) const;
     void applyCaption(const Command &c);
+    void applyEnabled(const Command &c);
 
     std::vector<Built> mBuilt;
     std::vector<std::pair<QMenu *, QByteArray LanguageTexts::*>> mSubMenus;
