@@ -29,11 +29,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A copy of the program, its picture library beside it, with settings of its
+# A copy of the program, its picture and movie analysis libraries beside it, with settings of its
 # own: the shipped defaults with the language chosen, since a new user is
 # asked for it before anything else.
 cp "$BUILD_DIR/cuefold" "$BUILD_DIR/bare_window" "$WORK/"
-cp "$BUILD_DIR"/libcuefold-video.so "$WORK/" 2>/dev/null || true
+cp "$BUILD_DIR"/libcuefold-video.so "$BUILD_DIR"/libcuefold-media.so "$WORK/" 2>/dev/null || true
 LC_ALL=C sed 's/^Preferred=\r$/Preferred=\xC8esky\r/' "$(dirname "$0")/../resources/cuefold.INI" > "$WORK/cuefold.INI"
 
 # The file: an FPS subtitle and 2499 Czech subtitles of one to three rows,
