@@ -40,18 +40,22 @@
 
 namespace cuefold {
 
-TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, QWidget *parent)
-    : QMainWindow(parent)
-    , mSettingsPath(settingsPath)
+TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, Showing showing)
+    : mSettingsPath(settingsPath)
     , mCommandLineFile(commandLineFile)
-    , mStatus(std::make_unique<StatusPanels>(statusBar()))
-    , mPanel(new CurrentSubtitlePanel(mModel, this))
-    , mCtx(std::make_unique<EditorContext>(EditorContext{mModel, *mPanel, *mStatus, mCommands, this, mWindows}))
     , Timer2(new QTimer(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setMinimumSize(535, 200);
     resize(1000, 360);
+    // Mapped before it is filled, as any bare window is: the frame and its
+    // caption appear at once, and the first paint, which comes only once the
+    // constructor has returned, finds everything in place.
+    if (showing == Showing::AtOnce)
+        show();
+    mStatus = std::make_unique<StatusPanels>(statusBar());
+    mPanel = new CurrentSubtitlePanel(mModel, this);
+    mCtx = std::make_unique<EditorContext>(EditorContext{mModel, *mPanel, *mStatus, mCommands, this, mWindows});
     setCentralWidget(mPanel);
     mWindows.declare({.window = this, .cyclePlace = MainPlace,
                       .clipboardFields = {"EditCurrentLineIndex", "EditFrameFrom", "EditFrameLast", "EditSubtitle"}});

@@ -32,7 +32,9 @@ class TForm1 : public QMainWindow {
 public:
     // settingsPath: the settings file beside the executable;
     // commandLineFile: the first command-line parameter (may be empty).
-    TForm1(const QString &settingsPath, const QString &commandLineFile, QWidget *parent = nullptr);
+    // AtOnce: the program's own window, shown while it is being built.
+    enum class Showing { Later, AtOnce };
+    TForm1(const QString &settingsPath, const QString &commandLineFile, Showing showing = Showing::Later);
     ~TForm1() override;
 
     EditorContext &context() { return *mCtx; }
@@ -59,7 +61,7 @@ private:
     QString mCommandLineFile;
     CommandBar mCommands;
     std::unique_ptr<StatusPanels> mStatus;
-    CurrentSubtitlePanel *mPanel;
+    CurrentSubtitlePanel *mPanel = nullptr;
     ToolWindows mWindows;
     std::unique_ptr<EditorContext> mCtx;
     std::unique_ptr<FileCommands> mFile;

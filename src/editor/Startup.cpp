@@ -1,6 +1,7 @@
 #include "editor/Startup.h"
 
 #include "config/settings_io.h"
+#include "editor/DeferredIconStyle.h"
 #include "editor/FMain.h"
 #include "editor/MessageBox.h"
 #include "player/subtitle_filter.h"
@@ -22,10 +23,10 @@ int RunCuefold(const QString &executablePath, const QStringList &arguments)
         ShowMessage(nullptr, MissingSettingsText(settingsPath), QStringLiteral("Fatal Error!"), MsgIcon::Stop);
         return 1;
     }
+    QApplication::setStyle(new DeferredIconStyle);
     // Copies for the player left behind by a program that was killed.
     RemoveStalePreviewFolders();
-    TForm1 form(settingsPath, arguments.size() > 1 ? arguments.at(1) : QString());
-    form.show();
+    TForm1 form(settingsPath, arguments.size() > 1 ? arguments.at(1) : QString(), TForm1::Showing::AtOnce);
     return QApplication::exec();
 }
 
