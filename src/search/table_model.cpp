@@ -30,12 +30,12 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     if (role == OverReadingLimitsRole)
-        return bool(mOverLimits[index.row()]);
+        return row(index.row() + 1).overLimits;
     if (role != Qt::DisplayRole)
         return {};
     if (index.column() == 0)
         return index.row() + 1;
-    return CodePage::toUnicode(mRows[index.row()][index.column()]);
+    return CodePage::toUnicode(row(index.row() + 1).cells[index.column()]);
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -51,32 +51,34 @@ QByteArray TableModel::cellText(int line, int column) const
         return mHeader[column];
     if (column == 0)
         return QByteArray::number(line);
-    return mRows[line - 1][column];
+    return row(line).cells[column];
 }
 
-void TableModel::writeRow(Row &row, const Document &doc, int line) const
+const TableModel::Row &TableModel::row(int line) const
 {
-    const TSubLine &l = doc.line(line);
+    Row &r = mRows[line - 1];
+    if (!r.stale)
+        return r;
+    const TSubLine &l = mDoc->line(line);
     auto yesNo = [](quint8 flag) { return flag ? Texts.True : Texts.False; };
-    row[mPositions[ColFrom]] = CellFrameText(l.From);
-    row[mPositions[ColLast]] = CellFrameText(l.Last);
-    row[mPositions[ColText]] = l.Text;
-    row[mPositions[ColLock]] = yesNo(l.Lock);
-    row[mPositions[ColMark]] = yesNo(l.Mark);
-    row[mPositions[ColFind]] = yesNo(l.Find);
-    row[mPositions[ColFErr]] = l.FErr;
-    row[mPositions[ColLErr]] = l.LErr;
+    r.cells[mPositions[ColFrom]] = CellFrameText(l.From);
+    r.cells[mPositions[ColLast]] = CellFrameText(l.Last);
+    r.cells[mPositions[ColText]] = l.Text;
+    r.cells[mPositions[ColLock]] = yesNo(l.Lock);
+    r.cells[mPositions[ColMark]] = yesNo(l.Mark);
+    r.cells[mPositions[ColFind]] = yesNo(l.Find);
+    r.cells[mPositions[ColFErr]] = l.FErr;
+    r.cells[mPositions[ColLErr]] = l.LErr;
+    r.overLimits = MeasureSubtitle(*mDoc, line).overLimits(Settings.Main.Reading);
+    r.stale = false;
+    return r;
 }
 
 void TableModel::fill(const Document &doc)
 {
     beginResetModel();
-    mRows.resize(qMax(0, doc.LineCount));
-    mOverLimits.resize(mRows.size());
-    for (int i = 1; i <= doc.LineCount; ++i) {
-        writeRow(mRows[i - 1], doc, i);
-        mOverLimits[i - 1] = MeasureSubtitle(doc, i).overLimits(Settings.Main.Reading);
-    }
+    mDoc = &doc;
+    mRows = QList<Row>(qMax(0, doc.LineCount));
     endResetModel();
 }
 
@@ -86,10 +88,9 @@ void TableModel::showRows(const Document &doc, int first, int last)
     last = qMin(last, int(mRows.size()));
     if (first > last)
         return;
-    for (int line = first; line <= last; ++line) {
-        writeRow(mRows[line - 1], doc, line);
-        mOverLimits[line - 1] = MeasureSubtitle(doc, line).overLimits(Settings.Main.Reading);
-    }
+    mDoc = &doc;
+    for (int line = first; line <= last; ++line)
+        mRows[line - 1].stale = true;
     // The number column takes the row's colour too.
     emit dataChanged(index(first - 1, 0), index(last - 1, ColumnCount - 1));
 }
@@ -98,7 +99,7 @@ void TableModel::clear()
 {
     beginResetModel();
     mRows.clear();
-    mOverLimits.clear();
+    mDoc = nullptr;
     endResetModel();
 }
 
@@ -133,7 +134,7 @@ void TableModel::moveColumn(int from, int to)
         else if (to > from && p > from && p <= to)
             --p;
     }
-    auto moveIn = [from, to](Row &row) {
+    auto moveIn = [from, to](Cells &row) {
         QByteArray moved = std::move(row[from]);
         if (to < from)
             std::move_backward(row.begin() + to, row.begin() + from, row.begin() + from + 1);
@@ -142,7 +143,7 @@ void TableModel::moveColumn(int from, int to)
         row[to] = std::move(moved);
     };
     for (Row &row : mRows)
-        moveIn(row);
+        moveIn(row.cells);
     moveIn(mHeader);
     emit headerDataChanged(Qt::Horizontal, 1, ColumnCount - 1);
     if (!mRows.isEmpty())

@@ -13,8 +13,9 @@ class Document;
 
 // The overview grid's contents: one row per subtitle, column 0 its number and
 // columns 1..8 the data fields at the positions the user arranged. Cells are
-// plain strings built once per row, so filling 2500 rows is cheap and the
-// grid only converts what it paints. A subtitle over the reading limits of
+// plain strings, built when the grid first asks for a row after the row
+// changed, so a command over 2500 subtitles costs only the rows on screen
+// and the grid converts only what it paints. A subtitle over the reading limits of
 // the settings shows in red; the columns stay as the user stored them.
 class TableModel : public QAbstractTableModel {
 public:
@@ -30,10 +31,11 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Rebuilds every row from the document (FillTable).
+    // Shows every row of `doc` (FillTable); the document must outlive the
+    // rows shown, or be shown again with fill() or clear().
     void fill(const Document &doc);
-    // Rewrites the eight data cells of subtitles first..last (ShowTableRow),
-    // told to the grid as one change.
+    // The eight data cells of subtitles first..last are read again from the
+    // document (ShowTableRow), told to the grid as one change.
     void showRows(const Document &doc, int first, int last);
     // No rows left (ClearTable).
     void clear();
@@ -48,15 +50,21 @@ public:
     // The cell text of grid column `column` in row `line`, header row 0.
     QByteArray cellText(int line, int column) const;
     // Subtitle `line` reads too fast or has a row too long.
-    bool overReadingLimits(int line) const { return mOverLimits[line - 1]; }
+    bool overReadingLimits(int line) const { return row(line).overLimits; }
 
 private:
-    using Row = std::array<QByteArray, ColumnCount>;
-    void writeRow(Row &row, const Document &doc, int line) const;
+    using Cells = std::array<QByteArray, ColumnCount>;
+    struct Row {
+        Cells cells;
+        bool overLimits = false;
+        bool stale = true; // the cells wait to be read from the document
+    };
+    // Subtitle `line`'s row, read from the document first when stale.
+    const Row &row(int line) const;
 
-    QList<Row> mRows;     // mRows[i] is subtitle i + 1
-    QList<bool> mOverLimits; // as mRows
-    Row mHeader;
+    const Document *mDoc = nullptr;
+    mutable QList<Row> mRows; // mRows[i] is subtitle i + 1
+    Cells mHeader;
     Positions mPositions{1, 2, 3, 4, 5, 6, 7, 8};
 };
 
