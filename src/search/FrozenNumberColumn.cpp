@@ -24,6 +24,7 @@ FrozenNumberColumn::FrozenNumberColumn(QTableView *grid)
     setModel(grid->model());
     setSelectionModel(grid->selectionModel());
     setItemDelegate(grid->itemDelegate());
+    setShowGrid(grid->showGrid());
     setSelectionBehavior(grid->selectionBehavior());
     setSelectionMode(grid->selectionMode());
     for (int c = 1; c < model()->columnCount(); ++c)

@@ -2,8 +2,10 @@
 
 #include "search/table_model.h"
 
+#include <QApplication>
 #include <QGlyphRun>
 #include <QPainter>
+#include <QTableView>
 
 namespace cuefold {
 
@@ -40,8 +42,23 @@ bool TableCellDelegate::glyphsOf(const QString &text, const QFont &font, QList<q
     return true;
 }
 
-void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+void TableCellDelegate::drawGridOf(QTableView *view)
 {
+    view->setShowGrid(false);
+}
+
+void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &whole, const QModelIndex &index) const
+{
+    // The line colour the view's own grid would take.
+    const QWidget *view = whole.widget;
+    const QStyle *style = view ? view->style() : QApplication::style();
+    const QColor gridColour = QColor::fromRgba(QRgb(style->styleHint(QStyle::SH_Table_GridLineColor, &whole, view)));
+    const QRect &r = whole.rect;
+    painter->fillRect(QRect(r.right() + 1 - GridLine, r.top(), GridLine, r.height()), gridColour);
+    painter->fillRect(QRect(r.left(), r.bottom() + 1 - GridLine, r.width() - GridLine, GridLine), gridColour);
+    QStyleOptionViewItem option = whole;
+    option.rect.adjust(0, 0, -GridLine, -GridLine);
+
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
     if (selected)
