@@ -4,7 +4,7 @@
 #include "document/code_page.h"
 #include "editor/NamedWidget.h"
 
-#include <QHBoxLayout>
+#include <QEvent>
 #include <QLabel>
 
 namespace cuefold {
@@ -17,12 +17,36 @@ ReadingSpeedBar::ReadingSpeedBar(QWidget *parent)
     LabelReadingSpeed->setTextFormat(Qt::PlainText);
     LabelRowLengths = named<QLabel>(this, "LabelRowLengths");
     LabelRowLengths->setTextFormat(Qt::RichText);
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(16);
-    row->addWidget(LabelReadingSpeed);
-    row->addWidget(LabelRowLengths);
-    row->addStretch();
+    fitFont();
+}
+
+void ReadingSpeedBar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitFont();
+    QWidget::changeEvent(event);
+}
+
+// One line high whatever it shows, so a new text never lays the panel out again.
+void ReadingSpeedBar::fitFont()
+{
+    setFixedHeight(fontMetrics().height());
+    place();
+}
+
+void ReadingSpeedBar::resizeEvent(QResizeEvent *)
+{
+    place();
+}
+
+// The labels are placed by hand, not by a layout: a label's new text would
+// make a layout recompute the whole panel and the window on every keystroke.
+void ReadingSpeedBar::place()
+{
+    const int speedWidth = LabelReadingSpeed->sizeHint().width();
+    LabelReadingSpeed->setGeometry(0, 0, speedWidth, height());
+    const int rowsLeft = speedWidth + Spacing;
+    LabelRowLengths->setGeometry(rowsLeft, 0, qMax(0, width() - rowsLeft), height());
 }
 
 void ReadingSpeedBar::showSpeed(const ReadingSpeed &speed, const ReadingLimits &limits)
@@ -33,6 +57,7 @@ void ReadingSpeedBar::showSpeed(const ReadingSpeed &speed, const ReadingLimits &
         LabelReadingSpeed->clear();
         LabelRowLengths->clear();
         setSpeedRed(false);
+        place();
         return;
     }
     const QString cps = speed.Cps < 0 ? QStringLiteral("?") : QString::number(speed.Cps, 'f', 1);
@@ -47,6 +72,7 @@ void ReadingSpeedBar::showSpeed(const ReadingSpeed &speed, const ReadingLimits &
         rows += speed.rowTooLong(r, limits) ? QStringLiteral("<span style=\"color:red\">%1</span>").arg(n) : n;
     }
     LabelRowLengths->setText(Unicode(Texts.ReadingRowLengths).toHtmlEscaped().arg(rows));
+    place();
 }
 
 void ReadingSpeedBar::setSpeedRed(bool red)

@@ -20,8 +20,15 @@ public:
     void showSpeed(const ReadingSpeed &speed, const ReadingLimits &limits);
     void retranslate();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
+    static constexpr int Spacing = 16; // between the speed and the row lengths
     void setSpeedRed(bool red);
+    void place();
+    void fitFont();
 
     QLabel *LabelReadingSpeed, *LabelRowLengths;
     ReadingSpeed mSpeed;
