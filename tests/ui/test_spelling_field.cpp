@@ -1,11 +1,14 @@
 // Spelling in the panel's text field and in Find, with the Czech dictionary.
 #include "gui_support.h"
 
+#include "config/ConfigCommands.h"
+#include "config/FOptions.h"
 #include "document/code_page.h"
 #include "editor/SpellChecking.h"
 #include "editor/SpellField.h"
 #include "search/FFind.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QRadioButton>
@@ -123,6 +126,32 @@ TEST_F(SpellingFieldTest, OwnWordsKeptAndFindStepsThroughUnknownWords)
     EXPECT_EQ(doc().CurrentLine, 2);
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().text, Unicode(Texts.FindSpellingDone));
+}
+
+TEST_F(SpellingFieldTest, SettingsWindowListsTheFoldersDictionariesAndSaveSwitchesToTheChosenOne)
+{
+    panel().ShowLine(2, ShowFull);
+    panel().spelling().wait();
+    EXPECT_EQ(underlined(), QStringList{QString::fromUtf8("dén")});
+
+    trigger(CommandId::MenuFileOptions);
+    TFormOptions *options = form->context().config->options();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
+    auto *list = options->findChild<QComboBox *>(QStringLiteral("ComboBoxDictionary"));
+    QByteArrayList names;
+    for (int i = 0; i < list->count(); ++i)
+        names.append(list->itemData(i).toByteArray());
+    EXPECT_EQ(names.first(), QByteArray()); // by the language, then the folder's, then none
+    EXPECT_TRUE(names.contains("cs_CZ") && names.contains("en_US"));
+    EXPECT_EQ(names.last(), QByteArray("none"));
+    EXPECT_EQ(options->findChild<QLineEdit *>(QStringLiteral("EditDictionaryFolder"))->text(),
+              QStringLiteral("/usr/share/hunspell"));
+    list->setCurrentIndex(list->findData(QByteArray("en_US")));
+    QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("ButtonSave")), Qt::LeftButton);
+
+    EXPECT_TRUE(ReadAll(mIni).contains("\r\nDictionary=en_US\r\n"));
+    panel().spelling().wait();
+    EXPECT_TRUE(underlined().contains(QString::fromUtf8("Dobrý"))); // English does not know Czech
 }
 
 } // namespace
