@@ -278,6 +278,10 @@ void TFormOptions::fillDictionaries(const QString &folder)
     list->addItem(Unicode(Texts.OptionsDictionaryByLanguage), QByteArray());
     for (const QString &name : DictionariesIn(folder.isEmpty() ? SystemDictionaryFolder() : folder))
         list->addItem(name, name.toUtf8());
+    // A stored name stays listed, found or not, so that Save keeps it.
+    if (const QByteArray &stored = Settings.Spelling.Dictionary;
+        !stored.isEmpty() && stored != NoDictionary && list->findData(stored) < 0)
+        list->addItem(QString::fromUtf8(stored), stored);
     list->addItem(Unicode(Texts.OptionsDictionaryNone), QByteArray(NoDictionary));
     list->setCurrentIndex(qMax(0, list->findData(chosen)));
 }

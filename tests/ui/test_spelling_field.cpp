@@ -152,6 +152,13 @@ TEST_F(SpellingFieldTest, SettingsWindowListsTheFoldersDictionariesAndSaveSwitch
     EXPECT_TRUE(ReadAll(mIni).contains("\r\nDictionary=en_US\r\n"));
     panel().spelling().wait();
     EXPECT_TRUE(underlined().contains(QString::fromUtf8("Dobrý"))); // English does not know Czech
+
+    // A stored name the folder lacks stays chosen, so Save keeps it.
+    Settings.Spelling.Dictionary = "xx_XX";
+    trigger(CommandId::MenuFileOptions);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
+    EXPECT_EQ(list->currentData().toByteArray(), QByteArray("xx_XX"));
+    options->reject();
 }
 
 } // namespace
