@@ -4,6 +4,7 @@
 #include "document/document_model.h"
 #include "document_generator.h"
 #include "editor/CurrentSubtitlePanel.h"
+#include "editor/SpellChecking.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -44,6 +45,25 @@ void BM_ReadingSpeedPerKeystroke(benchmark::State &state)
     typeInTurn(state, panel.findChild<QLineEdit *>(QStringLiteral("EditSubtitle")));
 }
 BENCHMARK(BM_ReadingSpeedPerKeystroke)->Unit(benchmark::kMicrosecond);
+
+// The same with the Czech dictionary open: the field's words are checked and
+// their underlines set anew with every press as well.
+void BM_SpellingPerKeystroke(benchmark::State &state)
+{
+    LoadDefaultTexts();
+    DocumentModel model;
+    model.load([](Document &d) {
+        d = *bench::GenerateDocument();
+        d.FPS = 25;
+    });
+    CurrentSubtitlePanel panel(model, nullptr);
+    panel.spelling().configure();
+    panel.spelling().wait();
+    panel.show();
+    panel.ShowLine(2, ShowFull);
+    typeInTurn(state, panel.findChild<QLineEdit *>(QStringLiteral("EditSubtitle")));
+}
+BENCHMARK(BM_SpellingPerKeystroke)->Unit(benchmark::kMicrosecond);
 
 // The same keys in a bare field with the same text: what the field's own
 // editing costs, so the panel's share is the difference.

@@ -7,7 +7,9 @@
 #include "config/options_numbers.h"
 #include "document/code_page.h"
 #include "editor/CurrentSubtitlePanel.h"
+#include "config/settings_io.h"
 #include "editor/EditorContext.h"
+#include "editor/spell_dictionary.h"
 #include "player/PlayerController.h"
 #include "ui_FOptions.h"
 
@@ -65,6 +67,8 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
     }
     for (NumberEdit &number : mNumbers)
         number.edit->installEventFilter(this);
+    connect(mUi->EditDictionaryFolder, &QLineEdit::editingFinished, this,
+            [this] { fillDictionaries(mUi->EditDictionaryFolder->text()); });
     connect(mUi->ButtonFont, &QPushButton::clicked, this, &TFormOptions::ButtonFontClick);
     connect(mUi->ButtonSave, &QPushButton::clicked, this, &TFormOptions::ButtonSaveClick);
     connect(mUi->ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -153,6 +157,11 @@ void TFormOptions::retranslate()
         n.label->setToolTip(Unicode(Texts.*n.hint));
         n.edit->setToolTip(Unicode(Texts.*n.hint));
     }
+    mUi->LabelDictionary->setText(Unicode(Texts.OptionsLabelDictionaryCaption));
+    for (QWidget *w : {static_cast<QWidget *>(mUi->LabelDictionary), static_cast<QWidget *>(mUi->ComboBoxDictionary)})
+        w->setToolTip(Unicode(Texts.OptionsLabelDictionaryHint));
+    mUi->LabelDictionaryFolder->setText(Unicode(Texts.OptionsLabelDictionaryFolderCaption));
+    fillDictionaries(mUi->EditDictionaryFolder->text());
     for (FolderRow &row : mFolders) {
         row.verify->setToolTip(Unicode(Texts.OptionsButtonPathVerifyHint));
         row.browse->setToolTip(Unicode(Texts.OptionsButtonPathBrowseHint));
@@ -258,6 +267,23 @@ void TFormOptions::showFolderVerdicts()
                     + Unicode(QFileInfo(folder).isDir() ? Texts.OptionsLabelPathOK : Texts.OptionsLabelPathFail);
         row.label->setText(text);
     }
+}
+
+void TFormOptions::fillDictionaries(const QString &folder)
+{
+    QComboBox *list = mUi->ComboBoxDictionary;
+    const QSignalBlocker quiet(list);
+    const QByteArray chosen = list->currentData().toByteArray();
+    list->clear();
+    list->addItem(Unicode(Texts.OptionsDictionaryByLanguage), QByteArray());
+    for (const QString &name : DictionariesIn(folder.isEmpty() ? SystemDictionaryFolder() : folder))
+        list->addItem(name, name.toUtf8());
+    // A stored name stays listed, found or not, so that Save keeps it.
+    if (const QByteArray &stored = Settings.Spelling.Dictionary;
+        !stored.isEmpty() && stored != NoDictionary && list->findData(stored) < 0)
+        list->addItem(QString::fromUtf8(stored), stored);
+    list->addItem(Unicode(Texts.OptionsDictionaryNone), QByteArray(NoDictionary));
+    list->setCurrentIndex(qMax(0, list->findData(chosen)));
 }
 
 void TFormOptions::browseFolder(FolderRow &row)

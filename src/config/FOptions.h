@@ -69,6 +69,9 @@ private:
     void ConfigureIOPaths();
     void applyFont(const FontChoice &choice);
     void showFolderVerdicts();
+    // The dictionary list: by language, those found in `folder`, none; the
+    // chosen one stays chosen.
+    void fillDictionaries(const QString &folder);
 
     void ComboBoxLanguageChange();
     void ButtonFontClick();

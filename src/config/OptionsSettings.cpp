@@ -38,6 +38,7 @@ void StoreFont(const QFont &font, TFontOptions &f)
 
 void TFormOptions::ApplySettings()
 {
+    fillDictionaries(Settings.Spelling.Folder);
     for (const SettingRow &row : SettingRows())
         if (!row.control.isEmpty() && !row.controlOnlyStores)
             showValue(row, RowValue(row, Settings));

@@ -450,4 +450,15 @@
     X(OptionsLabelAutosaveSecondsCaption, "sec mezi z\xE1lo\x9En\xEDmi kopiemi neulo\x9E" "en\xE9ho dokumentu", Plain) \
     X(OptionsLabelAutosaveSecondsHint, "Jak \xE8" "asto se neulo\x9E" "en\xFD dokument zapisuje stranou pro p\xF8\xEDpad p\xE1" "du programu\\N(0 = nikdy)", Breaks) \
     X(RecoverUnsavedChanges, "Obnovit neulo\x9E" "en\xE9 zm\xECny souboru ...?", Breaks) \
+    X(Find11, "Pravopis", Plain) \
+    X(FindNoSpelling, "\x8E\xE1" "dn\xFD titulek s nezn\xE1m\xFDm slovem nebyl nalezen", Breaks) \
+    X(FindSpellingDone, "\x8E\xE1" "dn\xFD dal\x9A\xED titulek s nezn\xE1m\xFDm slovem nebyl nalezen", Breaks) \
+    X(SpellAddWord, "P\xF8idat do m\xE9ho slovn\xEDku", Plain) \
+    X(SpellIgnoreWord, "Ignorovat", Plain) \
+    X(SpellNoSuggestions, "(\x9E\xE1" "dn\xE9 n\xE1vrhy)", Plain) \
+    X(OptionsLabelDictionaryCaption, "Slovn\xEDk kontroly pravopisu", Plain) \
+    X(OptionsLabelDictionaryHint, "Slova, kter\xE1 slovn\xEDk nezn\xE1,\\Nse v poli textu titulku podtrhnou \xE8" "erven\xEC", Breaks) \
+    X(OptionsLabelDictionaryFolderCaption, "Slo\x9Eka slovn\xEDk\xF9 (Hunspell)", Plain) \
+    X(OptionsDictionaryByLanguage, "podle jazyka programu", Plain) \
+    X(OptionsDictionaryNone, "\x9E\xE1" "dn\xFD - bez kontroly", Plain) \
 

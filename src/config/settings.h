@@ -92,6 +92,13 @@ struct SubtitleFilterSettings {
     bool ReloadAvailable{};
 };
 
+// The speller: the dictionary's name (empty: by the program's language;
+// "none": no checking) and the folder dictionaries are looked for in.
+struct SpellingSettings {
+    QByteArray Dictionary;
+    QString Folder;
+};
+
 struct ProgramSettings {
     // Every key at its default.
     ProgramSettings();
@@ -106,6 +113,7 @@ struct ProgramSettings {
     DefaultPathSettings DefaultPath;
     LanguageSettings Language;
     SubtitleFilterSettings SubtitleFilter;
+    SpellingSettings Spelling;
 };
 
 extern ProgramSettings Settings;

@@ -204,6 +204,11 @@ QString DefaultSubtitleFolder()
     return folder;
 }
 
+QString SystemDictionaryFolder()
+{
+    return QStringLiteral("/usr/share/hunspell");
+}
+
 SettingsReadResult ReadSettings(const IniFile &ini, ProgramSettings &settings)
 {
     for (const SettingRow &row : SettingRows()) {

@@ -52,4 +52,8 @@ bool CheckColumnOrder(std::array<int, TableColumnCount> &positions);
 // The folder used when SubtitleFilter/SubPath is empty; created if missing.
 QString DefaultSubtitleFolder();
 
+// The folder used when Spelling/Folder is empty: where the system keeps its
+// Hunspell dictionaries.
+QString SystemDictionaryFolder();
+
 } // namespace cuefold

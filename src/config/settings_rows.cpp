@@ -250,6 +250,12 @@ void addOtherRows(std::vector<SettingRow> &rows)
     filter.add("SubPath", Kind::Path, &SubtitleFilterSettings::SubPath, QString())
         .emptyMeaning(DefaultSubtitleFolder);
     filter.add("ReloadAvailable", Kind::Bool, &SubtitleFilterSettings::ReloadAvailable, true);
+
+    Section spelling(rows, "Spelling", &ProgramSettings::Spelling);
+    spelling.add("Dictionary", Kind::Text, &SpellingSettings::Dictionary, QByteArray()).shownBy("ComboBoxDictionary");
+    spelling.add("Folder", Kind::Path, &SpellingSettings::Folder, QString())
+        .shownBy("EditDictionaryFolder")
+        .emptyMeaning(SystemDictionaryFolder);
 }
 
 } // namespace

@@ -9,6 +9,8 @@
 #include "editor/DeferredIcon.h"
 #include "editor/NamedWidget.h"
 #include "editor/ReadingSpeedBar.h"
+#include "editor/SpellChecking.h"
+#include "editor/SpellField.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -173,6 +175,8 @@ void CurrentSubtitlePanel::build()
     PanelSubtitle = fieldPanel(this, "PanelSubtitle", EditSubtitle, "EditSubtitle");
     // A field shorter than the text would cut it when the panel is stored.
     EditSubtitle->setMaxLength(std::numeric_limits<int>::max());
+    mSpelling = new SpellChecking(this);
+    new SpellField(EditSubtitle, *mSpelling, [this] { EditSubtitleExit(); });
     BitBtnSubtitleUndo = named<QToolButton>(PanelSubtitle, "BitBtnSubtitleUndo");
     BitBtnSubtitleUndo->setIcon(DeferredIcon([this] { return style()->standardIcon(QStyle::SP_BrowserReload); }));
     BitBtnSubtitleUndo->setFocusPolicy(Qt::NoFocus);
@@ -271,6 +275,8 @@ void CurrentSubtitlePanel::retranslate()
     EditSubtitle->setToolTip(Unicode(Texts.EditSubtitle));
     BitBtnSubtitleUndo->setToolTip(Unicode(Texts.HintUndoWholeLine));
     mReadingSpeed->retranslate();
+    // The dictionary may follow the language.
+    mSpelling->configure();
 }
 
 void CurrentSubtitlePanel::setPreviewFont(const QFont &font)

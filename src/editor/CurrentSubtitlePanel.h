@@ -16,6 +16,7 @@ namespace cuefold {
 
 class DocumentModel;
 class ReadingSpeedBar;
+class SpellChecking;
 
 // The current-subtitle panel: the number, frame and text fields of the
 // current subtitle with its neighbours and the formatted preview. It shows
@@ -50,6 +51,8 @@ public:
     // The reading speed and row lengths of what the fields hold now, typing
     // included, against the settings' limits.
     void showReadingSpeed();
+    // The speller of the text field, which Find shares.
+    SpellChecking &spelling() { return *mSpelling; }
     // Empties every field: the state between two documents.
     void clearFields();
     void focusField(Field field);
@@ -120,6 +123,7 @@ private:
     QCheckBox *CheckBoxLock, *CheckBoxMark;
     QTextEdit *RTFpreview;
     ReadingSpeedBar *mReadingSpeed;
+    SpellChecking *mSpelling;
 };
 
 } // namespace cuefold

@@ -61,6 +61,14 @@ QList<WordSpan> Speller::unknownWords(const QString &text) const
     return unknown;
 }
 
+bool Speller::hasUnknownWord(const QString &text) const
+{
+    for (const WordSpan &w : SpellWords(text))
+        if (!known(text.mid(w.start, w.length)))
+            return true;
+    return false;
+}
+
 void Speller::ignore(const QString &word)
 {
     mAnswers.insert(word, true);

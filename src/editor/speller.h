@@ -31,6 +31,8 @@ public:
     QStringList suggestions(const QString &word) const;
     // The words of `text` the dictionary does not know.
     QList<WordSpan> unknownWords(const QString &text) const;
+    // Whether `text` has any such word; stops at the first.
+    bool hasUnknownWord(const QString &text) const;
     // Known for the rest of the session.
     void ignore(const QString &word);
     // Known from now on, kept in the personal file; false when it could not be written.

@@ -9,6 +9,7 @@
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "editor/MessageBox.h"
+#include "editor/SpellChecking.h"
 #include "editor/StatusPanels.h"
 #include "editor/ToolWindows.h"
 #include "operations/BulkCommands.h"
@@ -136,8 +137,12 @@ void SearchCommands::MenuFindNextClick()
                               RefreshProperties();
                               mCtx.status.clearMessage();
                               category = mFind.FindCategory;
+                              // Only a search for unknown words waits for the dictionary.
+                              const Speller *speller = category == int(FindWhat::Spelling)
+                                                           ? mCtx.panel.spelling().wait()
+                                                           : nullptr;
                               found = RunFind(mCtx.doc(), mFind, FormFindWhat->searchText(),
-                                              FormFindWhat->caseSensitive(), Settings.Main.Reading.MaxCPS);
+                                              FormFindWhat->caseSensitive(), Settings.Main.Reading.MaxCPS, speller);
                               if (found.Line > 0)
                                   mCtx.panel.ShowLine(found.Line, ShowPlain);
                               return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};

@@ -63,6 +63,8 @@ bool Matches(const Document &doc, int i, FindWhat what, const FindOptions &optio
         return options.CaseSensitive ? l.Text.contains(options.Text) : CodePage::upper(l.Text).contains(upperText);
     case FindWhat::TooFast:
         return MeasureSubtitle(doc, i).Cps > options.MaxCPS;
+    case FindWhat::Spelling:
+        return options.Spelling && options.Spelling->hasUnknownWord(CodePage::toUnicode(l.Text));
     case FindWhat::Overlap:
         break;
     }

@@ -55,7 +55,8 @@ struct FindResult {
 // the state. A search from subtitle 1 that finds nothing forgets the
 // category, so the next Find next opens the dialog. Nothing is searched
 // (and nothing changes) while no category is chosen. For Overlap with no
-// result the window disables Accept before the message.
-FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps);
+// result the window disables Accept before the message. Spelling asks `speller`.
+FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps,
+                   const Speller *speller = nullptr);
 
 } // namespace cuefold

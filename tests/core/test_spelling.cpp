@@ -1,5 +1,9 @@
+#include "editor/spell_dictionary.h"
 #include "editor/speller.h"
+#include "sample_document.h"
+#include "search/find_rules.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -56,6 +60,41 @@ TEST(Spelling, CzechDictionaryWithOwnAndIgnoredWords)
     Speller missing;
     EXPECT_FALSE(missing.open(home.path(), QStringLiteral("xx_XX"), own));
     EXPECT_TRUE(missing.unknownWords(text).isEmpty()); // nothing to check against flags nothing
+}
+
+TEST(Spelling, DictionaryFollowsSettingLanguageAndFolder)
+{
+    EXPECT_EQ(ChosenDictionary("", "\xC8" "esky"), QStringLiteral("cs_CZ"));
+    EXPECT_EQ(ChosenDictionary("", ""), QStringLiteral("cs_CZ")); // no language chosen yet
+    EXPECT_EQ(ChosenDictionary("", "English"), QStringLiteral("en_US"));
+    EXPECT_EQ(ChosenDictionary("en_US", "\xC8" "esky"), QStringLiteral("en_US"));
+    EXPECT_TRUE(ChosenDictionary(NoDictionary, "English").isEmpty());
+
+    QTemporaryDir folder;
+    for (const char *name : {"de_DE.aff", "de_DE.dic", "fr.aff", "pl_PL.dic"})
+        QFile(QDir(folder.path()).filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(DictionariesIn(folder.path()), QStringList{QStringLiteral("de_DE")}); // both halves or nothing
+    EXPECT_EQ(PersonalWordsFile(QStringLiteral("/c"), QStringLiteral("en_US")), QStringLiteral("/c/cuefold/words-en_US.txt"));
+}
+
+TEST(Spelling, FindStepsThroughSubtitlesWithUnknownWords)
+{
+    QTemporaryDir home;
+    Speller speller;
+    ASSERT_TRUE(speller.open(QStringLiteral("/usr/share/hunspell"), QStringLiteral("cs_CZ"),
+                             home.filePath(QStringLiteral("words.txt"))));
+    auto doc = cuefold::testing::DocumentOf({{.text = "Dobr\xFD den."},
+                                             {.text = "{y:i}- 2x za rok.|- Ano."},
+                                             {.text = "Dobr\xFD d\xE9n."},
+                                             {.text = "Konec."},
+                                             {.text = "Frodo"}});
+    FindOptions options;
+    options.Spelling = &speller;
+    EXPECT_EQ(FindNextMatch(*doc, FindWhat::Spelling, options, 0), 3);
+    EXPECT_EQ(FindNextMatch(*doc, FindWhat::Spelling, options, 3), 5);
+    speller.ignore(QStringLiteral("Frodo"));
+    EXPECT_EQ(FindNextMatch(*doc, FindWhat::Spelling, options, 3), 0);
+    EXPECT_EQ(FindNextMatch(*doc, FindWhat::Spelling, {}, 0), 0); // without a dictionary nothing is unknown
 }
 
 } // namespace

@@ -45,8 +45,8 @@ inline void WriteAll(const QString &path, const QByteArray &bytes)
 inline QString U(const QByteArray &bytes) { return QString::fromLatin1(bytes); }
 
 // A main window on the offscreen platform with its own settings file, every
-// message box and file dialog answered by script, and the modal properties
-// window closed as soon as it opens.
+// message box and file dialog answered by script, the modal properties
+// window closed as soon as it opens, and no spelling dictionary.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -60,6 +60,8 @@ protected:
         QByteArray ini = ReadAll(mIni);
         ini.replace("SubPath=\r\n", "SubPath=" + filterFolder().toLocal8Bit() + "\r\n");
         ini.replace("[Language]\r\nPreferred=\r\n", "[Language]\r\nPreferred=\xC8" "esky\r\n");
+        // Opening a dictionary takes a second or more; only the spelling tests need one.
+        ini.replace("\r\nDictionary=\r\n", "\r\nDictionary=none\r\n");
         WriteAll(mIni, ini);
         SetMessageHandler([this](const MessageRequest &r) {
             messages.push_back(r);
