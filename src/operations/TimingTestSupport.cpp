@@ -93,7 +93,7 @@ void TimingTestSupport::showPreview(const FramePreview &preview)
     auto copy = std::make_unique<Document>(mCtx.doc());
     ApplyPreview(*copy, preview);
     TFormTable *table = mCtx.search->table();
-    table->model()->fill(*copy);
+    table->model()->fill(std::move(copy));
     table->setSeekingLook(false);
     table->selectRow(mCtx.doc().CurrentLine);
 }

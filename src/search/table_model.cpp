@@ -15,6 +15,8 @@ TableModel::TableModel(QObject *parent)
     retranslate();
 }
 
+TableModel::~TableModel() = default;
+
 int TableModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(mRows.size());
@@ -57,9 +59,14 @@ QByteArray TableModel::cellText(int line, int column) const
 const TableModel::Row &TableModel::row(int line) const
 {
     Row &r = mRows[line - 1];
-    if (!r.stale)
-        return r;
-    const TSubLine &l = mDoc->line(line);
+    if (r.stale)
+        writeRow(r, *mDoc, line);
+    return r;
+}
+
+void TableModel::writeRow(Row &r, const Document &doc, int line) const
+{
+    const TSubLine &l = doc.line(line);
     auto yesNo = [](quint8 flag) { return flag ? Texts.True : Texts.False; };
     r.cells[mPositions[ColFrom]] = CellFrameText(l.From);
     r.cells[mPositions[ColLast]] = CellFrameText(l.Last);
@@ -69,14 +76,21 @@ const TableModel::Row &TableModel::row(int line) const
     r.cells[mPositions[ColFind]] = yesNo(l.Find);
     r.cells[mPositions[ColFErr]] = l.FErr;
     r.cells[mPositions[ColLErr]] = l.LErr;
-    r.overLimits = MeasureSubtitle(*mDoc, line).overLimits(Settings.Main.Reading);
+    r.overLimits = MeasureSubtitle(doc, line).overLimits(Settings.Main.Reading);
     r.stale = false;
-    return r;
+}
+
+void TableModel::fill(std::unique_ptr<Document> own)
+{
+    fill(*own);
+    mOwn = std::move(own);
 }
 
 void TableModel::fill(const Document &doc)
 {
     beginResetModel();
+    if (&doc != mOwn.get())
+        mOwn.reset();
     mDoc = &doc;
     mRows = QList<Row>(qMax(0, doc.LineCount));
     endResetModel();
@@ -88,9 +102,14 @@ void TableModel::showRows(const Document &doc, int first, int last)
     last = qMin(last, int(mRows.size()));
     if (first > last)
         return;
-    mDoc = &doc;
-    for (int line = first; line <= last; ++line)
-        mRows[line - 1].stale = true;
+    // Rows of another document than the one shown (the document itself
+    // under a preview) are written at once, the rest read when painted.
+    for (int line = first; line <= last; ++line) {
+        if (&doc == mDoc)
+            mRows[line - 1].stale = true;
+        else
+            writeRow(mRows[line - 1], doc, line);
+    }
     // The number column takes the row's colour too.
     emit dataChanged(index(first - 1, 0), index(last - 1, ColumnCount - 1));
 }
@@ -100,6 +119,7 @@ void TableModel::clear()
     beginResetModel();
     mRows.clear();
     mDoc = nullptr;
+    mOwn.reset();
     endResetModel();
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <array>
+#include <memory>
 
 namespace cuefold {
 
@@ -25,6 +26,7 @@ public:
     using Positions = std::array<int, TableColumnCount>; // field -> grid column 1..8
 
     explicit TableModel(QObject *parent = nullptr);
+    ~TableModel() override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -34,8 +36,11 @@ public:
     // Shows every row of `doc` (FillTable); the document must outlive the
     // rows shown, or be shown again with fill() or clear().
     void fill(const Document &doc);
-    // The eight data cells of subtitles first..last are read again from the
-    // document (ShowTableRow), told to the grid as one change.
+    // Shows a document of the grid's own, such as a preview of new frames,
+    // kept until the next fill or clear.
+    void fill(std::unique_ptr<Document> own);
+    // The eight data cells of subtitles first..last are read again from
+    // `doc` (ShowTableRow), told to the grid as one change.
     void showRows(const Document &doc, int first, int last);
     // No rows left (ClearTable).
     void clear();
@@ -61,8 +66,10 @@ private:
     };
     // Subtitle `line`'s row, read from the document first when stale.
     const Row &row(int line) const;
+    void writeRow(Row &row, const Document &doc, int line) const;
 
-    const Document *mDoc = nullptr;
+    const Document *mDoc = nullptr; // where stale rows are read from
+    std::unique_ptr<Document> mOwn; // a document shown that nobody else keeps
     mutable QList<Row> mRows; // mRows[i] is subtitle i + 1
     Cells mHeader;
     Positions mPositions{1, 2, 3, 4, 5, 6, 7, 8};
