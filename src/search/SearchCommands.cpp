@@ -137,7 +137,8 @@ void SearchCommands::MenuFindNextClick()
                               mCtx.status.clearMessage();
                               category = mFind.FindCategory;
                               found = RunFind(mCtx.doc(), mFind, FormFindWhat->searchText(),
-                                              FormFindWhat->caseSensitive(), Settings.Main.Reading.MaxCPS);
+                                              FormFindWhat->caseSensitive(), Settings.Main.Reading.MaxCPS,
+                                              mCtx.player->shots().reach());
                               if (found.Line > 0)
                                   mCtx.panel.ShowLine(found.Line, ShowPlain);
                               return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};

@@ -63,6 +63,8 @@ bool Matches(const Document &doc, int i, FindWhat what, const FindOptions &optio
         return options.CaseSensitive ? l.Text.contains(options.Text) : CodePage::upper(l.Text).contains(upperText);
     case FindWhat::TooFast:
         return MeasureSubtitle(doc, i).Cps > options.MaxCPS;
+    case FindWhat::NearShot:
+        return NearShot(options.Shots, l.From, l.Last);
     case FindWhat::Overlap:
         break;
     }

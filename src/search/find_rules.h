@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/reading_speed.h"
+#include "player/shot_list.h"
 
 #include <QByteArray>
 
@@ -8,7 +9,7 @@ namespace cuefold {
 
 class Document;
 
-// The eleven things the find dialog looks for, in the order of its choices.
+// The twelve things the find dialog looks for, in the order of its choices.
 enum class FindWhat {
     SyntaxError, // a frame field failed to parse (while SyntaxErrorCount >= 1)
     MissingEnd,  // the end frame was computed on reading (LErr "{}")
@@ -21,14 +22,16 @@ enum class FindWhat {
     RowLimit,    // more rows than FindOptions::RowLimit (0 matches every one)
     Text,        // the text holds FindOptions::Text
     TooFast,     // reads faster than FindOptions::MaxCPS
+    NearShot,    // starts or ends near a shot change of FindOptions::Shots (NearShot)
 };
-inline constexpr int FindWhatCount = 11;
+inline constexpr int FindWhatCount = 12;
 
 struct FindOptions {
     QByteArray Text = {};       // Text: an empty one matches nothing
     bool CaseSensitive = false; // else both sides upper-cased by the code page
     int RowLimit = 0;           // RowLimit
     int MaxCPS = ReadingLimits().MaxCPS; // TooFast
+    ShotSnap Shots = {};        // NearShot
 };
 
 // 1 + the number of "|"; an empty text has one row.

@@ -28,6 +28,7 @@ const CategoryTexts &TextsOf(FindWhat what)
         {&T::Find9, &T::FindNoCrLf, &T::FindCrLfDone},
         {&T::Find8, &T::FindNoText, &T::FindTextDone},
         {&T::Find10, &T::FindNoTooFast, &T::FindTooFastDone},
+        {&T::Find11, &T::FindNoNearShot, &T::FindNearShotDone},
     };
     return table[static_cast<int>(what)];
 }
@@ -89,13 +90,14 @@ void FindState::dialogClosed()
         FindCategory = -1;
 }
 
-FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps)
+FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps,
+                   const ShotSnap &shots)
 {
     if (state.FindCategory < 0 || state.FindCategory >= FindWhatCount)
         return {};
     const auto what = static_cast<FindWhat>(state.FindCategory);
     FindResult result;
-    result.Line = FindNextMatch(doc, what, {text, caseSensitive, state.FindRowLimit, maxCps}, doc.CurrentLine);
+    result.Line = FindNextMatch(doc, what, {text, caseSensitive, state.FindRowLimit, maxCps, shots}, doc.CurrentLine);
     if (result.Line == 0) {
         result.Message = UnsuccessfulMessage(state.FindFresh, doc.CurrentLine);
         if (doc.CurrentLine == 1)

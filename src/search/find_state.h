@@ -56,6 +56,7 @@ struct FindResult {
 // category, so the next Find next opens the dialog. Nothing is searched
 // (and nothing changes) while no category is chosen. For Overlap with no
 // result the window disables Accept before the message.
-FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps);
+FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps,
+                   const ShotSnap &shots = {});
 
 } // namespace cuefold

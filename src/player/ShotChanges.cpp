@@ -1,0 +1,144 @@
+#include "player/ShotChanges.h"
+
+#include "config/settings.h"
+#include "player/MediaLibrary.h"
+#include "player/analysis_cache.h"
+
+#include <QFile>
+#include <QThread>
+
+namespace cuefold {
+
+namespace {
+
+const QByteArray FullKind = "shots";
+const QByteArray KeyFrameKind = "keyframes";
+
+std::optional<ShotList> Cached(const QString &movie, const QByteArray &kind)
+{
+    const std::optional<QByteArray> data = AnalysisCache::read(movie, kind);
+    return data ? ReadKeyframeFile(*data) : std::nullopt;
+}
+
+void Collect(void *opaque, int frame)
+{
+    static_cast<ShotList *>(opaque)->push_back(frame);
+}
+
+} // namespace
+
+ShotChanges::ShotChanges() = default;
+
+ShotChanges::~ShotChanges()
+{
+    stop();
+}
+
+void ShotChanges::movieLoaded(const QString &path)
+{
+    movieClosed();
+    mMovie = path;
+    if (const auto full = Cached(path, FullKind)) {
+        mShots = *full;
+        mComplete = true;
+        emit shotsChanged();
+        return;
+    }
+    const auto keys = Cached(path, KeyFrameKind);
+    if (keys) {
+        mShots = *keys;
+        emit shotsChanged();
+    }
+    analyse(!keys);
+}
+
+void ShotChanges::movieClosed()
+{
+    stop();
+    mMovie.clear();
+    mComplete = false;
+    if (!mShots.empty()) {
+        mShots.clear();
+        emit shotsChanged();
+    }
+}
+
+void ShotChanges::replace(ShotList shots)
+{
+    stop();
+    mShots = NormalisedShots(std::move(shots));
+    mComplete = true;
+    AnalysisCache::write(mMovie, FullKind, KeyframeFileText(mShots));
+    emit shotsChanged();
+}
+
+ShotSnap ShotChanges::snap() const
+{
+    ShotSnap s = reach();
+    if (!Settings.Main.SnapToShots)
+        s.distance = 0;
+    return s;
+}
+
+ShotSnap ShotChanges::reach() const
+{
+    return {&mShots, Settings.Main.SnapFrames, Settings.Main.DelayFrames};
+}
+
+void ShotChanges::stop()
+{
+    ++mRun;
+    if (mStop)
+        *mStop = true;
+    if (mWorker) {
+        mWorker->wait();
+        delete mWorker;
+        mWorker = nullptr;
+    }
+    mStop.reset();
+}
+
+void ShotChanges::analyse(bool keyFramesFirst)
+{
+    const MediaFunctions *media = Media();
+    if (!media)
+        return;
+    const int run = mRun;
+    const QByteArray path = QFile::encodeName(mMovie);
+    const double threshold = Settings.Main.ShotThreshold;
+    auto halt = std::make_shared<std::atomic<bool>>(false);
+    mStop = halt;
+    // The results go back to the window's thread, which drops them when
+    // another movie has come meanwhile.
+    const auto send = [this, run](const QByteArray &kind, const ShotList &shots) {
+        QMetaObject::invokeMethod(this, [this, run, kind, shots] { take(run, kind, shots); }, Qt::QueuedConnection);
+    };
+    mWorker = QThread::create([media, path, threshold, halt, keyFramesFirst, send] {
+        if (keyFramesFirst) {
+            ShotList keys;
+            if (media->movieKeyFrames(path.constData(), Collect, &keys))
+                send(KeyFrameKind, keys);
+        }
+        struct Run {
+            ShotList found;
+            std::atomic<bool> *halt;
+        } state{{}, halt.get()};
+        const ShotSearch search{threshold, [](void *o, int frame) { static_cast<Run *>(o)->found.push_back(frame); },
+                                [](void *o, double) { return !*static_cast<Run *>(o)->halt; }, &state};
+        if (media->movieShotChanges(path.constData(), &search) == ShotSearchEnd::Done)
+            send(FullKind, state.found);
+    });
+    mWorker->start(QThread::LowPriority);
+}
+
+void ShotChanges::take(int run, const QByteArray &kind, const ShotList &shots)
+{
+    if (run != mRun)
+        return;
+    mShots = NormalisedShots(shots);
+    mComplete = kind == FullKind;
+    AnalysisCache::write(mMovie, kind, KeyframeFileText(mShots));
+    emit shotsChanged();
+}
+
+} // namespace cuefold
