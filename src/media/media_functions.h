@@ -15,8 +15,8 @@ struct MovieRates {
 
 // How a full search for shot changes runs: the scene-change threshold
 // (0 to 100; lower finds more), `found` gets the first frame of every new
-// shot in order, `progress` the share of the movie done so far (0 to 1)
-// and stops the search by returning false.
+// shot in order, `progress` (may be nullptr) the share of the movie done so
+// far (0 to 1) and stops the search by returning false.
 struct ShotSearch {
     double threshold = 10;
     void (*found)(void *opaque, int frame) = nullptr;
@@ -33,8 +33,8 @@ struct MediaFunctions {
     bool (*movieFrameRates)(const char *path, MovieRates *rates);
     // The frames the video stream stores as key frames, read by demuxing
     // alone (nothing is decoded), numbered from 0 by the stream's exact
-    // rate, handed to `found` in order; false when the file cannot be read.
-    bool (*movieKeyFrames)(const char *path, void (*found)(void *opaque, int frame), void *opaque);
+    // rate, reported as the search reports (its threshold unused).
+    ShotSearchEnd (*movieKeyFrames)(const char *path, const ShotSearch *search);
     // Decodes the whole video and finds every shot change; see ShotSearch.
     ShotSearchEnd (*movieShotChanges)(const char *path, const ShotSearch *search);
 };
@@ -45,7 +45,7 @@ using MediaFunctionsGetter = const MediaFunctions *();
 
 // The functions, for the module's table and for tests that link them directly.
 bool MovieFrameRates(const char *path, MovieRates *rates);
-bool MovieKeyFrames(const char *path, void (*found)(void *opaque, int frame), void *opaque);
+ShotSearchEnd MovieKeyFrames(const char *path, const ShotSearch *search);
 ShotSearchEnd MovieShotChanges(const char *path, const ShotSearch *search);
 
 } // namespace cuefold

@@ -98,11 +98,11 @@ private:
 
 } // namespace
 
-bool MovieKeyFrames(const char *path, void (*found)(void *opaque, int frame), void *opaque)
+ShotSearchEnd MovieKeyFrames(const char *path, const ShotSearch *search)
 {
     MovieInput movie;
     if (!movie.open(path))
-        return false;
+        return ShotSearchEnd::Failed;
     for (unsigned i = 0; i < movie.format()->nb_streams; ++i)
         if (int(i) != movie.videoIndex())
             movie.format()->streams[i]->discard = AVDISCARD_ALL;
@@ -113,6 +113,8 @@ bool MovieKeyFrames(const char *path, void (*found)(void *opaque, int frame), vo
             const std::int64_t at = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
             if (at != AV_NOPTS_VALUE)
                 frames.push_back(movie.frameAt(at));
+            if (search->progress && !search->progress(search->opaque, movie.shareBefore(at)))
+                return ShotSearchEnd::Stopped;
         }
         av_packet_unref(packet.get());
     }
@@ -121,8 +123,8 @@ bool MovieKeyFrames(const char *path, void (*found)(void *opaque, int frame), vo
     frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
     for (int frame : frames)
         if (frame >= 0)
-            found(opaque, frame);
-    return true;
+            search->found(search->opaque, frame);
+    return ShotSearchEnd::Done;
 }
 
 ShotSearchEnd MovieShotChanges(const char *path, const ShotSearch *search)

@@ -20,10 +20,17 @@ std::optional<ShotList> Cached(const QString &movie, const QByteArray &kind)
     return data ? ReadKeyframeFile(*data) : std::nullopt;
 }
 
-void Collect(void *opaque, int frame)
-{
-    static_cast<ShotList *>(opaque)->push_back(frame);
-}
+// What one pass of the analysis finds, until it is told to stop.
+struct Pass {
+    ShotList found;
+    const std::atomic<bool> *halt;
+
+    ShotSearch search(double threshold)
+    {
+        return {threshold, [](void *o, int frame) { static_cast<Pass *>(o)->found.push_back(frame); },
+                [](void *o, double) { return !*static_cast<Pass *>(o)->halt; }, this};
+    }
+};
 
 } // namespace
 
@@ -115,18 +122,15 @@ void ShotChanges::analyse(bool keyFramesFirst)
     };
     mWorker = QThread::create([media, path, threshold, halt, keyFramesFirst, send] {
         if (keyFramesFirst) {
-            ShotList keys;
-            if (media->movieKeyFrames(path.constData(), Collect, &keys))
-                send(KeyFrameKind, keys);
+            Pass keys{{}, halt.get()};
+            const ShotSearch search = keys.search(threshold);
+            if (media->movieKeyFrames(path.constData(), &search) == ShotSearchEnd::Done)
+                send(KeyFrameKind, keys.found);
         }
-        struct Run {
-            ShotList found;
-            std::atomic<bool> *halt;
-        } state{{}, halt.get()};
-        const ShotSearch search{threshold, [](void *o, int frame) { static_cast<Run *>(o)->found.push_back(frame); },
-                                [](void *o, double) { return !*static_cast<Run *>(o)->halt; }, &state};
+        Pass full{{}, halt.get()};
+        const ShotSearch search = full.search(threshold);
         if (media->movieShotChanges(path.constData(), &search) == ShotSearchEnd::Done)
-            send(FullKind, state.found);
+            send(FullKind, full.found);
     });
     mWorker->start(QThread::LowPriority);
 }

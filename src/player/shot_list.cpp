@@ -32,7 +32,7 @@ ShotList NormalisedShots(ShotList frames)
 {
     std::sort(frames.begin(), frames.end());
     frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
-    frames.erase(frames.begin(), std::lower_bound(frames.begin(), frames.end(), 0));
+    frames.erase(frames.begin(), std::lower_bound(frames.begin(), frames.end(), 1));
     return frames;
 }
 

@@ -7,10 +7,10 @@
 namespace cuefold {
 
 // The shot changes of a movie: the first frame of every new shot,
-// ascending, each once.
+// ascending, each once. The movie's first picture starts no new shot.
 using ShotList = std::vector<int>;
 
-// Sorts, drops repeats and negative frames.
+// Sorts, drops repeats and frames before 1.
 ShotList NormalisedShots(ShotList frames);
 
 // Shot changes as a key-frame list other timing editors read: a format line,

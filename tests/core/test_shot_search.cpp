@@ -11,11 +11,6 @@ using namespace cuefold;
 
 namespace {
 
-void Collect(void *opaque, int frame)
-{
-    static_cast<std::vector<int> *>(opaque)->push_back(frame);
-}
-
 struct Search {
     std::vector<int> cuts;
     double lastDone = 0;
@@ -30,10 +25,14 @@ bool Progress(void *opaque, double done)
     return search->stopAfterCalls < 0 || search->stopAfterCalls-- > 0;
 }
 
+ShotSearch HowOf(Search &search)
+{
+    return {10, [](void *o, int frame) { static_cast<Search *>(o)->cuts.push_back(frame); }, Progress, &search};
+}
+
 ShotSearchEnd RunSearch(const QString &movie, Search &search)
 {
-    const ShotSearch how{10, [](void *o, int frame) { Collect(&static_cast<Search *>(o)->cuts, frame); }, Progress,
-                         &search};
+    const ShotSearch how = HowOf(search);
     return MovieShotChanges(QFile::encodeName(movie).constData(), &how);
 }
 
@@ -71,8 +70,8 @@ TEST(ShotSearch, StopsWhenProgressSaysSoAndFailsOnNoMovie)
     file.write("no pictures here");
     file.close();
     EXPECT_EQ(RunSearch(text, search), ShotSearchEnd::Failed);
-    std::vector<int> keys;
-    EXPECT_FALSE(MovieKeyFrames(QFile::encodeName(text).constData(), Collect, &keys));
+    const ShotSearch how = HowOf(search);
+    EXPECT_EQ(MovieKeyFrames(QFile::encodeName(text).constData(), &how), ShotSearchEnd::Failed);
 }
 
 TEST(ShotSearch, KeyFramesComeFromTheContainerAlone)
@@ -80,7 +79,11 @@ TEST(ShotSearch, KeyFramesComeFromTheContainerAlone)
     QTemporaryDir dir;
     const QString movie = dir.filePath(QStringLiteral("keys.mkv"));
     ASSERT_TRUE(cuefold::testing::MakeCutMovie(movie, {50}, 130, QStringLiteral("30000/1001"), 40));
-    std::vector<int> keys;
-    ASSERT_TRUE(MovieKeyFrames(QFile::encodeName(movie).constData(), Collect, &keys));
-    EXPECT_EQ(keys, (std::vector<int>{0, 40, 80, 120}));
+    Search search;
+    const ShotSearch how = HowOf(search);
+    ASSERT_EQ(MovieKeyFrames(QFile::encodeName(movie).constData(), &how), ShotSearchEnd::Done);
+    EXPECT_EQ(search.cuts, (std::vector<int>{0, 40, 80, 120}));
+    search.lastDone = 0;
+    search.stopAfterCalls = 1;
+    EXPECT_EQ(MovieKeyFrames(QFile::encodeName(movie).constData(), &how), ShotSearchEnd::Stopped);
 }

@@ -104,7 +104,8 @@ TEST(ShotSnap, SearchFindsStartsAndEndsNearButNotOnAChange)
 TEST(KeyframeFile, WritesAndReadsTheListOtherEditorsUse)
 {
     EXPECT_EQ(KeyframeFileText({0, 30, 47}), "# keyframe format v1\nfps 0\n0\n30\n47\n");
-    EXPECT_EQ(ReadKeyframeFile("# keyframe format v1\r\nfps 23.976\r\n47\r\n\r\n30\r\n30\r\n"), (ShotList{30, 47}));
+    EXPECT_EQ(ReadKeyframeFile("# keyframe format v1\r\nfps 23.976\r\n0\r\n47\r\n\r\n30\r\n30\r\n"), (ShotList{30, 47}))
+        << "sorted, once each, the first picture no change";
     EXPECT_FALSE(ReadKeyframeFile("30\n47\n")) << "no format line";
     EXPECT_FALSE(ReadKeyframeFile("# keyframe format v1\nfps 0\n30\nforty\n"));
 }

@@ -50,9 +50,11 @@ inline int NumberOfColour(int red, int green)
 // A movie of a few different test patterns, each a shot of its own, with
 // hard cuts on the frames `cuts` names (ascending, after 0) and `frames`
 // pictures in all, coded as H.264 at `rate` with a key frame every
-// `keyEvery` frames (the encoder puts none on the cuts), at `size`.
+// `keyEvery` frames (the encoder puts none on the cuts), at `size`, by the
+// encoder's `preset`.
 inline bool MakeCutMovie(const QString &path, const QList<int> &cuts, int frames, const QString &rate = QStringLiteral("25"),
-                         int keyEvery = 1000, const QString &size = QStringLiteral("160x120"))
+                         int keyEvery = 1000, const QString &size = QStringLiteral("160x120"),
+                         const QString &preset = QStringLiteral("ultrafast"))
 {
     static const char *const patterns[] = {"testsrc2", "smptebars", "mandelbrot", "testsrc", "rgbtestsrc", "yuvtestsrc"};
     QString graph, inputs;
@@ -71,7 +73,7 @@ inline bool MakeCutMovie(const QString &path, const QList<int> &cuts, int frames
     ffmpeg.start(QStringLiteral("ffmpeg"),
                  {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
                   QStringLiteral("-filter_complex"), graph, QStringLiteral("-c:v"), QStringLiteral("libx264"),
-                  QStringLiteral("-preset"), QStringLiteral("ultrafast"), QStringLiteral("-x264-params"),
+                  QStringLiteral("-preset"), preset, QStringLiteral("-x264-params"),
                   QStringLiteral("keyint=%1:min-keyint=%1:scenecut=0").arg(keyEvery), path});
     return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
 }

@@ -60,6 +60,9 @@ protected:
         QByteArray ini = ReadAll(mIni);
         ini.replace("SubPath=\r\n", "SubPath=" + filterFolder().toLocal8Bit() + "\r\n");
         ini.replace("[Language]\r\nPreferred=\r\n", "[Language]\r\nPreferred=\xC8" "esky\r\n");
+        // Frames a test sets from the movie stay where it set them: the
+        // tests of snapping to shot changes turn it on.
+        ini.replace("SnapToShots=1\r\n", "SnapToShots=0\r\n");
         WriteAll(mIni, ini);
         SetMessageHandler([this](const MessageRequest &r) {
             messages.push_back(r);
