@@ -14,10 +14,24 @@ namespace {
 const QByteArray FullKind = "shots";
 const QByteArray KeyFrameKind = "keyframes";
 
+// A stored result names the threshold it was found with, so that a changed
+// threshold searches the movie again.
+QByteArray ThresholdLine()
+{
+    return "# threshold " + QByteArray::number(Settings.Main.ShotThreshold) + '\n';
+}
+
 std::optional<ShotList> Cached(const QString &movie, const QByteArray &kind)
 {
     const std::optional<QByteArray> data = AnalysisCache::read(movie, kind);
-    return data ? ReadKeyframeFile(*data) : std::nullopt;
+    if (!data || (kind == FullKind && !data->contains("\n" + ThresholdLine())))
+        return std::nullopt;
+    return ReadKeyframeFile(*data);
+}
+
+void Store(const QString &movie, const QByteArray &kind, const ShotList &shots)
+{
+    AnalysisCache::write(movie, kind, KeyframeFileText(shots) + ThresholdLine());
 }
 
 // What one pass of the analysis finds, until it is told to stop.
@@ -75,7 +89,7 @@ void ShotChanges::replace(ShotList shots)
     stop();
     mShots = NormalisedShots(std::move(shots));
     mComplete = true;
-    AnalysisCache::write(mMovie, FullKind, KeyframeFileText(mShots));
+    Store(mMovie, FullKind, mShots);
     emit shotsChanged();
 }
 
@@ -141,7 +155,7 @@ void ShotChanges::take(int run, const QByteArray &kind, const ShotList &shots)
         return;
     mShots = NormalisedShots(shots);
     mComplete = kind == FullKind;
-    AnalysisCache::write(mMovie, kind, KeyframeFileText(mShots));
+    Store(mMovie, kind, mShots);
     emit shotsChanged();
 }
 

@@ -70,9 +70,14 @@ TEST_F(ShotChangesTest, ListFilesGoOutAndComeInAndTheResultIsKept)
     EXPECT_TRUE(messages.back().text.endsWith(QStringLiteral(" nen\u00ED seznam st\u0159ih\u016F.")));
     EXPECT_EQ(shots().shots(), (ShotList{12, 150}));
 
-    // The same movie opened again has its result at once.
+    // The same movie opened again has its result at once, unless the
+    // threshold has changed since.
     ShotChanges again;
     again.movieLoaded(path("film.mkv"));
     EXPECT_TRUE(again.complete());
     EXPECT_EQ(again.shots(), (ShotList{12, 150}));
+    Settings.Main.ShotThreshold = 30;
+    again.movieLoaded(path("film.mkv"));
+    EXPECT_FALSE(again.complete());
+    Settings.Main.ShotThreshold = 10;
 }
