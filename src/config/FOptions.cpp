@@ -50,7 +50,8 @@ TFormOptions::TFormOptions(EditorContext &ctx, QWidget *parent)
         return NumberEdit{edit, RowShownBy(edit->objectName().toLatin1())};
     };
     mNumbers = {{number(mUi->EditDelayFrames), number(mUi->EditAutosaveSeconds), number(mUi->EditRewindAfterSave),
-                 number(mUi->EditPlayerStep), number(mUi->EditMaxCPS), number(mUi->EditMaxRowLength)}};
+                 number(mUi->EditPlayerStep), number(mUi->EditMaxCPS), number(mUi->EditMaxRowLength),
+                 number(mUi->EditSnapFrames), number(mUi->EditShotThreshold)}};
 
     connect(mUi->ComboBoxLanguage, &QComboBox::currentIndexChanged, this, &TFormOptions::ComboBoxLanguageChange);
     for (QCheckBox *box : mToolBarBoxes)
@@ -120,6 +121,7 @@ void TFormOptions::retranslate()
         {mUi->CheckBoxTableAutoShow, &L::OptionsCheckBoxTableAutoShowCaption, &L::OptionsCheckBoxTableAutoShowHint},
         {mUi->CheckBoxCreateBAKfiles, &L::OptionsCheckBoxCreateBAKfilesCaption, &L::OptionsCheckBoxCreateBAKfilesHint},
         {mUi->CheckBoxAutoNoSave, &L::OptionsCheckBoxAutoNoSaveCaption, &L::OptionsCheckBoxAutoNoSaveHint},
+        {mUi->CheckBoxSnapToShots, &L::OptionsCheckBoxSnapToShotsCaption, &L::OptionsCheckBoxSnapToShotsHint},
         {mUi->CheckBoxPlayerAlwaysOnTop, &L::OptionsCheckBoxPlayerAlwaysOnTopCaption,
          &L::OptionsCheckBoxPlayerAlwaysOnTopHint},
         {mUi->CheckBoxPlayerAutoPlayAfterSave, &L::OptionsCheckBoxPlayerAutoPlayAfterSaveCaption,
@@ -151,6 +153,9 @@ void TFormOptions::retranslate()
         {mUi->LabelMaxCPS, mUi->EditMaxCPS, &L::OptionsLabelMaxCPSCaption, &L::OptionsLabelMaxCPSHint},
         {mUi->LabelMaxRowLength, mUi->EditMaxRowLength, &L::OptionsLabelMaxRowLengthCaption,
          &L::OptionsLabelMaxRowLengthHint},
+        {mUi->LabelSnapFrames, mUi->EditSnapFrames, &L::OptionsLabelSnapFramesCaption, &L::OptionsLabelSnapFramesHint},
+        {mUi->LabelShotThreshold, mUi->EditShotThreshold, &L::OptionsLabelShotThresholdCaption,
+         &L::OptionsLabelShotThresholdHint},
     };
     for (const auto &n : numbers) {
         n.label->setText(Unicode(Texts.*n.caption));

@@ -59,7 +59,10 @@ private:
         const SettingRow *row;
         double value = 0;
     };
-    enum Number { DelayFrames, AutosaveSeconds, RewindAfterSave, PlayerStep, MaxCPS, MaxRowLength, NumberCount };
+    enum Number {
+        DelayFrames, AutosaveSeconds, RewindAfterSave, PlayerStep, MaxCPS, MaxRowLength, SnapFrames, ShotThreshold,
+        NumberCount
+    };
 
     // The live previews: each applies what its controls show.
     void ConfigureToolbars();

@@ -461,4 +461,19 @@
     X(OptionsLabelDictionaryFolderCaption, "Slo\x9Eka slovn\xEDk\xF9 (Hunspell)", Plain) \
     X(OptionsDictionaryByLanguage, "podle jazyka programu", Plain) \
     X(OptionsDictionaryNone, "\x9E\xE1" "dn\xFD - bez kontroly", Plain) \
+    X(Find12, "Bl\xEDzko st\xF8ihu", Plain) \
+    X(FindNoNearShot, "\x8E\xE1" "dn\xFD titulek bl\xEDzko st\xF8ihu nebyl nalezen", Breaks) \
+    X(FindNearShotDone, "\x8E\xE1" "dn\xFD dal\x9A\xED titulek bl\xEDzko st\xF8ihu nebyl nalezen", Breaks) \
+    X(MenuImportShots, "Na\xE8\xEDst st\xF8ihy...", Plain) \
+    X(MenuExportShots, "Ulo\x9Eit st\xF8ihy...", Plain) \
+    X(DialogsFilterShots, "Seznam st\xF8ih\xF9 (*.TXT)|*.TXT|V\x9A" "echny soubory (*.*)|*.*", Plain) \
+    X(ShotsFileInvalid, "Soubor %1 nen\xED seznam st\xF8ih\xF9.", Plain) \
+    X(ShotsNotKnown, "St\xF8ihy filmu zat\xEDm nejsou zn\xE1my.", Plain) \
+    X(ShotsLoaded, "St\xF8ih\xF9 ve filmu: %1", Plain) \
+    X(OptionsCheckBoxSnapToShotsCaption, "P\xF8ichyt\xE1vat titulky ke st\xF8ih\xF9m", Plain) \
+    X(OptionsCheckBoxSnapToShotsHint, "Za\xE8\xE1tek titulku sko\xE8\xED na bl\xEDzk\xFD st\xF8ih,\\Nkonec se zastav\xED p\xF8" "ed n\xEDm", Breaks) \
+    X(OptionsLabelSnapFramesCaption, "sn\xEDmk\xF9 - vzd\xE1lenost p\xF8ichycen\xED ke st\xF8ihu", Plain) \
+    X(OptionsLabelSnapFramesHint, "Jak daleko od st\xF8ihu se za\xE8\xE1tek\\Na konec titulku k n\xECmu p\xF8ichyt\xED", Breaks) \
+    X(OptionsLabelShotThresholdCaption, "pr\xE1h hled\xE1n\xED st\xF8ih\xF9 (men\x9A\xED najde v\xED" "c)", Plain) \
+    X(OptionsLabelShotThresholdHint, "Citlivost hled\xE1n\xED st\xF8ih\xF9 ve filmu, 1 a\x9E 100;\\Nmen\x9A\xED \xE8\xEDslo najde v\xED" "c st\xF8ih\xF9", Breaks) \
 

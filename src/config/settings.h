@@ -48,6 +48,9 @@ struct MainSettings {
     int TestMinDwell{};
     QByteArray CodePage;
     ReadingLimits Reading; // MaxCPS, MaxRowLength
+    bool SnapToShots{};    // starts snap to shot changes, ends stop before them
+    int SnapFrames{};      // how near a shot change must be for that
+    int ShotThreshold{};   // the scene-change score a shot change needs, 1 to 100
 };
 
 struct TableSettings {

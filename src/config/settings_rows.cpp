@@ -171,6 +171,13 @@ void addMainRows(std::vector<SettingRow> &rows)
     section.add("MaxRowLength", Kind::Int, reading(&ReadingLimits::MaxRowLength), 42)
         .shownBy("EditMaxRowLength")
         .within(1, MaxReadingLimit, OutOfRange::Clamped);
+    section.add("SnapToShots", Kind::Bool, &MainSettings::SnapToShots, true).shownBy("CheckBoxSnapToShots");
+    section.add("SnapFrames", Kind::Int, &MainSettings::SnapFrames, 8)
+        .shownBy("EditSnapFrames")
+        .within(0, MaxDelayFrames, OutOfRange::Clamped);
+    section.add("ShotThreshold", Kind::Int, &MainSettings::ShotThreshold, 10)
+        .shownBy("EditShotThreshold")
+        .within(1, 100, OutOfRange::Clamped);
 }
 
 void addFontRows(std::vector<SettingRow> &rows)

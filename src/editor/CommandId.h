@@ -26,7 +26,8 @@ namespace cuefold {
     X(MenuPlayerSync) X(MenuPlayerPlayPause) X(MenuPlayerPlay) X(MenuPlayerPause) X(MenuPlayerStop)          \
     X(MenuPlayerStepBack) X(MenuPlayerStepForward) X(MenuPlayerStep1Back) X(MenuPlayerStep1Forward)          \
     X(MenuPlayerLocateSubtitle) X(MenuPlayerSeekPlayer) X(MenuPlayerSeekPlayerToLast) X(MenuPlayerCopyFrame) \
-    X(MenuPlayerCaptureFrame) X(MenuPlayerAutomate) X(MenuPlayerOpenMovie)                                   \
+    X(MenuPlayerCaptureFrame) X(MenuPlayerAutomate) X(MenuPlayerOpenMovie) X(MenuPlayerImportShots)          \
+    X(MenuPlayerExportShots)                                                                                 \
     X(MenuGirderInUse) X(MenuGirderBreakLineLeft) X(MenuGirderBreakLineRight)                                \
     X(MenuGirderCurrentLineIndexDec) X(MenuGirderCurrentLineIndexInc)                                        \
     X(MenuHelpMain) X(MenuHelpHistory) X(MenuHelpWeb) X(MenuHelpWebMirror) X(MenuHelpWebHome)                \

@@ -13,12 +13,30 @@ struct MovieRates {
     std::int64_t baseNum = 0, baseDen = 0;
 };
 
+// How a full search for shot changes runs: the scene-change threshold
+// (0 to 100; lower finds more), `found` gets the first frame of every new
+// shot in order, `progress` (may be nullptr) the share of the movie done so
+// far (0 to 1) and stops the search by returning false.
+struct ShotSearch {
+    double threshold = 10;
+    void (*found)(void *opaque, int frame) = nullptr;
+    bool (*progress)(void *opaque, double done) = nullptr;
+    void *opaque = nullptr;
+};
+enum class ShotSearchEnd { Done, Stopped, Failed };
+
 struct MediaFunctions {
     // The frame rates the container states for the movie's video, as exact
     // fractions: the average over the stream, then the base rate (either may
     // be 0/0 when the container leaves it out); false when the file has no
     // video or cannot be read.
     bool (*movieFrameRates)(const char *path, MovieRates *rates);
+    // The frames the video stream stores as key frames, read by demuxing
+    // alone (nothing is decoded), numbered from 0 by the stream's exact
+    // rate, reported as the search reports (its threshold unused).
+    ShotSearchEnd (*movieKeyFrames)(const char *path, const ShotSearch *search);
+    // Decodes the whole video and finds every shot change; see ShotSearch.
+    ShotSearchEnd (*movieShotChanges)(const char *path, const ShotSearch *search);
 };
 
 // The name the library exports its table under, with the getter's type.
@@ -27,5 +45,7 @@ using MediaFunctionsGetter = const MediaFunctions *();
 
 // The functions, for the module's table and for tests that link them directly.
 bool MovieFrameRates(const char *path, MovieRates *rates);
+ShotSearchEnd MovieKeyFrames(const char *path, const ShotSearch *search);
+ShotSearchEnd MovieShotChanges(const char *path, const ShotSearch *search);
 
 } // namespace cuefold

@@ -4,6 +4,8 @@ extern "C" __attribute__((visibility("default"))) const cuefold::MediaFunctions 
 {
     static const cuefold::MediaFunctions functions{
         cuefold::MovieFrameRates,
+        cuefold::MovieKeyFrames,
+        cuefold::MovieShotChanges,
     };
     return &functions;
 }

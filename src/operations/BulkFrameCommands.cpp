@@ -100,6 +100,7 @@ void BulkCommands::MenuCommonDepressDelayClick()
 {
     double limit = 0;
     int changed = 0;
+    const ShotSnap snap = mCtx.player->shots().snap();
     RunCommand(mCtx, {.guard =
                           [&] {
                               if (refuseFewLines())
@@ -120,7 +121,7 @@ void BulkCommands::MenuCommonDepressDelayClick()
                       .change =
                           [&] {
                               changed = mCtx.model.changeLines(
-                                  [&](Document &d) { return CloseShortGaps(d, limit, Settings.Main.DelayFrames); });
+                                  [&](Document &d) { return CloseShortGaps(d, limit, Settings.Main.DelayFrames, snap); });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
                       .report = [&](const CommandChange &) { showReport(CountReport(ReportKind::Changed, changed)); }});
@@ -129,11 +130,12 @@ void BulkCommands::MenuCommonDepressDelayClick()
 void BulkCommands::MenuCommonInsertDelayClick()
 {
     int changed = 0;
+    const ShotSnap snap = mCtx.player->shots().snap();
     RunCommand(mCtx, {.guard = [&] { return !refuseFewLines() && confirmScope(BulkScope::NearEntire); },
                       .change =
                           [&] {
                               changed = mCtx.model.changeLines(
-                                  [](Document &d) { return InsertGaps(d, Settings.Main.DelayFrames); });
+                                  [&](Document &d) { return InsertGaps(d, Settings.Main.DelayFrames, snap); });
                               return CommandChange{.modified = ModifiedRule::Check};
                           },
                       .report = [&](const CommandChange &) { showReport(CountReport(ReportKind::Changed, changed)); }});

@@ -180,7 +180,8 @@ void SpeedTestWindow::runSpeedRecalculation()
 {
     if (fpsRefused() || !mSupport.prepareFilterTest(FormTest, mState.file))
         return;
-    const SpeedPreview preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings());
+    const SpeedPreview preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings(),
+                                                    mCtx.player->shots().snap());
     if (!mSupport.writeFilterTest(FormTest, mState.file, PreviewFileText(mCtx.doc(), preview.frames)))
         return;
     const QByteArray report = ReadingSpeedReport(preview.cut, preview.shortened, preview.lengthened);
@@ -216,7 +217,8 @@ void SpeedTestWindow::FormTestAcceptClick()
                       .guard = [this] { return !fpsRefused(); },
                       .change =
                           [&] {
-                              preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings());
+                              preview = ReadingSpeedPreview(mCtx.doc(), FormTest->scope(), DisplayTimeRuleFromSettings(),
+                                                    mCtx.player->shots().snap());
                               mCtx.model.changeLines([&](Document &d) { ApplyPreview(d, preview.frames); });
                               return CommandChange{.showMode = ShowFull, .modified = ModifiedRule::Keep};
                           },

@@ -13,7 +13,7 @@ namespace {
 
 // Ends every subtitle that `tooShort` picks delayFrames before its successor.
 template <typename Pick>
-int SetGaps(Document &doc, int delayFrames, Pick tooShort)
+int SetGaps(Document &doc, int delayFrames, const ShotSnap &shots, Pick tooShort)
 {
     int count = 0;
     for (int i = FirstMovableLine(doc); i < doc.LineCount; ++i) {
@@ -21,7 +21,7 @@ int SetGaps(Document &doc, int delayFrames, Pick tooShort)
         const double nextFrom = doc.line(i + 1).From;
         if (l.Lock || !tooShort(l.Last, nextFrom))
             continue;
-        const double last = std::max(nextFrom - delayFrames - 1, l.From);
+        const double last = std::max(EndBeforeShot(shots, l.From, nextFrom - delayFrames - 1), l.From);
         if (last == l.Last)
             continue;
         l.Last = last;
@@ -32,15 +32,15 @@ int SetGaps(Document &doc, int delayFrames, Pick tooShort)
 
 } // namespace
 
-int CloseShortGaps(Document &doc, double limit, int delayFrames)
+int CloseShortGaps(Document &doc, double limit, int delayFrames, const ShotSnap &shots)
 {
-    return SetGaps(doc, delayFrames,
+    return SetGaps(doc, delayFrames, shots,
                    [limit](double last, double nextFrom) { return nextFrom - last - 1 <= limit; });
 }
 
-int InsertGaps(Document &doc, int delayFrames)
+int InsertGaps(Document &doc, int delayFrames, const ShotSnap &shots)
 {
-    return SetGaps(doc, delayFrames,
+    return SetGaps(doc, delayFrames, shots,
                    [delayFrames](double last, double nextFrom) { return last + delayFrames >= nextFrom; });
 }
 

@@ -68,7 +68,8 @@ FramePreview TwoPointPreview(const Document &doc, const TwoPoints &p, const Timi
     return preview;
 }
 
-SpeedPreview ReadingSpeedPreview(const Document &doc, const TimingScope &scope, const DisplayTimeRule &rule)
+SpeedPreview ReadingSpeedPreview(const Document &doc, const TimingScope &scope, const DisplayTimeRule &rule,
+                                 const ShotSnap &shots)
 {
     SpeedPreview result;
     int start = 1;
@@ -79,7 +80,9 @@ SpeedPreview ReadingSpeedPreview(const Document &doc, const TimingScope &scope, 
         const TSubLine &line = doc.line(i);
         const double nextFrom = i < doc.LineCount ? doc.line(i + 1).From : -1;
         const int cutBefore = result.cut;
-        const double last = LastBySpeed(line.Text, line.From, nextFrom, doc.FPS, rule, &result.cut);
+        double last = LastBySpeed(line.Text, line.From, nextFrom, doc.FPS, rule, &result.cut);
+        if (!line.Lock) // a locked one taken in keeps its end off the shot changes
+            last = EndBeforeShot(shots, line.From, last);
         if (result.cut == cutBefore) {
             result.shortened += last < line.Last;
             result.lengthened += last > line.Last;

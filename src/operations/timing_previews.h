@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/display_time.h"
+#include "player/shot_list.h"
 
 #include <QByteArray>
 #include <optional>
@@ -47,14 +48,16 @@ std::optional<double> ParsePointFrame(const QByteArray &text);
 FramePreview TwoPointPreview(const Document &doc, const TwoPoints &points, const TimingScope &scope);
 
 // The reading-speed recalculation: each chosen subtitle ends after its display
-// time, cut back before the next one; first frames never change.
+// time, cut back before the next one or stopped before a shot change near
+// its end; first frames never change.
 struct SpeedPreview {
     FramePreview frames;
     int cut = 0;        // ends cut back at the next subtitle
     int shortened = 0;  // others that end earlier than before
     int lengthened = 0; // others that end later
 };
-SpeedPreview ReadingSpeedPreview(const Document &doc, const TimingScope &scope, const DisplayTimeRule &rule);
+SpeedPreview ReadingSpeedPreview(const Document &doc, const TimingScope &scope, const DisplayTimeRule &rule,
+                                 const ShotSnap &shots = {});
 
 // Every subtitle takes the frames of its entry.
 void ApplyPreview(Document &doc, const FramePreview &preview);

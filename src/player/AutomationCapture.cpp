@@ -72,8 +72,8 @@ void AutomationCapture::MenuPlayerAutomateClick()
         return;
     }
     const AutomationParams params{Settings.Main.DelayFrames, !Settings.Player.AutoNoSave, d.FPS,
-                                  DisplayTimeRuleFromSettings()};
-    const double newFrom = AutomationStart(position, params.Gap);
+                                  DisplayTimeRuleFromSettings(), mParts.shots.snap()};
+    const double newFrom = StampStart(d, position, params);
     if (params.SaveAfter && player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
     {
@@ -101,7 +101,7 @@ void AutomationCapture::MenuPlayerCaptureFrameClick()
     }
     if (player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
-    const double frame = player()->CurrentPosition();
+    const double frame = mParts.shots.snapStart(player()->CurrentPosition());
     const QString number = QString::fromLatin1(FrameText(frame));
     QGuiApplication::clipboard()->setText(number);
     const QString question = CodePage::toUnicode(Texts.FrameCapture) + QLatin1Char(' ') + number + QLatin1Char('?');

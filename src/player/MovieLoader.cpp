@@ -65,6 +65,7 @@ void MovieLoader::LoadMovie(const QString &path, bool exact)
         mShowWindow();
         mPlayer.follow.restart();
         mPlayer.MovieLoaded = true;
+        mParts.shots.movieLoaded(movie);
         if (!exact)
             mPlayer.MovieFromOpen = true;
         showMovieSubtitles();
@@ -78,6 +79,7 @@ void MovieLoader::UnloadMovie()
         player()->Stop();
         player()->SetFileName(QString());
         mPlayer.MovieLoaded = false;
+        mParts.shots.movieClosed();
         mPlayer.follow.lastFrameShown = -1;
         mCtx.status.setText(StatusPanels::Frame, QString());
     }

@@ -50,6 +50,7 @@ public:
     AutomationCapture &automation() { return mAutomation; }
     GirderMode &girder() { return mGirder; }
     SaveHooks &saveHooks() { return mSaveHooks; }
+    ShotChanges &shots() { return mParts.shots; }
 
     void loadSettings();
     void saveSettings();

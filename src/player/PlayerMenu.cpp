@@ -5,6 +5,7 @@
 
 #include "config/language_table.h"
 #include "player/FPlayer.h"
+#include "player/ShotFiles.h"
 #include "player/resume_position.h"
 
 namespace cuefold {
@@ -30,6 +31,7 @@ MenuTable PlayerController::playerTable()
     auto look = [this] { return TransportLookFor(mPlayer.follow.shownPlayState); };
     auto rule = [look](bool TransportLook::*field) { return [look, field] { return look().*field; }; };
     const auto framed = [this] { return mPlayer.follow.frameCommandsOn; };
+    const auto movieLoaded = [this] { return mPlayer.MovieLoaded; };
     TransportCommands &t = mTransport;
     return {
         "MenuPlayer", &L::MenuPlayer, ToolBarPlayerId,
@@ -103,6 +105,10 @@ MenuTable PlayerController::playerTable()
              .handler = [this] { mAutomation.MenuPlayerAutomateClick(); }, .enabled = framed},
             {.id = C::MenuPlayerOpenMovie, .caption = &L::MenuOpenVideoFile, .handler = [this] { mMovie.openMovie(); },
              .separatorBefore = true},
+            {.id = C::MenuPlayerImportShots, .caption = &L::MenuImportShots,
+             .handler = [this] { ImportShotChanges(mParts); }, .enabled = movieLoaded},
+            {.id = C::MenuPlayerExportShots, .caption = &L::MenuExportShots,
+             .handler = [this] { ExportShotChanges(mParts); }, .enabled = movieLoaded},
         }};
 }
 

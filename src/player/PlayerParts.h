@@ -1,5 +1,6 @@
 #pragma once
 
+#include "player/ShotChanges.h"
 #include "player/player_state.h"
 #include "player/subtitle_filter.h"
 
@@ -12,7 +13,8 @@ class MediaPlayer;
 class TFormWMP;
 
 // What the pieces of the player subsystem share: the editor, the preview
-// window with its player, and the state of the movie and the filter.
+// window with its player, the state of the movie and the filter, and the
+// movie's shot changes.
 struct PlayerParts {
     PlayerParts(EditorContext &context, TFormWMP *preview)
         : ctx(context)
@@ -24,6 +26,7 @@ struct PlayerParts {
     TFormWMP *window;
     PlayerState state;
     FilterState filter;
+    ShotChanges shots;
     QString movieFolder;      // initial folder of the movie dialog
     bool closing = false;     // the program is closing: no resume may start any more
     bool holdPicture = false; // a new current subtitle does not seek the player

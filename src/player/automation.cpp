@@ -12,6 +12,12 @@ double AutomationStart(double position, int gap)
     return gap + 3 > position ? gap + 3 : position;
 }
 
+double StampStart(const Document &doc, double position, const AutomationParams &params)
+{
+    const double start = AutomationStart(position, params.Gap);
+    return doc.line(doc.CurrentLine).Lock ? start : SnapStart(params.Shots, start);
+}
+
 bool PrepareAutomation(Document &doc, double newFrom, const AutomationParams &params)
 {
     const int c = doc.CurrentLine;
@@ -56,6 +62,8 @@ void StampAutomation(Document &doc, double newFrom, const AutomationParams &para
     double newLast = DwellFrames(doc.line(c).Text, params.FPS, params.Rule) + newFrom - 1;
     if (newLast < newFrom)
         newLast = newFrom;
+    if (!doc.line(c).Lock)
+        newLast = EndBeforeShot(params.Shots, newFrom, newLast);
 
     if (c < n) {
         TSubLine &next = doc.line(c + 1);

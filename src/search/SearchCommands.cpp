@@ -142,7 +142,8 @@ void SearchCommands::MenuFindNextClick()
                                                            ? mCtx.panel.spelling().wait()
                                                            : nullptr;
                               found = RunFind(mCtx.doc(), mFind, FormFindWhat->searchText(),
-                                              FormFindWhat->caseSensitive(), Settings.Main.Reading.MaxCPS, speller);
+                                              FormFindWhat->caseSensitive(), Settings.Main.Reading.MaxCPS, speller,
+                                              mCtx.player->shots().reach());
                               if (found.Line > 0)
                                   mCtx.panel.ShowLine(found.Line, ShowPlain);
                               return CommandChange{.showMode = 0, .modified = ModifiedRule::Keep};

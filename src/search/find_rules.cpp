@@ -65,6 +65,8 @@ bool Matches(const Document &doc, int i, FindWhat what, const FindOptions &optio
         return MeasureSubtitle(doc, i).Cps > options.MaxCPS;
     case FindWhat::Spelling:
         return options.Spelling && options.Spelling->hasUnknownWord(CodePage::toUnicode(l.Text));
+    case FindWhat::NearShot:
+        return NearShot(options.Shots, l.From, l.Last);
     case FindWhat::Overlap:
         break;
     }

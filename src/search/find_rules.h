@@ -2,6 +2,7 @@
 
 #include "document/reading_speed.h"
 #include "editor/speller.h"
+#include "player/shot_list.h"
 
 #include <QByteArray>
 
@@ -23,8 +24,9 @@ enum class FindWhat {
     Text,        // the text holds FindOptions::Text
     TooFast,     // reads faster than FindOptions::MaxCPS
     Spelling,    // a word FindOptions::Spelling does not know (none without a speller)
+    NearShot,    // starts or ends near a shot change of FindOptions::Shots (NearShot)
 };
-inline constexpr int FindWhatCount = 12;
+inline constexpr int FindWhatCount = 13;
 
 struct FindOptions {
     QByteArray Text = {};       // Text: an empty one matches nothing
@@ -32,6 +34,7 @@ struct FindOptions {
     int RowLimit = 0;           // RowLimit
     int MaxCPS = ReadingLimits().MaxCPS; // TooFast
     const Speller *Spelling = nullptr;  // Spelling
+    ShotSnap Shots = {};        // NearShot
 };
 
 // 1 + the number of "|"; an empty text has one row.

@@ -29,6 +29,7 @@ const CategoryTexts &TextsOf(FindWhat what)
         {&T::Find8, &T::FindNoText, &T::FindTextDone},
         {&T::Find10, &T::FindNoTooFast, &T::FindTooFastDone},
         {&T::Find11, &T::FindNoSpelling, &T::FindSpellingDone},
+        {&T::Find12, &T::FindNoNearShot, &T::FindNearShotDone},
     };
     return table[static_cast<int>(what)];
 }
@@ -91,13 +92,14 @@ void FindState::dialogClosed()
 }
 
 FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps,
-                   const Speller *speller)
+                   const Speller *speller, const ShotSnap &shots)
 {
     if (state.FindCategory < 0 || state.FindCategory >= FindWhatCount)
         return {};
     const auto what = static_cast<FindWhat>(state.FindCategory);
     FindResult result;
-    result.Line = FindNextMatch(doc, what, {text, caseSensitive, state.FindRowLimit, maxCps, speller}, doc.CurrentLine);
+    result.Line =
+        FindNextMatch(doc, what, {text, caseSensitive, state.FindRowLimit, maxCps, speller, shots}, doc.CurrentLine);
     if (result.Line == 0) {
         result.Message = UnsuccessfulMessage(state.FindFresh, doc.CurrentLine);
         if (doc.CurrentLine == 1)

@@ -55,8 +55,9 @@ struct FindResult {
 // the state. A search from subtitle 1 that finds nothing forgets the
 // category, so the next Find next opens the dialog. Nothing is searched
 // (and nothing changes) while no category is chosen. For Overlap with no
-// result the window disables Accept before the message. Spelling asks `speller`.
+// result the window disables Accept before the message. Spelling asks
+// `speller`, NearShot looks at `shots`.
 FindResult RunFind(const Document &doc, FindState &state, const QByteArray &text, bool caseSensitive, int maxCps,
-                   const Speller *speller = nullptr);
+                   const Speller *speller = nullptr, const ShotSnap &shots = {});
 
 } // namespace cuefold

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,37 @@ inline bool MakeNumberedMovie(const QString &path, int frames)
 inline int NumberOfColour(int red, int green)
 {
     return red / 16 + 16 * (green / 16);
+}
+
+// A movie of a few different test patterns, each a shot of its own, with
+// hard cuts on the frames `cuts` names (ascending, after 0) and `frames`
+// pictures in all, coded as H.264 at `rate` with a key frame every
+// `keyEvery` frames (the encoder puts none on the cuts), at `size`, by the
+// encoder's `preset`.
+inline bool MakeCutMovie(const QString &path, const QList<int> &cuts, int frames, const QString &rate = QStringLiteral("25"),
+                         int keyEvery = 1000, const QString &size = QStringLiteral("160x120"),
+                         const QString &preset = QStringLiteral("ultrafast"))
+{
+    static const char *const patterns[] = {"testsrc2", "smptebars", "mandelbrot", "testsrc", "rgbtestsrc", "yuvtestsrc"};
+    QString graph, inputs;
+    for (int i = 0; i <= cuts.size(); ++i) {
+        const int first = i == 0 ? 0 : cuts[i - 1];
+        const int end = i == cuts.size() ? frames : cuts[i];
+        const QString label = QStringLiteral("[s%1]").arg(i);
+        graph += QStringLiteral("%1=s=%2:r=%3,trim=end_frame=%4,setpts=PTS-STARTPTS%5;")
+                     .arg(QLatin1String(patterns[i % 6]), size, rate)
+                     .arg(end - first)
+                     .arg(label);
+        inputs += label;
+    }
+    graph += inputs + QStringLiteral("concat=n=%1,format=yuv420p").arg(cuts.size() + 1);
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 {QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
+                  QStringLiteral("-filter_complex"), graph, QStringLiteral("-c:v"), QStringLiteral("libx264"),
+                  QStringLiteral("-preset"), preset, QStringLiteral("-x264-params"),
+                  QStringLiteral("keyint=%1:min-keyint=%1:scenecut=0").arg(keyEvery), path});
+    return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
 }
 
 } // namespace cuefold::testing

@@ -62,6 +62,9 @@ protected:
         ini.replace("[Language]\r\nPreferred=\r\n", "[Language]\r\nPreferred=\xC8" "esky\r\n");
         // Opening a dictionary takes a second or more; only the spelling tests need one.
         ini.replace("\r\nDictionary=\r\n", "\r\nDictionary=none\r\n");
+        // Frames a test sets from the movie stay where it set them: the
+        // tests of snapping to shot changes turn it on.
+        ini.replace("SnapToShots=1\r\n", "SnapToShots=0\r\n");
         WriteAll(mIni, ini);
         SetMessageHandler([this](const MessageRequest &r) {
             messages.push_back(r);
