@@ -450,4 +450,11 @@
     X(OptionsLabelAutosaveSecondsCaption, "sec mezi z\xE1lo\x9En\xEDmi kopiemi neulo\x9E" "en\xE9ho dokumentu", Plain) \
     X(OptionsLabelAutosaveSecondsHint, "Jak \xE8" "asto se neulo\x9E" "en\xFD dokument zapisuje stranou pro p\xF8\xEDpad p\xE1" "du programu\\N(0 = nikdy)", Breaks) \
     X(RecoverUnsavedChanges, "Obnovit neulo\x9E" "en\xE9 zm\xECny souboru ...?", Breaks) \
+    X(MenuShowWaveform, "Zvukov\xE1 &stopa", Plain) \
+    X(MenuCancelAnalysis, "P\xF8" "eru\x9Ait rozbor filmu", Plain) \
+    X(WaveformReading, "\xC8tu zvuk filmu", Plain) \
+    X(WaveformNoSound, "Film nem\xE1 zvuk", Plain) \
+    X(WaveformUnreadable, "Zvuk filmu nelze p\xF8" "e\xE8\xEDst", Plain) \
+    X(WaveformNoMovie, "Nen\xED na\xE8ten \x9E\xE1" "dn\xFD film", Plain) \
+    X(HintWaveform, "Lev\xE9 tla\xE8\xEDtko: za\xE8\xE1tek titulku, prav\xE9: konec, ta\x9E" "en\xED okraje: posun,\\Ndvojklik: p\xF8" "ehr\xE1t odtud, kole\xE8ko: zv\xECt\x9A" "en\xED", Breaks) \
 

@@ -4,6 +4,7 @@ extern "C" __attribute__((visibility("default"))) const cuefold::MediaFunctions 
 {
     static const cuefold::MediaFunctions functions{
         cuefold::MovieFrameRates,
+        cuefold::SoundPeaks,
     };
     return &functions;
 }

@@ -80,6 +80,7 @@ void MovieLoader::UnloadMovie()
         mPlayer.MovieLoaded = false;
         mPlayer.follow.lastFrameShown = -1;
         mCtx.status.setText(StatusPanels::Frame, QString());
+        emit movieUnloaded();
     }
     SetPlayerSeeking(true);
     mParts.window->setMovieCaption(QString());

@@ -4,8 +4,11 @@
 #include "player/PlayerController.h"
 
 #include "config/language_table.h"
+#include "editor/EditorContext.h"
 #include "player/FPlayer.h"
 #include "player/resume_position.h"
+
+#include <QAction>
 
 namespace cuefold {
 
@@ -103,6 +106,12 @@ MenuTable PlayerController::playerTable()
              .handler = [this] { mAutomation.MenuPlayerAutomateClick(); }, .enabled = framed},
             {.id = C::MenuPlayerOpenMovie, .caption = &L::MenuOpenVideoFile, .handler = [this] { mMovie.openMovie(); },
              .separatorBefore = true},
+            {.id = C::MenuPlayerWaveform, .caption = &L::MenuShowWaveform,
+             .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+             .handler = [this] { mWaveform.setShown(mCtx.commands.action(C::MenuPlayerWaveform)->isChecked()); },
+             .separatorBefore = true, .kind = CommandKind::Check},
+            {.id = C::MenuPlayerCancelAnalysis, .caption = &L::MenuCancelAnalysis, .handler = [this] { mRunner.cancel(); },
+             .enabled = [this] { return mRunner.busy(); }},
         }};
 }
 
