@@ -3,6 +3,7 @@
 #include "generated_movie.h"
 
 #include "media/media_functions.h"
+#include "player/sound_wave.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -86,4 +87,22 @@ TEST(SoundPeaks, TellsNoSoundUnreadableAndCancelled)
     stopped.stopAfter = 1;
     EXPECT_EQ(read(tone, 25, 1, stopped), SoundResult::Cancelled);
     EXPECT_LT(stopped.pairs.size() / 2, 1500u);
+}
+
+TEST(SoundWave, KeepsItsRateAndPeaksThroughTheCacheAndRefusesOtherBytes)
+{
+    const SoundWave wave{SoundResult::Done, {24000, 1001}, QByteArray("\x81\x7f\0\0", 4)};
+    const auto back = DecodeSoundWave(EncodeSoundWave(wave));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->rate, wave.rate);
+    EXPECT_EQ(back->pairs, wave.pairs);
+    EXPECT_EQ(back->low(0), -127);
+    EXPECT_EQ(back->high(0), 127);
+    EXPECT_EQ(DecodeSoundWave(EncodeSoundWave({SoundResult::NoSound, {25, 1}, {}}))->result, SoundResult::NoSound);
+
+    QByteArray cut = EncodeSoundWave(wave);
+    cut.chop(1);
+    EXPECT_FALSE(DecodeSoundWave(cut)) << "cut short";
+    EXPECT_FALSE(DecodeSoundWave(EncodeSoundWave({SoundResult::Done, {0, 1}, {}}))) << "no rate";
+    EXPECT_FALSE(DecodeSoundWave("peaks"));
 }
