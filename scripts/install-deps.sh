@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6opengl6-dev libgl-dev
   qt6-svg-dev
-  libmpv-dev libjpeg-dev libavformat-dev libavcodec-dev libavfilter-dev libavutil-dev
+  libmpv-dev libjpeg-dev libavformat-dev libavcodec-dev libavfilter-dev libswresample-dev libavutil-dev
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick time ffmpeg python3

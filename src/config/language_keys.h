@@ -476,4 +476,13 @@
     X(OptionsLabelSnapFramesHint, "Jak daleko od st\xF8ihu se za\xE8\xE1tek\\Na konec titulku k n\xECmu p\xF8ichyt\xED", Breaks) \
     X(OptionsLabelShotThresholdCaption, "pr\xE1h hled\xE1n\xED st\xF8ih\xF9 (men\x9A\xED najde v\xED" "c)", Plain) \
     X(OptionsLabelShotThresholdHint, "Citlivost hled\xE1n\xED st\xF8ih\xF9 ve filmu, 1 a\x9E 100;\\Nmen\x9A\xED \xE8\xEDslo najde v\xED" "c st\xF8ih\xF9", Breaks) \
+    X(MenuShowWaveform, "Zvukov\xE1 &stopa", Plain) \
+    X(MenuCancelAnalysis, "P\xF8" "eru\x9Ait rozbor filmu", Plain) \
+    X(WaveformReading, "\xC8tu zvuk filmu", Plain) \
+    X(WaveformNoSound, "Film nem\xE1 zvuk", Plain) \
+    X(WaveformUnreadable, "Zvuk filmu nelze p\xF8" "e\xE8\xEDst", Plain) \
+    X(WaveformNoMovie, "Nen\xED na\xE8ten \x9E\xE1" "dn\xFD film", Plain) \
+    X(HintWaveform, "Lev\xE9 tla\xE8\xEDtko: za\xE8\xE1tek titulku, prav\xE9: konec, ta\x9E" "en\xED okraje: posun,\\Ndvojklik: p\xF8" "ehr\xE1t odtud, kole\xE8ko: zv\xECt\x9A" "en\xED", Breaks) \
+    X(ShotsReadingKeyFrames, "\xC8ten\xED kl\xED\xE8ov\xFD" "ch sn\xEDmk\xF9", Plain) \
+    X(ShotsSearching, "Hled\xE1n\xED st\xF8ih\xF9", Plain) \
 

@@ -75,6 +75,7 @@ struct PlayerSettings {
     int WindowTop{}, WindowLeft{};
     double RewindAfterSave{};
     double PlayerStep{};
+    bool ShowWaveform{};
 };
 
 struct DefaultPathSettings {

@@ -237,6 +237,7 @@ void addPlayerRows(std::vector<SettingRow> &rows)
     player.add("WindowLeft", Kind::Int, &PlayerSettings::WindowLeft, NotStored).when(Gate::PlayerPlacement);
     player.add("RewindAfterSave", Kind::Double, &PlayerSettings::RewindAfterSave, 5.0).shownBy("EditRewindAfterSave");
     player.add("PlayerStep", Kind::Double, &PlayerSettings::PlayerStep, 3.0).shownBy("EditPlayerStep");
+    player.add("ShowWaveform", Kind::Bool, &PlayerSettings::ShowWaveform, false);
 }
 
 void addOtherRows(std::vector<SettingRow> &rows)

@@ -27,7 +27,7 @@ namespace cuefold {
     X(MenuPlayerStepBack) X(MenuPlayerStepForward) X(MenuPlayerStep1Back) X(MenuPlayerStep1Forward)          \
     X(MenuPlayerLocateSubtitle) X(MenuPlayerSeekPlayer) X(MenuPlayerSeekPlayerToLast) X(MenuPlayerCopyFrame) \
     X(MenuPlayerCaptureFrame) X(MenuPlayerAutomate) X(MenuPlayerOpenMovie) X(MenuPlayerImportShots)          \
-    X(MenuPlayerExportShots)                                                                                 \
+    X(MenuPlayerExportShots) X(MenuPlayerWaveform) X(MenuPlayerCancelAnalysis)                               \
     X(MenuGirderInUse) X(MenuGirderBreakLineLeft) X(MenuGirderBreakLineRight)                                \
     X(MenuGirderCurrentLineIndexDec) X(MenuGirderCurrentLineIndexInc)                                        \
     X(MenuHelpMain) X(MenuHelpHistory) X(MenuHelpWeb) X(MenuHelpWebMirror) X(MenuHelpWebHome)                \

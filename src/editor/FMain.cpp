@@ -27,6 +27,7 @@
 #include "operations/TimingCommands.h"
 #include "player/FPlayer.h"
 #include "player/PlayerController.h"
+#include "player/WaveformStrip.h"
 #include "search/FTable.h"
 #include "search/SearchCommands.h"
 
@@ -36,6 +37,7 @@
 #include <QFileInfo>
 #include <QStatusBar>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <optional>
 
 namespace cuefold {
@@ -56,7 +58,13 @@ TForm1::TForm1(const QString &settingsPath, const QString &commandLineFile, Show
     mStatus = std::make_unique<StatusPanels>(statusBar());
     mPanel = new CurrentSubtitlePanel(mModel, this);
     mCtx = std::make_unique<EditorContext>(EditorContext{mModel, *mPanel, *mStatus, mCommands, this, mWindows});
-    setCentralWidget(mPanel);
+    // The panel with the sound strip under it, which the player adds.
+    auto *central = new QWidget(this);
+    auto *column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(mPanel, 1);
+    setCentralWidget(central);
     mWindows.declare({.window = this, .cyclePlace = MainPlace,
                       .clipboardFields = {"EditCurrentLineIndex", "EditFrameFrom", "EditFrameLast", "EditSubtitle"}});
     mCtx->applyLanguage = [this](const QByteArray &language) { applyLanguage(language); };
@@ -112,6 +120,7 @@ void TForm1::wireControllers()
         mCommands.add(this, std::move(table));
     mCommands.add(this, mConfig->menuTable());
     mPlayer->attach();
+    centralWidget()->layout()->addWidget(mPlayer->waveform().strip());
     mBulk->attach();
     mPanel->setShortcutOwner([this](const QKeySequence &keys) { return mCommands.ownsShortcut(keys); });
 

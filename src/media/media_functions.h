@@ -24,6 +24,18 @@ struct ShotSearch {
     void *opaque = nullptr;
 };
 enum class ShotSearchEnd { Done, Stopped, Failed };
+// How reading a movie's sound ended.
+enum class SoundResult { Done, NoSound, Unreadable, Cancelled };
+
+// Where the sound's reduction goes, owned by the caller. `progress` gets the
+// share read so far (0..1) and stops the reading by returning false; `peaks`
+// gets the next frames' pairs (lowest, highest sample of the frame, scaled
+// to -127..127), in order and in pieces.
+struct SoundPeaksSink {
+    void *opaque = nullptr;
+    bool (*progress)(void *opaque, double done) = nullptr;
+    void (*peaks)(void *opaque, const std::int8_t *pairs, std::int64_t frames) = nullptr;
+};
 
 struct MediaFunctions {
     // The frame rates the container states for the movie's video, as exact
@@ -37,6 +49,10 @@ struct MediaFunctions {
     ShotSearchEnd (*movieKeyFrames)(const char *path, const ShotSearch *search);
     // Decodes the whole video and finds every shot change; see ShotSearch.
     ShotSearchEnd (*movieShotChanges)(const char *path, const ShotSearch *search);
+    // The movie's sound mixed to one channel and reduced to one pair per
+    // video frame at rateNum/rateDen frames a second; frame k covers the
+    // sound from k * rateDen / rateNum seconds on.
+    SoundResult (*soundPeaks)(const char *path, std::int64_t rateNum, std::int64_t rateDen, const SoundPeaksSink *sink);
 };
 
 // The name the library exports its table under, with the getter's type.
@@ -47,5 +63,6 @@ using MediaFunctionsGetter = const MediaFunctions *();
 bool MovieFrameRates(const char *path, MovieRates *rates);
 ShotSearchEnd MovieKeyFrames(const char *path, const ShotSearch *search);
 ShotSearchEnd MovieShotChanges(const char *path, const ShotSearch *search);
+SoundResult SoundPeaks(const char *path, std::int64_t rateNum, std::int64_t rateDen, const SoundPeaksSink *sink);
 
 } // namespace cuefold

@@ -6,6 +6,7 @@ extern "C" __attribute__((visibility("default"))) const cuefold::MediaFunctions 
         cuefold::MovieFrameRates,
         cuefold::MovieKeyFrames,
         cuefold::MovieShotChanges,
+        cuefold::SoundPeaks,
     };
     return &functions;
 }

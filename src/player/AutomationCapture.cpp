@@ -73,7 +73,7 @@ void AutomationCapture::MenuPlayerAutomateClick()
     }
     const AutomationParams params{Settings.Main.DelayFrames, !Settings.Player.AutoNoSave, d.FPS,
                                   DisplayTimeRuleFromSettings(), mParts.shots.snap()};
-    const double newFrom = StampStart(d, position, params);
+    const double newFrom = mParts.startFrom(position);
     if (params.SaveAfter && player()->PlayState() == MediaPlayer::Playing)
         player()->Pause();
     {

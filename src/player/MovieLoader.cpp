@@ -82,6 +82,7 @@ void MovieLoader::UnloadMovie()
         mParts.shots.movieClosed();
         mPlayer.follow.lastFrameShown = -1;
         mCtx.status.setText(StatusPanels::Frame, QString());
+        emit movieUnloaded();
     }
     SetPlayerSeeking(true);
     mParts.window->setMovieCaption(QString());

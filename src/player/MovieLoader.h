@@ -66,6 +66,8 @@ public:
 signals:
     // False while a timing test owns the player.
     void seekingChanged(bool seeking);
+    // The movie was taken out of the player.
+    void movieUnloaded();
 
 private:
     void movieLoaded();

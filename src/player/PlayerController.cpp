@@ -2,6 +2,7 @@
 // Player tool bar's zoom list, showing and hiding, zoom, its close and the
 // player settings.
 #include "player/PlayerController.h"
+#include "player/WaveformStrip.h"
 
 #include "config/language_table.h"
 #include "config/settings.h"
@@ -41,6 +42,8 @@ PlayerController::PlayerController(EditorContext &ctx)
     , mAutomation(mParts, mTransport)
     , mGirder(mParts)
     , mSaveHooks(mParts, mMovie)
+    , mWaveform(mParts, mRunner)
+    , mRunner(ctx.status)
     , mCtx(ctx)
     , mPlayer(mParts.state)
     , mFilter(mParts.filter)
@@ -52,6 +55,14 @@ PlayerController::PlayerController(EditorContext &ctx)
     connect(FormWMP, &TFormWMP::resized, this, &PlayerController::FormWMPResize);
     ctx.windows.declare({.window = FormWMP, .cyclePlace = 3, .offered = [this] { return mPlayer.PlayerShown; }});
     connect(&mMovie, &MovieLoader::seekingChanged, this, &PlayerController::seekingChanged);
+    connect(player(), &MediaPlayer::fileLoaded, &mWaveform, &WaveformController::movieLoaded);
+    connect(&mMovie, &MovieLoader::movieUnloaded, &mWaveform, &WaveformController::movieUnloaded);
+    mParts.shots.setRunner(&mRunner);
+    connect(&mParts.shots, &ShotChanges::shotsChanged, this, [this] {
+        mWaveform.strip()->setShotChanges(mParts.shots.shots());
+    });
+    connect(&mRunner, &AnalysisRunner::busyChanged, this,
+            [this] { mCtx.commands.refresh(CommandId::MenuPlayerCancelAnalysis); });
 
     ComboBoxPlayerZoom->setObjectName(QStringLiteral("ComboBoxPlayerZoom"));
     ComboBoxPlayerZoom->addItems({QStringLiteral("50%"), QStringLiteral("100%"), QStringLiteral("200%")});
@@ -79,6 +90,8 @@ void PlayerController::loadSettings()
     mFilter = DetectFilter(Settings.SubtitleFilter);
     const PlayerSettings &p = Settings.Player;
     mCtx.commands.action(CommandId::MenuPlayerSync)->setChecked(p.PlayerFollowsCurrentTitle);
+    mCtx.commands.action(CommandId::MenuPlayerWaveform)->setChecked(p.ShowWaveform);
+    mWaveform.setShown(p.ShowWaveform);
     mFollow.SyncToggled();
     QPoint at(0, 0);
     if (p.SaveWindowPosition) {
@@ -100,6 +113,7 @@ void PlayerController::saveSettings()
 {
     PlayerSettings &p = Settings.Player;
     p.PlayerFollowsCurrentTitle = mParts.syncChecked();
+    p.ShowWaveform = mWaveform.shown();
     p.Zoom = ComboBoxPlayerZoom->currentIndex();
     p.WindowTop = FormWMP->y();
     p.WindowLeft = FormWMP->x();
@@ -181,6 +195,7 @@ void PlayerController::retranslate()
 {
     updateShowPlayerCommand();
     mTransport.retranslate();
+    mWaveform.retranslate();
     FormWMP->retranslate();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/CommandTable.h"
+#include "player/AnalysisRunner.h"
 #include "player/AutomationCapture.h"
 #include "player/FollowTimer.h"
 #include "player/GirderMode.h"
@@ -8,6 +9,7 @@
 #include "player/PlayerParts.h"
 #include "player/SaveHooks.h"
 #include "player/TransportCommands.h"
+#include "player/WaveformController.h"
 
 #include <QObject>
 
@@ -51,6 +53,9 @@ public:
     GirderMode &girder() { return mGirder; }
     SaveHooks &saveHooks() { return mSaveHooks; }
     ShotChanges &shots() { return mParts.shots; }
+    // Runs the long analyses of the movie away from the window.
+    AnalysisRunner &analysis() { return mRunner; }
+    WaveformController &waveform() { return mWaveform; }
 
     void loadSettings();
     void saveSettings();
@@ -86,6 +91,10 @@ private:
     AutomationCapture mAutomation;
     GirderMode mGirder;
     SaveHooks mSaveHooks;
+    WaveformController mWaveform;
+    // After the strip: destroyed first, it waits for its thread, and no
+    // result reaches the strip's controller after that.
+    AnalysisRunner mRunner;
     EditorContext &mCtx;
     PlayerState &mPlayer;
     FilterState &mFilter;

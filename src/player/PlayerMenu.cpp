@@ -4,9 +4,12 @@
 #include "player/PlayerController.h"
 
 #include "config/language_table.h"
+#include "editor/EditorContext.h"
 #include "player/FPlayer.h"
 #include "player/ShotFiles.h"
 #include "player/resume_position.h"
+
+#include <QAction>
 
 namespace cuefold {
 
@@ -109,6 +112,12 @@ MenuTable PlayerController::playerTable()
              .handler = [this] { ImportShotChanges(mParts); }, .enabled = movieLoaded},
             {.id = C::MenuPlayerExportShots, .caption = &L::MenuExportShots,
              .handler = [this] { ExportShotChanges(mParts); }, .enabled = movieLoaded},
+            {.id = C::MenuPlayerWaveform, .caption = &L::MenuShowWaveform,
+             .shortcut = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+             .handler = [this] { mWaveform.setShown(mCtx.commands.action(C::MenuPlayerWaveform)->isChecked()); },
+             .separatorBefore = true, .kind = CommandKind::Check},
+            {.id = C::MenuPlayerCancelAnalysis, .caption = &L::MenuCancelAnalysis, .handler = [this] { mRunner.cancel(); },
+             .enabled = [this] { return mRunner.busy(); }},
         }};
 }
 

@@ -36,6 +36,10 @@ struct PlayerParts {
     bool syncChecked() const;
     // The document's frame rate, or the movie's when it has none of its own.
     double playerFps() const;
+    // The start frame a subtitle gets from a frame picked in the movie (by
+    // the automation key or a click in the sound strip), snapped to a near
+    // shot change unless the current subtitle is locked.
+    double startFrom(double frame) const;
 };
 
 } // namespace cuefold

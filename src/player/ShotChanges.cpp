@@ -4,8 +4,12 @@
 #include "player/MediaLibrary.h"
 #include "player/analysis_cache.h"
 
+#include "config/language_table.h"
+#include "document/code_page.h"
+#include "player/AnalysisRunner.h"
+
 #include <QFile>
-#include <QThread>
+#include <QPointer>
 
 namespace cuefold {
 
@@ -34,15 +38,16 @@ void Store(const QString &movie, const QByteArray &kind, const ShotList &shots)
     AnalysisCache::write(movie, kind, KeyframeFileText(shots) + ThresholdLine());
 }
 
-// What one pass of the analysis finds, until it is told to stop.
+// What one pass of the analysis finds, reporting its progress until it is
+// told to stop.
 struct Pass {
     ShotList found;
-    const std::atomic<bool> *halt;
+    const std::function<bool(double)> *progress;
 
     ShotSearch search(double threshold)
     {
         return {threshold, [](void *o, int frame) { static_cast<Pass *>(o)->found.push_back(frame); },
-                [](void *o, double) { return !*static_cast<Pass *>(o)->halt; }, this};
+                [](void *o, double done) { return (*static_cast<Pass *>(o)->progress)(done); }, this};
     }
 };
 
@@ -108,45 +113,40 @@ ShotSnap ShotChanges::reach() const
 
 void ShotChanges::stop()
 {
+    // A result still on its way belongs to an earlier run and is dropped;
+    // the runner stops the work itself when the movie goes.
     ++mRun;
-    if (mStop)
-        *mStop = true;
-    if (mWorker) {
-        mWorker->wait();
-        delete mWorker;
-        mWorker = nullptr;
-    }
-    mStop.reset();
 }
 
 void ShotChanges::analyse(bool keyFramesFirst)
 {
     const MediaFunctions *media = Media();
-    if (!media)
+    if (!media || !mRunner)
         return;
-    const int run = mRun;
+    if (keyFramesFirst)
+        mRunner->start(job(*media, KeyFrameKind, Texts.ShotsReadingKeyFrames));
+    mRunner->start(job(*media, FullKind, Texts.ShotsSearching));
+}
+
+AnalysisJob ShotChanges::job(const MediaFunctions &media, const QByteArray &kind, const QByteArray &caption)
+{
+    const auto pass = kind == FullKind ? media.movieShotChanges : media.movieKeyFrames;
     const QByteArray path = QFile::encodeName(mMovie);
     const double threshold = Settings.Main.ShotThreshold;
-    auto halt = std::make_shared<std::atomic<bool>>(false);
-    mStop = halt;
-    // The results go back to the window's thread, which drops them when
-    // another movie has come meanwhile.
-    const auto send = [this, run](const QByteArray &kind, const ShotList &shots) {
-        QMetaObject::invokeMethod(this, [this, run, kind, shots] { take(run, kind, shots); }, Qt::QueuedConnection);
-    };
-    mWorker = QThread::create([media, path, threshold, halt, keyFramesFirst, send] {
-        if (keyFramesFirst) {
-            Pass keys{{}, halt.get()};
-            const ShotSearch search = keys.search(threshold);
-            if (media->movieKeyFrames(path.constData(), &search) == ShotSearchEnd::Done)
-                send(KeyFrameKind, keys.found);
-        }
-        Pass full{{}, halt.get()};
-        const ShotSearch search = full.search(threshold);
-        if (media->movieShotChanges(path.constData(), &search) == ShotSearchEnd::Done)
-            send(FullKind, full.found);
-    });
-    mWorker->start(QThread::LowPriority);
+    return {Unicode(caption),
+            [pass, path, threshold](const std::function<bool(double)> &progress) -> std::optional<QByteArray> {
+                Pass found{{}, &progress};
+                const ShotSearch search = found.search(threshold);
+                if (pass(path.constData(), &search) != ShotSearchEnd::Done)
+                    return std::nullopt;
+                return KeyframeFileText(found.found);
+            },
+            // Another movie may have come meanwhile: its run drops the result.
+            [self = QPointer<ShotChanges>(this), run = mRun, kind](std::optional<QByteArray> result) {
+                if (self && result)
+                    if (const auto shots = ReadKeyframeFile(*result))
+                        self->take(run, kind, *shots);
+            }};
 }
 
 void ShotChanges::take(int run, const QByteArray &kind, const ShotList &shots)

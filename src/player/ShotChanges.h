@@ -4,12 +4,12 @@
 
 #include <QObject>
 #include <QString>
-#include <atomic>
-#include <memory>
-
-class QThread;
 
 namespace cuefold {
+
+class AnalysisRunner;
+struct AnalysisJob;
+struct MediaFunctions;
 
 // The shot changes of the movie in the player. A movie analysed before
 // gets its stored result at once; a new one gets its key frames within
@@ -21,6 +21,9 @@ class ShotChanges : public QObject {
 public:
     ShotChanges();
     ~ShotChanges() override;
+    // The searches run through `runner`, one after another with the movie's
+    // other analyses, their progress in the status bar.
+    void setRunner(AnalysisRunner *runner) { mRunner = runner; }
 
     void movieLoaded(const QString &path);
     void movieClosed();
@@ -43,6 +46,7 @@ private:
     // Runs the analysis of mMovie away from the window; results come back
     // through take().
     void analyse(bool keyFramesFirst);
+    AnalysisJob job(const MediaFunctions &media, const QByteArray &kind, const QByteArray &caption);
     void take(int run, const QByteArray &kind, const ShotList &shots);
     void stop();
 
@@ -50,8 +54,7 @@ private:
     ShotList mShots;
     bool mComplete = false;
     int mRun = 0; // results of an earlier run are dropped
-    QThread *mWorker = nullptr;
-    std::shared_ptr<std::atomic<bool>> mStop;
+    AnalysisRunner *mRunner = nullptr;
 };
 
 } // namespace cuefold

@@ -78,4 +78,31 @@ inline bool MakeCutMovie(const QString &path, const QList<int> &cuts, int frames
     return ffmpeg.waitForFinished(120000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
 }
 
+// A movie of `frames` pictures at `rate` ("25", "24000/1001") whose sound
+// (48 kHz, `codec`: "pcm_s16le", "aac"...) is a tone from the start of each
+// frame of `onsets` for `length` frames and silence elsewhere; "anullsrc"
+// as the codec gives no sound at all.
+inline bool MakeToneMovie(const QString &path, const QString &rate, int frames, const QList<int> &onsets, int length,
+                          const QString &codec = QStringLiteral("pcm_s16le"))
+{
+    // Frame f starts at f / rate seconds; the bounds sit half a sample early
+    // so that each frame's first sample is the tone's, whatever the rounding.
+    const QString seconds = QStringLiteral("(1/(") + rate + QStringLiteral("))");
+    QStringList spans;
+    for (const int f : onsets)
+        spans << QStringLiteral("between(t,%1*%3-1/96000,%2*%3-1/96000)").arg(f).arg(f + length).arg(seconds);
+    QStringList args{QStringLiteral("-nostdin"), QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"),
+                     QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                     QStringLiteral("testsrc=size=64x48:rate=") + rate};
+    if (codec != QStringLiteral("anullsrc"))
+        args << QStringLiteral("-f") << QStringLiteral("lavfi") << QStringLiteral("-i")
+             << QStringLiteral("aevalsrc='0.8*sin(2*PI*440*t)*gte(%1,1)':s=48000").arg(spans.join(u'+'))
+             << QStringLiteral("-c:a") << codec << QStringLiteral("-shortest");
+    args << QStringLiteral("-frames:v") << QString::number(frames) << QStringLiteral("-c:v") << QStringLiteral("mpeg4")
+         << QStringLiteral("-g") << QStringLiteral("1") << path;
+    QProcess ffmpeg;
+    ffmpeg.start(QStringLiteral("ffmpeg"), args);
+    return ffmpeg.waitForFinished(60000) && ffmpeg.exitStatus() == QProcess::NormalExit && ffmpeg.exitCode() == 0;
+}
+
 } // namespace cuefold::testing
