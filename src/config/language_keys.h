@@ -450,4 +450,9 @@
     X(OptionsLabelAutosaveSecondsCaption, "sec mezi z\xE1lo\x9En\xEDmi kopiemi neulo\x9E" "en\xE9ho dokumentu", Plain) \
     X(OptionsLabelAutosaveSecondsHint, "Jak \xE8" "asto se neulo\x9E" "en\xFD dokument zapisuje stranou pro p\xF8\xEDpad p\xE1" "du programu\\N(0 = nikdy)", Breaks) \
     X(RecoverUnsavedChanges, "Obnovit neulo\x9E" "en\xE9 zm\xECny souboru ...?", Breaks) \
+    X(MenuReloadEncoding, "Znovu na\xE8\xEDst v k\xF3" "dov\xE1n\xED", Plain) \
+    X(FileDialogEncoding, "K\xF3" "dov\xE1n\xED:", Plain) \
+    X(EncodingAutomatic, "automaticky", Plain) \
+    X(EncodingPreview, "Takto se p\xF8" "e\xE8tou prvn\xED \xF8\xE1" "dky souboru:", Plain) \
+    X(EncodingCannotHold, "K\xF3" "dov\xE1n\xED %1 tyto znaky neum\xED ulo\x9Eit: %2", Plain) \
 

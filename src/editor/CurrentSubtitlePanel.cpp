@@ -7,6 +7,7 @@
 #include "document/code_page.h"
 #include "document/document_model.h"
 #include "editor/DeferredIcon.h"
+#include "editor/HoldableTextValidator.h"
 #include "editor/NamedWidget.h"
 #include "editor/ReadingSpeedBar.h"
 
@@ -173,6 +174,9 @@ void CurrentSubtitlePanel::build()
     PanelSubtitle = fieldPanel(this, "PanelSubtitle", EditSubtitle, "EditSubtitle");
     // A field shorter than the text would cut it when the panel is stored.
     EditSubtitle->setMaxLength(std::numeric_limits<int>::max());
+    auto *holdable = new HoldableTextValidator(EditSubtitle);
+    EditSubtitle->setValidator(holdable);
+    connect(holdable, &HoldableTextValidator::refused, this, &CurrentSubtitlePanel::notice);
     BitBtnSubtitleUndo = named<QToolButton>(PanelSubtitle, "BitBtnSubtitleUndo");
     BitBtnSubtitleUndo->setIcon(DeferredIcon([this] { return style()->standardIcon(QStyle::SP_BrowserReload); }));
     BitBtnSubtitleUndo->setFocusPolicy(Qt::NoFocus);

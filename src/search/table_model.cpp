@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "document/frame_text.h"
 #include "document/reading_speed.h"
+#include "document/text_codec.h"
 
 namespace cuefold {
 
@@ -35,7 +36,7 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
         return {};
     if (index.column() == 0)
         return index.row() + 1;
-    return CodePage::toUnicode(mRows[index.row()][index.column()]);
+    return shownText(index.row() + 1, index.column());
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -52,6 +53,14 @@ QByteArray TableModel::cellText(int line, int column) const
     if (column == 0)
         return QByteArray::number(line);
     return mRows[line - 1][column];
+}
+
+QString TableModel::shownText(int line, int column) const
+{
+    const bool subtitleBytes = line > 0
+                               && (column == mPositions[ColText] || column == mPositions[ColFErr]
+                                   || column == mPositions[ColLErr]);
+    return subtitleBytes ? DocumentCodec().toUnicode(cellText(line, column)) : CodePage::toUnicode(cellText(line, column));
 }
 
 void TableModel::writeRow(Row &row, const Document &doc, int line) const
