@@ -128,9 +128,9 @@ void BM_UnmarkAll(benchmark::State &state)
 }
 BENCHMARK(BM_UnmarkAll)->Unit(benchmark::kMicrosecond);
 
-int CharacterWidth(const QFontMetrics &metrics, char c)
+int CharacterWidth(const QFontMetrics &metrics, QChar c)
 {
-    return metrics.horizontalAdvance(CodePage::toUnicode(QByteArray(1, c)));
+    return metrics.horizontalAdvance(c);
 }
 
 // The pixel list measures in a real font, as the analysis window does:
@@ -143,7 +143,7 @@ void BM_AnalysisList(benchmark::State &state)
     const RowWidth shaped = [&metrics](const QByteArray &row) {
         return metrics.horizontalAdvance(CodePage::toUnicode(row));
     };
-    const RowWidth summed = SummedCharacterWidths([&metrics](char c) { return CharacterWidth(metrics, c); });
+    const RowWidth summed = SummedCharacterWidths([&metrics](QChar c) { return CharacterWidth(metrics, c); });
     const auto kind = static_cast<AnalysisKind>(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(BuildAnalysisList(*doc, kind, state.range(1) ? shaped : summed));
@@ -160,7 +160,7 @@ void BM_CharacterWidthTable(benchmark::State &state)
 {
     const QFontMetrics metrics(QGuiApplication::font());
     for (auto _ : state)
-        benchmark::DoNotOptimize(SummedCharacterWidths([&metrics](char c) { return CharacterWidth(metrics, c); }));
+        benchmark::DoNotOptimize(SummedCharacterWidths([&metrics](QChar c) { return CharacterWidth(metrics, c); }));
 }
 BENCHMARK(BM_CharacterWidthTable)->Unit(benchmark::kMicrosecond);
 

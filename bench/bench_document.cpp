@@ -1,4 +1,5 @@
 #include "document/reader.h"
+#include "document/text_codec.h"
 #include "document/writer.h"
 #include "document_generator.h"
 #include "operations/overlap_repair.h"
@@ -20,6 +21,31 @@ void BM_ReadSubtitles(benchmark::State &state)
 }
 BENCHMARK(BM_ReadSubtitles)->Unit(benchmark::kMillisecond);
 
+// The generated document with its Czech texts in UTF-8 and a mark.
+std::unique_ptr<Document> Utf8Document()
+{
+    auto doc = bench::GenerateDocument();
+    const TextCodec page(doc->Encoding.Name);
+    for (int i = 1; i <= doc->LineCount; ++i)
+        doc->line(i).Text = page.toUnicode(doc->line(i).Text).toUtf8();
+    doc->Encoding = {Utf8Name, true};
+    doc->markSaved();
+    return doc;
+}
+
+// Reading UTF-8 adds the look at the bytes that tells the encoding.
+void BM_ReadSubtitlesUtf8(benchmark::State &state)
+{
+    const QByteArray bytes = SerializeDocument(*Utf8Document(), false);
+    auto doc = std::make_unique<Document>();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSubtitles(bytes, *doc, DisplayTimeRule{}));
+    if (doc->Encoding.Name != Utf8Name)
+        state.SkipWithError("not read as UTF-8");
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ReadSubtitlesUtf8)->Unit(benchmark::kMillisecond);
+
 // One line of 256 MiB without a line end in memory: every byte is there to
 // be looked at, as in a file that is no subtitle file at all.
 void BM_ReadOneHugeLine(benchmark::State &state)
@@ -39,6 +65,14 @@ void BM_SerializeDocument(benchmark::State &state)
         benchmark::DoNotOptimize(SerializeDocument(*doc, false));
 }
 BENCHMARK(BM_SerializeDocument)->Unit(benchmark::kMillisecond);
+
+void BM_SerializeDocumentUtf8(benchmark::State &state)
+{
+    const auto doc = Utf8Document();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SerializeDocument(*doc, false));
+}
+BENCHMARK(BM_SerializeDocumentUtf8)->Unit(benchmark::kMillisecond);
 
 void BM_SaveSubtitleFile(benchmark::State &state)
 {

@@ -485,4 +485,9 @@
     X(HintWaveform, "Lev\xE9 tla\xE8\xEDtko: za\xE8\xE1tek titulku, prav\xE9: konec, ta\x9E" "en\xED okraje: posun,\\Ndvojklik: p\xF8" "ehr\xE1t odtud, kole\xE8ko: zv\xECt\x9A" "en\xED", Breaks) \
     X(ShotsReadingKeyFrames, "\xC8ten\xED kl\xED\xE8ov\xFD" "ch sn\xEDmk\xF9", Plain) \
     X(ShotsSearching, "Hled\xE1n\xED st\xF8ih\xF9", Plain) \
+    X(MenuReloadEncoding, "Znovu na\xE8\xEDst v k\xF3" "dov\xE1n\xED", Plain) \
+    X(FileDialogEncoding, "K\xF3" "dov\xE1n\xED:", Plain) \
+    X(EncodingAutomatic, "automaticky", Plain) \
+    X(EncodingPreview, "Takto se p\xF8" "e\xE8tou prvn\xED \xF8\xE1" "dky souboru:", Plain) \
+    X(EncodingCannotHold, "K\xF3" "dov\xE1n\xED %1 tyto znaky neum\xED ulo\x9Eit: %2", Plain) \
 

@@ -5,10 +5,10 @@
 
 namespace cuefold {
 
-// Subtitle and language texts are single-byte text in one code page
+// Language texts and the settings are single-byte text in one code page
 // (windows-1250 unless the settings name another). They stay bytes in memory
 // and on disk; this is the only place they are turned into Unicode for widgets
-// and back.
+// and back. Subtitle texts have their own: DocumentCodec (text_codec.h).
 class CodePage {
 public:
     // Selects the code page; falls back to windows-1250 when Qt does not know
@@ -21,12 +21,10 @@ public:
     static QByteArray fromUnicode(const QString &text);
     // Upper-casing by the code page's own letters.
     static QByteArray upper(const QByteArray &bytes);
-    static QByteArray lower(const QByteArray &bytes);
     static bool equalsIgnoreCase(const QByteArray &a, const QByteArray &b);
-    static qsizetype indexOfIgnoreCase(const QByteArray &haystack, const QByteArray &needle, qsizetype from = 0);
 };
 
-// What a widget shows of a language or subtitle text.
+// What a widget shows of a language text.
 inline QString Unicode(const QByteArray &bytes)
 {
     return CodePage::toUnicode(bytes);

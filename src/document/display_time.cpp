@@ -1,5 +1,6 @@
 #include "document/display_time.h"
 #include "document/frame_text.h"
+#include "document/text_codec.h"
 
 #include <cmath>
 
@@ -31,9 +32,11 @@ int CharacterWeight(char c)
 
 qsizetype WeightedLength(const QByteArray &text)
 {
+    const TextCodec &codec = DocumentCodec();
     qsizetype n = 0;
     for (char c : text)
-        n += CharacterWeight(c);
+        if (codec.startsCharacter(c))
+            n += CharacterWeight(c);
     return n;
 }
 

@@ -1,5 +1,7 @@
 #include "document/document.h"
 
+#include "document/code_page.h"
+
 namespace cuefold {
 
 void Document::reset()
@@ -12,6 +14,7 @@ void Document::reset()
     FPS = -1;
     SubFileName.clear();
     MovieFileName.clear();
+    Encoding = {CodePage::name(), false};
     DocSaved = true;
     StructChanged = false;
     SyntaxErrorCount = 0;

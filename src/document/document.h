@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/sub_line.h"
+#include "document/text_codec.h"
 
 #include <QString>
 #include <array>
@@ -43,6 +44,9 @@ public:
     double FPS = -1;
     QString SubFileName;
     QString MovieFileName;
+    // How the texts' bytes are read: set by the reader, the settings' code
+    // page for a new document.
+    TextEncoding Encoding;
     bool DocSaved = true;
     bool StructChanged = false;
     int SyntaxErrorCount = 0;

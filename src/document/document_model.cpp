@@ -1,5 +1,7 @@
 #include "document/document_model.h"
 
+#include "document/text_codec.h"
+
 #include <algorithm>
 
 namespace cuefold {
@@ -154,6 +156,7 @@ void DocumentModel::load(const std::function<void(Document &)> &fill)
     const bool wasSaved = mDoc->DocSaved;
     mDoc->reset();
     fill(*mDoc);
+    SelectDocumentEncoding(mDoc->Encoding);
     mDoc->DocSaved = wasSaved;
     setModified(false);
     mSavedRevision = ++mRevision;

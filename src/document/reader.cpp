@@ -3,6 +3,8 @@
 #include "document/file_name.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
+#include "document/code_page.h"
+#include "document/text_codec.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -237,9 +239,15 @@ int OpenForReading(QFile &file)
     return NoIOError;
 }
 
-bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule)
+bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule, const QByteArray &encoding)
 {
     ClearForReading(doc);
+    // Subtitle files are small: the first MiBs tell the encoding of any real one.
+    doc.Encoding = DetectEncoding(in.peek(4 << 20), CodePage::name());
+    if (!encoding.isEmpty())
+        doc.Encoding = {TextCodec(encoding).name(), doc.Encoding.Bom && TextCodec(encoding).isUtf8()};
+    if (doc.Encoding.Bom)
+        in.skip(3);
     LineSource lines(in);
     QByteArray text;
     int n = 0;
@@ -302,12 +310,12 @@ bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule)
     return valid;
 }
 
-bool ReadSubtitles(const QByteArray &bytes, Document &doc, const DisplayTimeRule &rule)
+bool ReadSubtitles(const QByteArray &bytes, Document &doc, const DisplayTimeRule &rule, const QByteArray &encoding)
 {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    return ReadSubtitles(buffer, doc, rule);
+    return ReadSubtitles(buffer, doc, rule, encoding);
 }
 
 qint64 CountSubtitleLines(QIODevice &in)

@@ -53,9 +53,13 @@ int OpenForReading(QFile &file);
 // A line longer than MaxLineLength is cut there and counted in
 // doc.CutTextCount; memory stays bounded whatever the file holds.
 // Missing end frames are computed with `rule` once the file named its frame
-// rate. True when at least one frame field was read or given empty.
-bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule);
-bool ReadSubtitles(const QByteArray &bytes, Document &doc, const DisplayTimeRule &rule);
+// rate. The texts keep their bytes; doc.Encoding is detected (DetectEncoding,
+// falling back to the settings' code page) unless `encoding` names one. A
+// UTF-8 mark is left out of the texts and noted in doc.Encoding.Bom.
+// True when at least one frame field was read or given empty.
+bool ReadSubtitles(QIODevice &in, Document &doc, const DisplayTimeRule &rule, const QByteArray &encoding = {});
+bool ReadSubtitles(const QByteArray &bytes, Document &doc, const DisplayTimeRule &rule,
+                   const QByteArray &encoding = {});
 
 // The subtitle lines (the non-empty lines, as the reader takes them) from the
 // device's position to its end; memory stays bounded whatever the file holds.

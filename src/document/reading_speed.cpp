@@ -2,6 +2,7 @@
 
 #include "document/document.h"
 #include "document/frame_text.h"
+#include "document/text_codec.h"
 
 #include <algorithm>
 
@@ -10,6 +11,7 @@ namespace cuefold {
 QList<int> VisibleRowLengths(const QByteArray &text)
 {
     QList<int> rows{0};
+    const TextCodec &codec = DocumentCodec();
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char c = text[i];
@@ -25,7 +27,7 @@ QList<int> VisibleRowLengths(const QByteArray &text)
                 continue;
             }
         }
-        ++rows.back();
+        rows.back() += codec.startsCharacter(c);
     }
     return rows;
 }

@@ -5,6 +5,7 @@
 #include "document/frame_text.h"
 #include "document/io_error.h"
 #include "document/safe_write.h"
+#include "document/text_codec.h"
 
 #include <QFileInfo>
 
@@ -54,7 +55,8 @@ QByteArray FormatLine(const Document &doc, int i, bool noLock)
 
 QByteArray SerializeDocument(const Document &doc, bool exportMode)
 {
-    QByteArray out;
+    // The texts are already bytes of the document's encoding.
+    QByteArray out = doc.Encoding.Bom ? QByteArray(Utf8Bom) : QByteArray();
     for (int i = 1; i <= doc.LineCount; ++i) {
         // Other programs read the frame rate only from a plain {1}{1} line.
         const bool noLock = exportMode || (i == 1 && HoldsFrameRate(doc));
@@ -62,6 +64,23 @@ QByteArray SerializeDocument(const Document &doc, bool exportMode)
         out += "\r\n";
     }
     return out;
+}
+
+QByteArray SerializeDocumentAs(const Document &doc, bool exportMode, const TextEncoding &to, QString &missing)
+{
+    QByteArray bytes = SerializeDocument(doc, exportMode);
+    if (doc.Encoding.Bom)
+        bytes.remove(0, 3);
+    const TextCodec from(doc.Encoding.Name);
+    const TextCodec target(to.Name);
+    if (from.name() != target.name()) {
+        const QString text = from.toUnicode(bytes);
+        missing = target.unholdable(text);
+        if (!missing.isEmpty())
+            return {};
+        bytes = target.fromUnicode(text);
+    }
+    return to.Bom && target.isUtf8() ? Utf8Bom + bytes : bytes;
 }
 
 QString BackupStem(const QString &path)

@@ -6,14 +6,20 @@
 namespace cuefold {
 
 class Document;
+struct TextEncoding;
 
 // The line of subtitle i without its line end; `noLock` leaves out the lock
 // mark (export, or the frame-rate subtitle).
 QByteArray FormatLine(const Document &doc, int i, bool noLock);
 
-// The whole file: every subtitle's line followed by CR LF. An export writes no
-// lock marks; the frame-rate subtitle never carries one.
+// The whole file: every subtitle's line followed by CR LF, after a UTF-8 mark
+// when the file read had one. An export writes no lock marks; the frame-rate
+// subtitle never carries one.
 QByteArray SerializeDocument(const Document &doc, bool exportMode);
+// The same in encoding `to` (its mark as `to` says), the texts converted from
+// the document's encoding. When `to` cannot hold some of their characters,
+// `missing` names them and nothing is returned.
+QByteArray SerializeDocumentAs(const Document &doc, bool exportMode, const TextEncoding &to, QString &missing);
 
 enum class BackupStatus { Ok, TooManyBackups, RenameFailed };
 

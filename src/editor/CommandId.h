@@ -6,7 +6,7 @@ namespace cuefold {
 // enumeration and the item names both come from this one list, so a command
 // is always reached by a typed id and never looked up by a string.
 #define CUEFOLD_COMMANDS(X)                                                                                  \
-    X(MenuFileNew) X(MenuFileOpen) X(MenuFileSave) X(MenuFileSaveHidden) X(MenuFileSaveAs)                   \
+    X(MenuFileNew) X(MenuFileOpen) X(MenuFileReloadEncoding) X(MenuFileSave) X(MenuFileSaveHidden) X(MenuFileSaveAs)                   \
     X(MenuFileExportTo) X(MenuFileProperties) X(MenuFileOptions) X(MenuFileExit)                             \
     X(MenuEditUndo) X(MenuEditCut) X(MenuEditCopy) X(MenuEditPaste) X(MenuEditSelectAll)                     \
     X(MenuEditUndoCommand) X(MenuEditRedoCommand) X(MenuEditUndoWholeLine)                                   \

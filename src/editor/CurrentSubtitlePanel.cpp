@@ -7,6 +7,7 @@
 #include "document/code_page.h"
 #include "document/document_model.h"
 #include "editor/DeferredIcon.h"
+#include "editor/HoldableTextValidator.h"
 #include "editor/NamedWidget.h"
 #include "editor/ReadingSpeedBar.h"
 #include "editor/SpellChecking.h"
@@ -177,6 +178,9 @@ void CurrentSubtitlePanel::build()
     EditSubtitle->setMaxLength(std::numeric_limits<int>::max());
     mSpelling = new SpellChecking(this);
     new SpellField(EditSubtitle, *mSpelling, [this] { EditSubtitleExit(); });
+    auto *holdable = new HoldableTextValidator(EditSubtitle);
+    EditSubtitle->setValidator(holdable);
+    connect(holdable, &HoldableTextValidator::refused, this, &CurrentSubtitlePanel::notice);
     BitBtnSubtitleUndo = named<QToolButton>(PanelSubtitle, "BitBtnSubtitleUndo");
     BitBtnSubtitleUndo->setIcon(DeferredIcon([this] { return style()->standardIcon(QStyle::SP_BrowserReload); }));
     BitBtnSubtitleUndo->setFocusPolicy(Qt::NoFocus);

@@ -8,6 +8,7 @@
 #include "config/settings.h"
 #include "config/settings_io.h"
 #include "document/code_page.h"
+#include "document/text_codec.h"
 #include "document/file_name.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditCommands.h"
@@ -128,6 +129,9 @@ void TForm1::wireControllers()
     connect(&mModel, &DocumentModel::modifiedChanged, this, caption);
     connect(&mModel, &DocumentModel::captionChanged, this, caption);
     connect(&mModel, &DocumentModel::fpsChanged, this, [this](double fps) { mStatus->showFps(fps); });
+    connect(&mModel, &DocumentModel::documentReset, this, [this] {
+        mStatus->setText(StatusPanels::Encoding, mModel.doc().isLoaded() ? DescribeEncoding(DocumentEncoding()) : QString());
+    });
     connect(mPanel, &CurrentSubtitlePanel::undoAvailableChanged, mEdit.get(), &EditCommands::setUndoAvailable);
     connect(mPanel, &CurrentSubtitlePanel::notice, this,
             [this](const QString &text) { mStatus->setText(StatusPanels::Message, text); });

@@ -3,6 +3,7 @@
 #include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/file_name.h"
+#include "editor/EncodingChoice.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -64,6 +65,11 @@ FileChooser::FileChooser(QWidget *parent, const FileDialogRequest &request)
     layout->addLayout(fields);
     layout->addWidget(mList);
     layout->addLayout(form);
+    if (request.encoding) {
+        mEncoding = new EncodingChoice(this, !mSave, *request.encoding, !mSave);
+        layout->addWidget(mEncoding);
+        connect(this, &QDialog::accepted, this, [this, target = request.encoding] { *target = mEncoding->encoding(); });
+    }
     layout->addWidget(buttons);
     resize(560, 420);
 
@@ -72,8 +78,11 @@ FileChooser::FileChooser(QWidget *parent, const FileDialogRequest &request)
     connect(mFilters, &QComboBox::currentIndexChanged, this, &FileChooser::refill);
     connect(mList, &QListWidget::itemActivated, this, &FileChooser::takeItem);
     connect(mList, &QListWidget::currentItemChanged, this, [this](QListWidgetItem *item) {
-        if (item && !item->data(FolderRole).toBool())
+        const bool file = item && !item->data(FolderRole).toBool();
+        if (file)
             mName->setText(item->text());
+        if (mEncoding)
+            mEncoding->previewFile(file ? item->data(PathRole).toString() : QString());
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &FileChooser::takeTyped);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -11,6 +11,8 @@ class QListWidgetItem;
 
 namespace cuefold {
 
+class EncodingChoice;
+
 // The program's file dialog. It lists a folder itself (ListFolder) rather
 // than through Qt's file system model, which leaves out every name that is
 // not valid UTF-8: such a file is listed, chosen and handed on with its own
@@ -26,6 +28,8 @@ public:
     QString folder() const { return mFolder; }
     QListWidget *list() const { return mList; }
     QLineEdit *nameEdit() const { return mName; }
+    // Null unless the request asked for an encoding.
+    EncodingChoice *encodingChoice() const { return mEncoding; }
 
     void showFolder(const QString &folder);
 
@@ -43,6 +47,7 @@ private:
     QListWidget *mList;
     QLineEdit *mName;
     QComboBox *mFilters;
+    EncodingChoice *mEncoding = nullptr;
 };
 
 // The patterns of one of NameFilters' entries: "Titulky (*.txt *.sub)" ->

@@ -12,9 +12,11 @@
 #include "document/io_error.h"
 #include "document/reader.h"
 #include "document/recovery_copy.h"
+#include "document/text_codec.h"
 #include "document/writer.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
+#include "editor/EncodingChoice.h"
 #include "editor/FileDialogs.h"
 #include "editor/MessageBox.h"
 #include "editor/SharedFileQuestion.h"
@@ -62,6 +64,9 @@ MenuTable FileCommands::menuTable()
              "document-new", run(&FileCommands::MenuFileNewClick)},
             {CommandId::MenuFileOpen, &LanguageTexts::MenuOpen, QKeySequence(Qt::CTRL | Qt::Key_O), "ToolButFileOpen",
              "document-open", run(&FileCommands::MenuFileOpenClick)},
+            {.id = CommandId::MenuFileReloadEncoding, .caption = &LanguageTexts::MenuReloadEncoding,
+             .handler = run(&FileCommands::MenuFileReloadEncodingClick),
+             .enabled = [this] { return !mCtx.doc().SubFileName.isEmpty(); }},
             {CommandId::MenuFileSave, &LanguageTexts::MenuSave, QKeySequence(Qt::Key_F2), "ToolButFileSave",
              "document-save", run(&FileCommands::MenuFileSaveClick)},
             {CommandId::MenuFileSaveHidden, nullptr, QKeySequence(Qt::CTRL | Qt::Key_S), nullptr,
@@ -129,7 +134,7 @@ bool FileCommands::ConfirmDiscard()
            == MsgResult::Yes;
 }
 
-void FileCommands::OpenDocument(const QString &path)
+void FileCommands::OpenDocument(const QString &path, const QByteArray &encoding)
 {
     QFile file(path);
     for (;;) {
@@ -144,7 +149,7 @@ void FileCommands::OpenDocument(const QString &path)
     bool valid = false;
     mCtx.model.load([&](Document &d) {
         d.SubFileName = path;
-        valid = ReadSubtitles(file, d, DisplayTimeRuleFromSettings());
+        valid = ReadSubtitles(file, d, DisplayTimeRuleFromSettings(), encoding);
     });
     if (!valid)
         ShowMessage(mCtx.window, Unicode(Texts.NoValidFile), Unicode(Texts.Error), MsgIcon::Exclamation);
@@ -226,22 +231,43 @@ void FileCommands::MenuFileOpenClick()
     mCtx.panel.CommitEdits();
     if (!ConfirmDiscard())
         return;
-    const QString path = AskFileName(mCtx.window, {false, Unicode(Texts.OpenDialogTitle), Texts.DialogsFilterTitle, mOpenFolder});
+    QByteArray encoding; // automatic
+    const QString path =
+        AskFileName(mCtx.window, {false, Unicode(Texts.OpenDialogTitle), Texts.DialogsFilterTitle, mOpenFolder, &encoding});
     if (path.isEmpty())
         return;
     mOpenFolder = QFileInfo(path).absolutePath();
-    OpenDocument(path);
+    OpenDocument(path, encoding);
 }
 
-bool FileCommands::writeDocument(const QString &path, bool exportOnly)
+// The document's file read again, as opening reads it, in the encoding the
+// user names: the way out of a wrong guess.
+void FileCommands::MenuFileReloadEncodingClick()
+{
+    mCtx.panel.CommitEdits();
+    const QString path = mCtx.doc().SubFileName;
+    if (path.isEmpty() || !ConfirmDiscard())
+        return;
+    const QByteArray encoding = AskReloadEncoding(mCtx.window, path, DocumentEncoding().Name);
+    if (!encoding.isEmpty())
+        OpenDocument(path, encoding);
+}
+
+bool FileCommands::writeDocument(const QString &path, bool exportOnly, const TextEncoding &encoding)
 {
     if (!exportOnly) {
         // The question may still convert the frames that are about to be written.
         mCtx.bulk->rates()->checkMovieRate();
         mCtx.player->saveHooks().beforeSave();
     }
-    const SaveResult saved =
-        SaveSubtitleFile(path, SerializeDocument(mCtx.doc(), exportOnly), Settings.Main.CreateBAKfiles);
+    QString missing;
+    const QByteArray bytes = SerializeDocumentAs(mCtx.doc(), exportOnly, encoding, missing);
+    if (!missing.isEmpty()) {
+        ShowMessage(mCtx.window, Unicode(Texts.EncodingCannotHold).arg(QString::fromLatin1(encoding.Name), missing),
+                    Unicode(Texts.Error), MsgIcon::Stop);
+        return false;
+    }
+    const SaveResult saved = SaveSubtitleFile(path, bytes, Settings.Main.CreateBAKfiles);
     if (!saved.Backup.ok()) {
         ShowMessage(mCtx.window, Unicode(BackupErrorText(saved.Backup)), Unicode(Texts.Error), MsgIcon::Stop);
         return false;
@@ -254,9 +280,26 @@ bool FileCommands::writeDocument(const QString &path, bool exportOnly)
         mCtx.model.setSubFileName(path);
         mFileNotWhole = false; // the file now holds exactly the document
         setDocumentName(QFileInfo(path).fileName());
+        if (!(encoding == mCtx.doc().Encoding))
+            adoptEncoding(bytes, encoding.Name);
         mCtx.player->saveHooks().afterSave();
     }
     return true;
+}
+
+// A document saved in another encoding is that file from now on: its texts
+// are read again from what was written, staying on the same subtitle.
+void FileCommands::adoptEncoding(const QByteArray &written, const QByteArray &encoding)
+{
+    const int current = mCtx.doc().CurrentLine;
+    const QString path = mCtx.doc().SubFileName;
+    const QString movie = mCtx.doc().MovieFileName;
+    mCtx.model.load([&](Document &d) {
+        ReadSubtitles(written, d, DisplayTimeRuleFromSettings(), encoding);
+        d.SubFileName = path;
+        d.MovieFileName = movie;
+    });
+    mCtx.panel.ShowLine(std::clamp(current, 1, mCtx.doc().LineCount), ShowNoSeek);
 }
 
 // A document holds fewer subtitles, and shorter texts, than a file may: what
@@ -302,7 +345,7 @@ void FileCommands::MenuFileSaveClick()
         MenuFileSaveAsClick();
         return;
     }
-    if (writeDocument(mCtx.doc().SubFileName, false) || saveToFilterFolder())
+    if (writeDocument(mCtx.doc().SubFileName, false, mCtx.doc().Encoding) || saveToFilterFolder())
         mCtx.model.markWritten();
     else
         MenuFileSaveAsClick();
@@ -320,7 +363,7 @@ bool FileCommands::saveToFilterFolder()
     return ShowMessage(mCtx.window, Unicode(Texts.SaveToDivXG400Folder) + QLatin1Char('\r') + target, Unicode(Texts.ErrSaveFile),
                        MsgIcon::Question, MsgButtons::YesNo, MsgResult::Yes)
                == MsgResult::Yes
-           && MayWriteSharedFile(mCtx.window, target) && writeDocument(target, false);
+           && MayWriteSharedFile(mCtx.window, target) && writeDocument(target, false, mCtx.doc().Encoding);
 }
 
 bool FileCommands::saveAs(bool exportOnly)
@@ -328,8 +371,10 @@ bool FileCommands::saveAs(bool exportOnly)
     mCtx.panel.CommitEdits();
     mCtx.status.clearMessage();
     QString &folder = exportOnly ? mExportFolder : mSaveFolder;
-    const QString chosen = AskFileName(
-        mCtx.window, {true, Unicode(exportOnly ? Texts.ExportDialogTitle : Texts.SaveDialogTitle), Texts.DialogsFilterTitle, folder});
+    const TextEncoding &own = mCtx.doc().Encoding;
+    QByteArray encoding = own.Name;
+    const QString chosen = AskFileName(mCtx.window, {true, Unicode(exportOnly ? Texts.ExportDialogTitle : Texts.SaveDialogTitle),
+                                                     Texts.DialogsFilterTitle, folder, &encoding});
     if (chosen.isEmpty())
         return false;
     folder = QFileInfo(chosen).absolutePath();
@@ -340,7 +385,10 @@ bool FileCommands::saveAs(bool exportOnly)
         && ShowMessage(mCtx.window, Unicode(Texts.AreYouSureToOverwrite), Unicode(Texts.Warning), MsgIcon::Exclamation,
                        MsgButtons::YesNo, MsgResult::No) != MsgResult::Yes)
         return false;
-    if (!writeDocument(name, exportOnly))
+    // The same encoding keeps the mark; UTF-8 chosen for another one gets none.
+    const TextEncoding target =
+        TextCodec(encoding).name() == TextCodec(own.Name).name() ? own : TextEncoding{TextCodec(encoding).name(), false};
+    if (!writeDocument(name, exportOnly, target))
         return false;
     // An export writes another file: the document's own file still differs.
     if (!exportOnly)

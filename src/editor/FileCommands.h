@@ -8,6 +8,8 @@ class QFile;
 
 namespace cuefold {
 
+struct TextEncoding;
+
 struct EditorContext;
 struct RecoveryRecord;
 
@@ -24,7 +26,8 @@ public:
     // The texts of a newly chosen language.
     void retranslate();
     void NewDocument();
-    void OpenDocument(const QString &path);
+    // `encoding` empty: detected.
+    void OpenDocument(const QString &path, const QByteArray &encoding = {});
     // A recovery copy as a modified document of its file's name, so that a
     // save writes that file as any save would.
     void OpenRecovered(const RecoveryRecord &copy);
@@ -33,13 +36,15 @@ public:
 
     void MenuFileNewClick();
     void MenuFileOpenClick();
+    void MenuFileReloadEncodingClick();
     void MenuFileSaveClick();
     void MenuFileSaveAsClick();
     void MenuFileExportToClick();
     void MenuFilePropertiesClick();
 
 private:
-    bool writeDocument(const QString &path, bool exportOnly);
+    bool writeDocument(const QString &path, bool exportOnly, const TextEncoding &encoding);
+    void adoptEncoding(const QByteArray &written, const QByteArray &encoding);
     bool saveAs(bool exportOnly);
     bool saveToFilterFolder();
     bool askFrameRate();

@@ -14,6 +14,10 @@ struct FileDialogRequest {
     QString title;
     QByteArray filter; // "Description|*.A;*.B|Other|*.*" in the program's code page
     QString folder;
+    // When set, the dialog offers the encodings too, starting on the one held
+    // here, and leaves the choice here; opening offers "automatic" (empty)
+    // first and previews the file chosen.
+    QByteArray *encoding = nullptr;
 };
 
 // File dialogs go through here so tests can answer them; an empty result

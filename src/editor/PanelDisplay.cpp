@@ -8,6 +8,7 @@
 #include "document/document_model.h"
 #include "document/frame_text.h"
 #include "document/reading_speed.h"
+#include "document/text_codec.h"
 #include "editor/ReadingSpeedBar.h"
 #include "editor/preview_format.h"
 
@@ -31,7 +32,10 @@ constexpr qsizetype ShownTextLimit = 2000;
 
 QByteArray shownPart(const QByteArray &text)
 {
-    return text.size() > ShownTextLimit ? text.left(ShownTextLimit) + "..." : text;
+    if (text.size() <= ShownTextLimit)
+        return text;
+    // Cut between characters, never inside one.
+    return text.left(DocumentCodec().charStart(text, ShownTextLimit)) + "...";
 }
 
 // A frame field's typed number, or the stored frame while it holds none.
@@ -96,7 +100,7 @@ void CurrentSubtitlePanel::renewEntryTexts(int index)
         const TSubLine &l = mModel.doc().line(index);
         mFromTexts.entry = frameField(l.From);
         mLastTexts.entry = frameField(l.Last);
-        mTextTexts.entry = CodePage::toUnicode(l.Text);
+        mTextTexts.entry = DocumentCodec().toUnicode(l.Text);
     } else {
         mFromTexts.entry.clear();
         mLastTexts.entry.clear();
@@ -118,7 +122,7 @@ void CurrentSubtitlePanel::showNeighbour(int row, int index)
     const TSubLine &l = d.line(index);
     r.from->setText(QString::fromLatin1(CellFrameText(l.From)));
     r.last->setText(QString::fromLatin1(CellFrameText(l.Last)));
-    r.text->setText(CodePage::toUnicode(shownPart(l.Text)));
+    r.text->setText(DocumentCodec().toUnicode(shownPart(l.Text)));
     r.lock->setChecked(l.Lock);
     r.mark->setChecked(l.Mark);
 }
@@ -148,7 +152,7 @@ void CurrentSubtitlePanel::showReadingSpeed()
         return;
     }
     const TSubLine &l = d.line(i);
-    mReadingSpeed->showSpeed(MeasureReading(CodePage::fromUnicode(EditSubtitle->text()),
+    mReadingSpeed->showSpeed(MeasureReading(DocumentCodec().fromUnicode(EditSubtitle->text()),
                                             typedFrame(EditFrameFrom, l.From), typedFrame(EditFrameLast, l.Last),
                                             d.FPS),
                              Settings.Main.Reading);
@@ -217,7 +221,7 @@ void CurrentSubtitlePanel::SetText(const QByteArray &text, int mode)
     const int i = d.CurrentLine;
     if (!d.validIndex(i))
         return;
-    const QString shown = CodePage::toUnicode(text);
+    const QString shown = DocumentCodec().toUnicode(text);
     if (mode != ShowKeepTyped)
         EditSubtitle->setText(shown);
     const DocumentModel::Edit step(mModel, StepName(Texts.MenuEditLine));
@@ -253,7 +257,7 @@ void CurrentSubtitlePanel::ShowPreview()
             f.setFontItalic(run.style & StyleItalic);
             f.setFontStrikeOut(run.style & StyleStrikeOut);
             f.setFontUnderline(run.style & StyleUnderline);
-            cursor.insertText(CodePage::toUnicode(run.text), f);
+            cursor.insertText(DocumentCodec().toUnicode(run.text), f);
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "document/code_page.h"
 #include "document/document_model.h"
 #include "document/frame_text.h"
+#include "document/text_codec.h"
 #include "editor/frame_input.h"
 
 #include <QKeyEvent>
@@ -148,7 +149,7 @@ void CurrentSubtitlePanel::EditSubtitleExit()
     if (!d.validIndex(d.CurrentLine))
         return;
     const QString text = EditSubtitle->text();
-    const QByteArray bytes = CodePage::fromUnicode(text);
+    const QByteArray bytes = DocumentCodec().fromUnicode(text);
     if (text == mTextTexts.stored && bytes == d.line(d.CurrentLine).Text)
         return;
     SetText(bytes, ShowKeepTyped);

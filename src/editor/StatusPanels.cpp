@@ -9,7 +9,8 @@ namespace cuefold {
 
 StatusPanels::StatusPanels(QStatusBar *bar)
 {
-    for (int i = 0; i < 5; ++i) {
+    // The encoding stands with the document's figures, before the message.
+    for (int i : {Label, Frame, LineCount, Fps, Encoding, Message}) {
         mPanels[i] = new QLabel(bar);
         mPanels[i]->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));
         bar->addWidget(mPanels[i], i == Message ? 1 : 0);

@@ -7,11 +7,11 @@ class QStatusBar;
 
 namespace cuefold {
 
-// The five panels of the main window's status bar: 0 label, 1 frame,
-// 2 line count, 3 frame rate, 4 messages.
+// The panels of the main window's status bar: 0 label, 1 frame,
+// 2 line count, 3 frame rate, 5 the document's encoding, 4 messages.
 class StatusPanels {
 public:
-    enum Panel { Label = 0, Frame = 1, LineCount = 2, Fps = 3, Message = 4 };
+    enum Panel { Label = 0, Frame = 1, LineCount = 2, Fps = 3, Message = 4, Encoding = 5 };
 
     explicit StatusPanels(QStatusBar *bar);
     void setText(int panel, const QString &text);
@@ -22,7 +22,7 @@ public:
     void clearMessage() { setText(Message, QString()); }
 
 private:
-    QLabel *mPanels[5] = {};
+    QLabel *mPanels[6] = {};
 };
 
 } // namespace cuefold

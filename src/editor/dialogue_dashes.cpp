@@ -1,6 +1,6 @@
 #include "editor/dialogue_dashes.h"
 
-#include "document/code_page.h"
+#include "document/text_codec.h"
 
 namespace cuefold {
 
@@ -14,10 +14,13 @@ void removeWhileFound(QByteArray &text, QByteArrayView pattern, qsizetype offset
         text.remove(at + offsetInPattern, 1);
 }
 
+// Upper-cases the character starting at byte `pos`.
 void upperAt(QByteArray &text, qsizetype pos)
 {
-    if (pos < text.size())
-        text[pos] = CodePage::upper(QByteArray(1, text[pos])).at(0);
+    if (pos >= text.size())
+        return;
+    const qsizetype size = DocumentCodec().charSize(text, pos);
+    text.replace(pos, size, DocumentCodec().upper(text.mid(pos, size)));
 }
 
 } // namespace

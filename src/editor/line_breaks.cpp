@@ -1,5 +1,7 @@
 #include "editor/line_breaks.h"
 
+#include "document/text_codec.h"
+
 #include <algorithm>
 
 namespace cuefold {
@@ -112,11 +114,13 @@ bool IsWordSeparator(char c)
 
 bool InsertMiddleBreak(QByteArray &text)
 {
-    const qsizetype length = text.size();
+    // The middle by characters: separators are ASCII, so the search itself
+    // may run over bytes.
+    const qsizetype length = DocumentCodec().length(text);
     // 0-based form of "half the length minus one, at least the first character"
-    const qsizetype start = std::max<qsizetype>(length / 2 - 1, 1) - 1;
+    const qsizetype start = DocumentCodec().byteOffset(text, std::max<qsizetype>(length / 2 - 1, 1) - 1);
     qsizetype space = text.indexOf(' ', start);
-    if (space < 0 && start < length)
+    if (space < 0 && start < text.size())
         space = text.lastIndexOf(' ', start);
     if (space < 0)
         return false;

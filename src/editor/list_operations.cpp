@@ -1,5 +1,6 @@
 #include "editor/list_operations.h"
 
+#include "document/text_codec.h"
 #include "document/display_time.h"
 #include "document/document.h"
 #include "document/frame_text.h"
@@ -69,7 +70,7 @@ double firstPartFrames(const TSubLine &line, qsizetype firstLength, int delayFra
     double duration = line.Last - line.From + 1 - delayFrames;
     if (duration < 1)
         duration = 1;
-    const auto charactersWithoutBreak = double(line.Text.size() - 1);
+    const auto charactersWithoutBreak = double(DocumentCodec().length(line.Text) - 1);
     // A text that is only the break has no characters to share by: halve the time.
     if (charactersWithoutBreak == 0)
         return std::trunc(duration / 2);
@@ -194,7 +195,7 @@ ListEdit SplitLine(Document &doc, SplitMode mode, const DisplayTimeRule &rule)
     const qsizetype cut = splitBreak(text, mode);
     double frames = 1;
     if (cut >= 0) {
-        frames = firstPartFrames(first, cut, gap);
+        frames = firstPartFrames(first, DocumentCodec().length(QByteArrayView(text).first(cut)), gap);
         first.Text = text.left(cut);
         second.Text = text.mid(cut + 1);
     } else {

@@ -3,6 +3,7 @@
 #include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/document_model.h"
+#include "document/text_codec.h"
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/NamedWidget.h"
 
@@ -138,12 +139,13 @@ void TFormAnalysis::showEvent(QShowEvent *event)
 const RowWidth &TFormAnalysis::rowWidth()
 {
     const QFont font = mPanel.previewFont();
-    if (!mRowWidth || font != mMeasuredFont) {
+    // The table holds the characters of one encoding: another document may
+    // have another one.
+    if (!mRowWidth || font != mMeasuredFont || DocumentCodec().name() != mMeasuredEncoding) {
         mMeasuredFont = font;
+        mMeasuredEncoding = DocumentCodec().name();
         const QFontMetrics metrics(font);
-        mRowWidth = SummedCharacterWidths([&metrics](char c) {
-            return metrics.horizontalAdvance(CodePage::toUnicode(QByteArray(1, c)));
-        });
+        mRowWidth = SummedCharacterWidths([metrics](QChar c) { return metrics.horizontalAdvance(c); });
     }
     return mRowWidth;
 }

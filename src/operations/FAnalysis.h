@@ -60,6 +60,7 @@ private:
     Section mSections[AnalysisKindCount]{};
     QPushButton *ButtonClear, *ButtonClose;
     QFont mMeasuredFont;
+    QByteArray mMeasuredEncoding;
     RowWidth mRowWidth;
 };
 

@@ -1,6 +1,10 @@
 #include "operations/width_analysis.h"
 
 #include "document/document.h"
+#include "document/text_codec.h"
+
+#include <QHash>
+#include <memory>
 
 #include <algorithm>
 
@@ -34,24 +38,45 @@ int ValueOf(const QByteArray &text, AnalysisKind kind, const RowWidth &width)
             return width(QByteArray::fromRawData(row, size));
         });
     case AnalysisKind::FullLength:
-        return int(text.size());
+        return int(DocumentCodec().length(text));
     case AnalysisKind::RowLength:
         break;
     }
-    return WidestRow(text, [](const char *, qsizetype size) { return int(size); });
+    return WidestRow(text, [](const char *row, qsizetype size) {
+        return int(DocumentCodec().length(QByteArrayView(row, size)));
+    });
 }
 
 } // namespace
 
-RowWidth SummedCharacterWidths(const std::function<int(char c)> &widthOf)
+RowWidth SummedCharacterWidths(const std::function<int(QChar c)> &widthOf)
 {
+    // A single-byte page has 256 characters, measured up front; UTF-8 rows
+    // measure each other character once, when first met.
+    const TextCodec codec = DocumentCodec();
     std::array<int, 256> widths{};
-    for (int b = 0; b < 256; ++b)
-        widths[b] = widthOf(char(b));
-    return [widths](const QByteArray &row) {
+    for (int b = 0; b < (codec.isUtf8() ? 128 : 256); ++b)
+        widths[b] = widthOf(codec.toUnicode(QByteArray(1, char(b))).at(0));
+    if (!codec.isUtf8())
+        return [widths](const QByteArray &row) {
+            int sum = 0;
+            for (char c : row)
+                sum += widths[uchar(c)];
+            return sum;
+        };
+    auto others = std::make_shared<QHash<char16_t, int>>();
+    return [widths, others, widthOf](const QByteArray &row) {
         int sum = 0;
-        for (char c : row)
-            sum += widths[uchar(c)];
+        for (QChar c : QString::fromUtf8(row)) {
+            if (c.unicode() < 128) {
+                sum += widths[c.unicode()];
+                continue;
+            }
+            auto it = others->find(c.unicode());
+            if (it == others->end())
+                it = others->insert(c.unicode(), widthOf(c));
+            sum += *it;
+        }
         return sum;
     };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QChar>
 #include <array>
 #include <functional>
 #include <vector>
@@ -13,11 +14,11 @@ class Document;
 // measures; the analysis needs no font.
 using RowWidth = std::function<int(const QByteArray &row)>;
 
-// A row width as the sum of its characters' widths, each of the 256 byte
-// values measured once up front (a text-extent call without kerning measures
-// the same way). Shaping every row in the font instead takes some 20 ms over
-// a full file, too slow to rebuild after each insert or delete.
-RowWidth SummedCharacterWidths(const std::function<int(char c)> &widthOf);
+// A row width as the sum of its characters' widths, each character of the
+// open document's encoding measured once (a text-extent call without kerning
+// measures the same way). Shaping every row in the font instead takes some
+// 20 ms over a full file, too slow to rebuild after each insert or delete.
+RowWidth SummedCharacterWidths(const std::function<int(QChar c)> &widthOf);
 
 enum class AnalysisKind {
     Pixels,     // widest display row in pixels

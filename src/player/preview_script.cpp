@@ -1,7 +1,7 @@
 #include "player/preview_script.h"
 
 #include "config/document_texts.h"
-#include "document/code_page.h"
+#include "document/text_codec.h"
 #include "document/document.h"
 #include "document/frame_text.h"
 #include "document/io_error.h"
@@ -105,7 +105,7 @@ QByteArray eventText(const QByteArray &text)
         for (const PreviewRun &run : row) {
             out += styleTags(style, run.style);
             style = run.style;
-            out += literalText(CodePage::toUnicode(run.text).toUtf8());
+            out += literalText(DocumentCodec().toUnicode(run.text).toUtf8());
         }
     }
     return out;

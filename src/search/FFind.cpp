@@ -2,6 +2,7 @@
 
 #include "config/language_table.h"
 #include "document/code_page.h"
+#include "document/text_codec.h"
 #include "editor/NamedWidget.h"
 #include "search/find_state.h"
 
@@ -164,7 +165,10 @@ void TFormFindWhat::done(int result)
 
 QByteArray TFormFindWhat::searchText() const
 {
-    return CodePage::fromUnicode(EditFindText->text());
+    // A character the document's encoding cannot hold occurs in none of its
+    // texts: such a text finds nothing rather than its "?".
+    const QString text = EditFindText->text();
+    return DocumentCodec().unholdable(text).isEmpty() ? DocumentCodec().fromUnicode(text) : QByteArray();
 }
 
 bool TFormFindWhat::caseSensitive() const

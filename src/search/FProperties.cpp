@@ -3,6 +3,7 @@
 #include "config/language_table.h"
 #include "document/code_page.h"
 #include "document/document.h"
+#include "document/text_codec.h"
 #include "editor/NamedWidget.h"
 #include "player/subtitle_filter.h"
 #include "search/statistics.h"
@@ -39,10 +40,11 @@ TFormFileProperties::TFormFileProperties(QWidget *parent)
     EditSUBSFullPath->setReadOnly(true);
     LabelFileSize = named<QLabel>(this, "LabelFileSize");
     LabelFileAttributes = named<QLabel>(this, "LabelFileAttributes");
+    LabelEncoding = named<QLabel>(this, "LabelEncoding");
     LabelSyntaxErrors = named<QLabel>(this, "LabelSyntaxErrors");
     LabelRecalculatedLines = named<QLabel>(this, "LabelRecalculatedLines");
     LabelOverlaps = named<QLabel>(this, "LabelOverlaps");
-    GroupBoxReadFile = group(this, "GroupBoxReadFile", {EditSUBSFullPath, LabelFileSize, LabelFileAttributes,
+    GroupBoxReadFile = group(this, "GroupBoxReadFile", {EditSUBSFullPath, LabelFileSize, LabelFileAttributes, LabelEncoding,
                                                         LabelSyntaxErrors, LabelRecalculatedLines, LabelOverlaps});
     LabelFPS = named<QLabel>(this, "LabelFPS");
     LabelMovieFPS = named<QLabel>(this, "LabelMovieFPS");
@@ -107,6 +109,7 @@ void TFormFileProperties::fill(const FileStatistics &stats, const QString &path,
     EditSUBSFullPath->setEnabled(!path.isEmpty());
     LabelFileSize->setText(Unicode(labels.FileSize));
     LabelFileAttributes->setText(Unicode(labels.FileAttributes));
+    LabelEncoding->setText(Unicode(Texts.FileDialogEncoding) + QLatin1Char(' ') + DescribeEncoding(DocumentEncoding()));
     LabelSyntaxErrors->setText(Unicode(labels.SyntaxErrors));
     LabelRecalculatedLines->setText(Unicode(labels.RecalculatedLines));
     LabelOverlaps->setText(Unicode(labels.Overlaps));

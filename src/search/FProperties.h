@@ -48,6 +48,7 @@ private:
     QGroupBox *GroupBoxReadFile, *GroupBoxEditor, *GroupBoxPlayer;
     QLineEdit *EditSUBSFullPath, *EditAVISFullPath;
     QLabel *LabelFileSize, *LabelFileAttributes, *LabelSyntaxErrors, *LabelRecalculatedLines, *LabelOverlaps;
+    QLabel *LabelEncoding;
     QLabel *LabelFPS, *LabelMovieFPS, *LabelLines, *LabelEmptyLines, *LabelLockLines, *LabelMarkLines, *LabelChangedLines;
     QLabel *LabelDirectShow, *LabelAuxFolder;
     QPushButton *ButtonMovieShellProperties;

@@ -133,7 +133,7 @@ void TFormTable::AutoSizeColumns()
     for (int c = 0; c < TableModel::ColumnCount; ++c) {
         int widest = StringGridTable->horizontalHeader()->sectionSizeHint(c);
         for (int r = 1; r <= rows; ++r)
-            widest = qMax(widest, cells.horizontalAdvance(CodePage::toUnicode(mModel->cellText(r, c))) + cellPadding);
+            widest = qMax(widest, cells.horizontalAdvance(mModel->shownText(r, c)) + cellPadding);
         StringGridTable->setColumnWidth(c, qMax(20, widest));
     }
 }

@@ -1,6 +1,6 @@
 #include "search/find_rules.h"
 
-#include "document/code_page.h"
+#include "document/text_codec.h"
 #include "document/document.h"
 #include "operations/overlap_repair.h"
 
@@ -18,10 +18,11 @@ bool IsOneOf(char c, const char *set)
     return false;
 }
 
-bool IsLowerCase(char c)
+// The first character of `text` is a lower-case letter.
+bool StartsLowerCase(const QByteArray &text)
 {
-    const QByteArray one(1, c);
-    return CodePage::upper(one) != one;
+    const QByteArray first = text.left(DocumentCodec().charSize(text, 0));
+    return DocumentCodec().upper(first) != first;
 }
 
 // Rule 6: how a text ends against how the next one starts. An empty next
@@ -33,7 +34,7 @@ bool BreaksSentenceFlow(const QByteArray &text, const QByteArray &next)
     if (next.isEmpty())
         return false;
     const char e = text.back();
-    if (IsLowerCase(next.front()))
+    if (StartsLowerCase(next))
         return IsOneOf(e, ".?!"); // the sentence goes on, yet this one ends it
     return !IsOneOf(e, ".?!\":-"); // the next one starts anew, this one must end
 }
@@ -60,11 +61,11 @@ bool Matches(const Document &doc, int i, FindWhat what, const FindOptions &optio
     case FindWhat::RowLimit:
         return RowCount(l.Text) > options.RowLimit;
     case FindWhat::Text:
-        return options.CaseSensitive ? l.Text.contains(options.Text) : CodePage::upper(l.Text).contains(upperText);
+        return options.CaseSensitive ? l.Text.contains(options.Text) : DocumentCodec().upper(l.Text).contains(upperText);
     case FindWhat::TooFast:
         return MeasureSubtitle(doc, i).Cps > options.MaxCPS;
     case FindWhat::Spelling:
-        return options.Spelling && options.Spelling->hasUnknownWord(CodePage::toUnicode(l.Text));
+        return options.Spelling && options.Spelling->hasUnknownWord(DocumentCodec().toUnicode(l.Text));
     case FindWhat::NearShot:
         return NearShot(options.Shots, l.From, l.Last);
     case FindWhat::Overlap:
@@ -109,7 +110,7 @@ int FindNextMatch(const Document &doc, FindWhat what, const FindOptions &options
         return 0;
     if (what == FindWhat::Text && options.Text.isEmpty())
         return 0;
-    const QByteArray upperText = what == FindWhat::Text && !options.CaseSensitive ? CodePage::upper(options.Text)
+    const QByteArray upperText = what == FindWhat::Text && !options.CaseSensitive ? DocumentCodec().upper(options.Text)
                                                                                  : QByteArray();
     for (int i = std::max(after + 1, 1); i <= doc.LineCount; ++i)
         if (Matches(doc, i, what, options, upperText))

@@ -30,7 +30,7 @@ inline constexpr int FindWhatCount = 13;
 
 struct FindOptions {
     QByteArray Text = {};       // Text: an empty one matches nothing
-    bool CaseSensitive = false; // else both sides upper-cased by the code page
+    bool CaseSensitive = false; // else both sides upper-cased by the document's codec
     int RowLimit = 0;           // RowLimit
     int MaxCPS = ReadingLimits().MaxCPS; // TooFast
     const Speller *Spelling = nullptr;  // Spelling

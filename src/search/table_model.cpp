@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "document/frame_text.h"
 #include "document/reading_speed.h"
+#include "document/text_codec.h"
 
 namespace cuefold {
 
@@ -37,7 +38,7 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
         return {};
     if (index.column() == 0)
         return index.row() + 1;
-    return CodePage::toUnicode(row(index.row() + 1).cells[index.column()]);
+    return shownText(index.row() + 1, index.column());
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -54,6 +55,14 @@ QByteArray TableModel::cellText(int line, int column) const
     if (column == 0)
         return QByteArray::number(line);
     return row(line).cells[column];
+}
+
+QString TableModel::shownText(int line, int column) const
+{
+    const bool subtitleBytes = line > 0
+                               && (column == mPositions[ColText] || column == mPositions[ColFErr]
+                                   || column == mPositions[ColLErr]);
+    return subtitleBytes ? DocumentCodec().toUnicode(cellText(line, column)) : CodePage::toUnicode(cellText(line, column));
 }
 
 const TableModel::Row &TableModel::row(int line) const

@@ -54,6 +54,9 @@ public:
     void moveColumn(int from, int to);
     // The cell text of grid column `column` in row `line`, header row 0.
     QByteArray cellText(int line, int column) const;
+    // The same as shown: subtitle texts in the document's encoding, the
+    // rest (headers, yes and no) in the language's.
+    QString shownText(int line, int column) const;
     // Subtitle `line` reads too fast or has a row too long.
     bool overReadingLimits(int line) const { return row(line).overLimits; }
 

@@ -44,9 +44,9 @@ TEST(WidthAnalysis, ListsNarrowestFirstInDocumentOrder)
 TEST(WidthAnalysis, WidthsSummedFromCharacters)
 {
     int measured = 0;
-    const RowWidth width = SummedCharacterWidths([&measured](char c) {
+    const RowWidth width = SummedCharacterWidths([&measured](QChar c) {
         ++measured;
-        return c == 'W' ? 10 : c == '\xC8' ? 8 : 3;
+        return c == u'W' ? 10 : c == u'\u010C' ? 8 : 3;
     });
     EXPECT_EQ(measured, 256);
     EXPECT_EQ(width("WaW"), 23);
