@@ -37,13 +37,8 @@ void Count(void *opaque, int)
     ++*static_cast<int *>(opaque);
 }
 
-void Report(benchmark::State &state, qint64 nanoseconds, int found)
-{
-    state.counters["x_real_time"] = (Frames / 25.0) / (nanoseconds / 1e9);
-    state.counters["found"] = found;
-}
-
-void BM_ShotSearch1080p(benchmark::State &state)
+// One pass over the movie, timed against its length.
+void MeasurePass(benchmark::State &state, ShotSearchEnd (*pass)(const char *, const ShotSearch *))
 {
     if (Movie().isEmpty()) {
         state.SkipWithError("ffmpeg could not make the movie");
@@ -54,26 +49,21 @@ void BM_ShotSearch1080p(benchmark::State &state)
         const ShotSearch search{10, Count, nullptr, &found};
         QElapsedTimer clock;
         clock.start();
-        MovieShotChanges(Movie().constData(), &search);
-        Report(state, clock.nsecsElapsed(), found);
+        pass(Movie().constData(), &search);
+        state.counters["x_real_time"] = (Frames / 25.0) / (clock.nsecsElapsed() / 1e9);
+        state.counters["found"] = found;
     }
+}
+
+void BM_ShotSearch1080p(benchmark::State &state)
+{
+    MeasurePass(state, MovieShotChanges);
 }
 BENCHMARK(BM_ShotSearch1080p)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 void BM_KeyFrames1080p(benchmark::State &state)
 {
-    if (Movie().isEmpty()) {
-        state.SkipWithError("ffmpeg could not make the movie");
-        return;
-    }
-    for (auto _ : state) {
-        int found = 0;
-        const ShotSearch search{10, Count, nullptr, &found};
-        QElapsedTimer clock;
-        clock.start();
-        MovieKeyFrames(Movie().constData(), &search);
-        Report(state, clock.nsecsElapsed(), found);
-    }
+    MeasurePass(state, MovieKeyFrames);
 }
 BENCHMARK(BM_KeyFrames1080p)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
