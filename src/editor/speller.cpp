@@ -3,9 +3,48 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <hunspell.hxx>
+#include <QLibrary>
+#include <hunspell.h>
 
 namespace cuefold {
+
+namespace {
+
+// Hunspell's C functions, taken from the library when the first dictionary
+// is opened; null members when it cannot be loaded.
+struct HunspellLibrary {
+    decltype(&Hunspell_create) create = nullptr;
+    decltype(&Hunspell_destroy) destroy = nullptr;
+    decltype(&Hunspell_spell) spell = nullptr;
+    decltype(&Hunspell_get_dic_encoding) encoding = nullptr;
+    decltype(&Hunspell_suggest) suggest = nullptr;
+    decltype(&Hunspell_free_list) freeList = nullptr;
+
+    bool loaded() const { return create && destroy && spell && encoding && suggest && freeList; }
+};
+
+const HunspellLibrary &Library()
+{
+    static const HunspellLibrary library = [] {
+        QLibrary file(QStringLiteral("hunspell-1.7"), 0);
+        HunspellLibrary l;
+        l.create = reinterpret_cast<decltype(l.create)>(file.resolve("Hunspell_create"));
+        l.destroy = reinterpret_cast<decltype(l.destroy)>(file.resolve("Hunspell_destroy"));
+        l.spell = reinterpret_cast<decltype(l.spell)>(file.resolve("Hunspell_spell"));
+        l.encoding = reinterpret_cast<decltype(l.encoding)>(file.resolve("Hunspell_get_dic_encoding"));
+        l.suggest = reinterpret_cast<decltype(l.suggest)>(file.resolve("Hunspell_suggest"));
+        l.freeList = reinterpret_cast<decltype(l.freeList)>(file.resolve("Hunspell_free_list"));
+        return l;
+    }();
+    return library;
+}
+
+} // namespace
+
+void Speller::Closer::operator()(Hunhandle *handle) const
+{
+    Library().destroy(handle);
+}
 
 Speller::Speller() = default;
 Speller::~Speller() = default;
@@ -18,10 +57,11 @@ bool Speller::open(const QString &folder, const QString &name, const QString &pe
     mPersonalFile = personalFile;
     const QString aff = QDir(folder).filePath(name + QStringLiteral(".aff"));
     const QString dic = QDir(folder).filePath(name + QStringLiteral(".dic"));
-    if (!QFileInfo::exists(aff) || !QFileInfo::exists(dic))
+    const HunspellLibrary &library = Library();
+    if (!library.loaded() || !QFileInfo::exists(aff) || !QFileInfo::exists(dic))
         return false;
-    mHunspell = std::make_unique<Hunspell>(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData());
-    if (mHunspell->get_dict_encoding() != "UTF-8") {
+    mHunspell.reset(library.create(QFile::encodeName(aff).constData(), QFile::encodeName(dic).constData()));
+    if (!mHunspell || qstrcmp(library.encoding(mHunspell.get()), "UTF-8") != 0) {
         mHunspell.reset();
         return false;
     }
@@ -39,16 +79,20 @@ bool Speller::known(const QString &word) const
         return true;
     auto it = mAnswers.constFind(word);
     if (it == mAnswers.cend())
-        it = mAnswers.insert(word, mHunspell->spell(word.toStdString()));
+        it = mAnswers.insert(word, Library().spell(mHunspell.get(), word.toUtf8().constData()) != 0);
     return *it;
 }
 
 QStringList Speller::suggestions(const QString &word) const
 {
     QStringList list;
-    if (mHunspell)
-        for (const std::string &s : mHunspell->suggest(word.toStdString()))
-            list.append(QString::fromStdString(s));
+    if (!mHunspell)
+        return list;
+    char **found = nullptr;
+    const int count = Library().suggest(mHunspell.get(), &found, word.toUtf8().constData());
+    for (int i = 0; i < count; ++i)
+        list.append(QString::fromUtf8(found[i]));
+    Library().freeList(mHunspell.get(), &found, count);
     return list;
 }
 

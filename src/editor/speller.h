@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <memory>
 
-class Hunspell;
+struct Hunhandle;
 
 namespace cuefold {
 
@@ -39,7 +39,10 @@ public:
     bool addToPersonal(const QString &word);
 
 private:
-    std::unique_ptr<Hunspell> mHunspell;
+    struct Closer {
+        void operator()(Hunhandle *handle) const;
+    };
+    std::unique_ptr<Hunhandle, Closer> mHunspell;
     QString mName, mPersonalFile;
     mutable QHash<QString, bool> mAnswers;
 };
