@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+#include <algorithm>
 #include <hunspell.h>
 
 namespace cuefold {
@@ -53,7 +54,6 @@ bool Speller::open(const QString &folder, const QString &name, const QString &pe
 {
     mHunspell.reset();
     mAnswers.clear();
-    mName = name;
     mPersonalFile = personalFile;
     const QString aff = QDir(folder).filePath(name + QStringLiteral(".aff"));
     const QString dic = QDir(folder).filePath(name + QStringLiteral(".dic"));
@@ -107,10 +107,9 @@ QList<WordSpan> Speller::unknownWords(const QString &text) const
 
 bool Speller::hasUnknownWord(const QString &text) const
 {
-    for (const WordSpan &w : SpellWords(text))
-        if (!known(text.mid(w.start, w.length)))
-            return true;
-    return false;
+    const QList<WordSpan> words = SpellWords(text);
+    return std::any_of(words.cbegin(), words.cend(),
+                       [&](const WordSpan &w) { return !known(text.mid(w.start, w.length)); });
 }
 
 void Speller::ignore(const QString &word)

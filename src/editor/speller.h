@@ -24,8 +24,6 @@ public:
     // word known, when the dictionary is missing or not in UTF-8 (as every
     // dictionary Debian ships is).
     bool open(const QString &folder, const QString &name, const QString &personalFile);
-    bool isOpen() const { return mHunspell != nullptr; }
-    QString name() const { return mName; }
 
     bool known(const QString &word) const;
     QStringList suggestions(const QString &word) const;
@@ -43,7 +41,7 @@ private:
         void operator()(Hunhandle *handle) const;
     };
     std::unique_ptr<Hunhandle, Closer> mHunspell;
-    QString mName, mPersonalFile;
+    QString mPersonalFile;
     mutable QHash<QString, bool> mAnswers;
 };
 
