@@ -2,6 +2,8 @@
 
 #include "document/code_page.h"
 
+#include <algorithm>
+
 namespace cuefold {
 
 void Document::reset()
@@ -40,11 +42,17 @@ void Document::markSaved()
     StructChanged = false;
 }
 
+bool Document::rowsEqualSaved() const
+{
+    const auto first = SubLines.begin() + 1;
+    return std::equal(first, first + std::max(LineCount, 0), SavedLines.begin() + 1);
+}
+
 bool Document::fieldsEqualSaved(int i) const
 {
     const TSubLine &a = SubLines[i];
     const TSubLine &b = SavedLines[i];
-    return a.From == b.From && a.Last == b.Last && a.Text == b.Text;
+    return a.From == b.From && a.Last == b.Last && SameBytes(a.Text, b.Text);
 }
 
 bool Document::isChanged(int i) const

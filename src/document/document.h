@@ -28,6 +28,8 @@ public:
     void startNew();
     // SavedLines := SubLines (all entries): nothing differs from the saved state.
     void markSaved();
+    // Rows 1..LineCount equal the saved copy in every field and flag.
+    bool rowsEqualSaved() const;
     // From/Last/Text of line i equal the saved copy (Lock excluded).
     bool fieldsEqualSaved(int i) const;
     // From, Last, Text or Lock of line i differ from the saved copy.

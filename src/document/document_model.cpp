@@ -207,7 +207,12 @@ void DocumentModel::checkModified()
         return;
     }
     // Nothing differs: the saved copy takes the flags too, as after a save.
-    change([](Document &d) { d.markSaved(); });
+    // Where it holds them already there is nothing to record, and the edit's
+    // copy of both arrays is spared.
+    if (mDoc->rowsEqualSaved())
+        mDoc->markSaved();
+    else
+        change([](Document &d) { d.markSaved(); });
     setModified(false);
 }
 

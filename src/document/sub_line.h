@@ -5,6 +5,13 @@
 
 namespace cuefold {
 
+// The same bytes. A row copied for the history or the saved state shares
+// its texts with the original, so most comparisons end at the pointers.
+inline bool SameBytes(const QByteArray &a, const QByteArray &b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
 // One subtitle. Frames are doubles because bulk recalculations produce
 // fractions; -1 means unknown. Text stays in the program's single-byte code
 // page, "|" separates display rows.
@@ -19,7 +26,11 @@ struct TSubLine {
     QByteArray LErr;     // raw faulty last-frame text, "{}" for a computed end, or a note
 
     void clear() { *this = TSubLine(); }
-    bool operator==(const TSubLine &) const = default;
+    bool operator==(const TSubLine &o) const
+    {
+        return From == o.From && Last == o.Last && Lock == o.Lock && Mark == o.Mark && Find == o.Find &&
+               SameBytes(Text, o.Text) && SameBytes(FErr, o.FErr) && SameBytes(LErr, o.LErr);
+    }
 };
 
 } // namespace cuefold

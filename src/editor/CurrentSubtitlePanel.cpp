@@ -52,6 +52,16 @@ private:
     QIcon mIcon;
 };
 
+// A value of the previous or the next subtitle, cut at its cell's edge. Its
+// size does not follow its text: a step to another subtitle then measures
+// no text for the layout, which would otherwise cost more than the step.
+class NeighbourLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    QSize sizeHint() const override { return {fontMetrics().averageCharWidth() * 6, fontMetrics().height()}; }
+    QSize minimumSizeHint() const override { return {0, fontMetrics().height()}; }
+};
+
 QToolButton *stepButton(QWidget *parent, const char *name, Qt::ArrowType arrow)
 {
     auto *b = named<QToolButton>(parent, name);
@@ -145,9 +155,9 @@ void CurrentSubtitlePanel::build()
     };
     for (int n = 0; n < 2; ++n) {
         NeighbourRow &r = mNeighbours[n];
-        r.from = named<QLabel>(this, names[n][0]);
-        r.last = named<QLabel>(this, names[n][1]);
-        r.text = named<QLabel>(this, names[n][2]);
+        r.from = named<NeighbourLabel>(this, names[n][0]);
+        r.last = named<NeighbourLabel>(this, names[n][1]);
+        r.text = named<NeighbourLabel>(this, names[n][2]);
         r.text->setTextFormat(Qt::PlainText);
         r.lock = flagBox(this, names[n][3], false);
         r.mark = flagBox(this, names[n][4], false);
@@ -286,6 +296,7 @@ void CurrentSubtitlePanel::retranslate()
 void CurrentSubtitlePanel::setPreviewFont(const QFont &font)
 {
     RTFpreview->setFont(font);
+    mPreviewText.reset();
     ShowPreview();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QFont;
@@ -105,6 +106,7 @@ private:
     std::function<bool(const QKeySequence &)> mOwnsShortcut;
     int mShownLine = -1;
     FieldTexts mFromTexts, mLastTexts, mTextTexts;
+    std::optional<QByteArray> mPreviewText; // what the preview shows, none when empty
 
     QLabel *LabelHeadLine, *LabelHeadFrom, *LabelHeadLast, *LabelHeadText;
     QLabel *ImageLock, *ImageMark;

@@ -137,6 +137,7 @@ void CurrentSubtitlePanel::clearFields()
         for (QLabel *l : {r.from, r.last, r.text})
             l->setText(QStringLiteral("-"));
     RTFpreview->clear();
+    mPreviewText.reset();
     mShownLine = -1;
     mFromTexts = mLastTexts = mTextTexts = FieldTexts();
     clearChangedLook();
@@ -241,13 +242,21 @@ void CurrentSubtitlePanel::SetText(const QByteArray &text, int mode)
 
 void CurrentSubtitlePanel::ShowPreview()
 {
-    RTFpreview->clear();
     const Document &d = mModel.doc();
-    if (!d.validIndex(d.CurrentLine))
+    const std::optional<QByteArray> text =
+        d.validIndex(d.CurrentLine) ? std::optional(shownPart(d.line(d.CurrentLine).Text)) : std::nullopt;
+    // Laying the preview out again costs more than the rest of a step to
+    // the next subtitle: a frame command or a text the same as the last
+    // one's leaves it as it is.
+    if (text == mPreviewText)
+        return;
+    mPreviewText = text;
+    RTFpreview->clear();
+    if (!text)
         return;
     QTextCursor cursor(RTFpreview->document());
     bool firstRow = true;
-    for (const PreviewRow &row : FormatPreview(shownPart(d.line(d.CurrentLine).Text))) {
+    for (const PreviewRow &row : FormatPreview(*text)) {
         if (!firstRow)
             cursor.insertBlock();
         firstRow = false;

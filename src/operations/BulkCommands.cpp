@@ -173,7 +173,10 @@ void BulkCommands::setAcceptEnabled(bool enabled)
 
 bool BulkCommands::RepairOverlapPairs()
 {
-    const bool changed = mCtx.model.changeLines([](Document &d) { return cuefold::RepairOverlapPairs(d); });
+    // Most runs find nothing to do: looking first spares the edit its copy
+    // of every row.
+    const bool changed = OverlapRepairDue(mCtx.doc()) &&
+                         mCtx.model.changeLines([](Document &d) { return cuefold::RepairOverlapPairs(d); });
     followRepairRun();
     return changed;
 }

@@ -57,6 +57,26 @@ PairRepair RepairedPair(const TSubLine &a, const TSubLine &b)
     return {at, bf};
 }
 
+// Walks the neighbouring pairs a repair run looks at, handing `visit` the
+// later one's index and what the rules make of the pair. Each pair is
+// worked out after the visit of the one before, so a run sees its own
+// changes.
+template <class Visit>
+void WalkPairs(const Document &doc, Visit &&visit)
+{
+    for (int i = FirstMovableLine(doc) + 1; i <= doc.LineCount; ++i) {
+        const TSubLine &a = doc.SubLines[i - 1];
+        const TSubLine &b = doc.SubLines[i];
+        if (!a.Find && !b.Find)
+            visit(i, RepairedPair(a, b));
+    }
+}
+
+bool PairNoted(const Document &doc, int i)
+{
+    return CarriesNote(doc.SubLines[i].FErr) || CarriesNote(doc.SubLines[i - 1].LErr);
+}
+
 } // namespace
 
 bool HasRepairNote(const TSubLine &line)
@@ -68,28 +88,36 @@ bool RepairOverlapPairs(Document &doc)
 {
     doc.OverlapCount = 0;
     bool changed = false;
-    for (int i = FirstMovableLine(doc) + 1; i <= doc.LineCount; ++i) {
+    WalkPairs(doc, [&](int i, const PairRepair &r) {
         TSubLine &a = doc.SubLines[i - 1];
         TSubLine &b = doc.SubLines[i];
-        if (a.Find || b.Find)
-            continue;
-        const auto [at, bf] = RepairedPair(a, b);
-        if (bf != b.From) {
+        if (r.bf != b.From) {
             b.FErr = RepairNote(b.From);
-            b.From = bf;
+            b.From = r.bf;
             changed = true;
         }
-        if (at != a.Last) {
+        if (r.at != a.Last) {
             a.LErr = RepairNote(a.Last);
-            a.Last = at;
+            a.Last = r.at;
             changed = true;
         }
-        if (CarriesNote(b.FErr) || CarriesNote(a.LErr))
+        if (PairNoted(doc, i))
             ++doc.OverlapCount;
-    }
+    });
     if (doc.OverlapCount > 0)
         doc.OverlapReviewActive = true;
     return changed;
+}
+
+bool OverlapRepairDue(const Document &doc)
+{
+    bool repairs = false;
+    int notes = 0;
+    WalkPairs(doc, [&](int i, const PairRepair &r) {
+        repairs = repairs || r.bf != doc.SubLines[i].From || r.at != doc.SubLines[i - 1].Last;
+        notes += PairNoted(doc, i);
+    });
+    return repairs || notes != doc.OverlapCount || (notes > 0 && !doc.OverlapReviewActive);
 }
 
 std::vector<int> OverlapsLeft(const Document &doc)

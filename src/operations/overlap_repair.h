@@ -25,6 +25,10 @@ bool HasRepairNote(const TSubLine &line);
 // changed.
 bool RepairOverlapPairs(Document &doc);
 
+// A repair run would change `doc`: a pair to repair, or a note count or
+// review state that is no longer what a run would set.
+bool OverlapRepairDue(const Document &doc);
+
 // The subtitles that start before the one before them ends, pairs the repair
 // skips excepted; after a repair run, the overlaps it left for the user.
 std::vector<int> OverlapsLeft(const Document &doc);

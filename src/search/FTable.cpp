@@ -24,6 +24,15 @@ namespace cuefold {
 
 namespace {
 constexpr int StartWidths[TableModel::ColumnCount] = {30, 41, 41, 160, 38, 38, 38, 60, 60};
+
+// The grid's headers show neither cells nor the selection (no section is
+// highlighted), yet each would repaint whole on every change of either.
+void KeepHeaderOutOfRowChanges(QTableView *view)
+{
+    QHeaderView *header = view->horizontalHeader();
+    QObject::disconnect(view->model(), &QAbstractItemModel::dataChanged, header, nullptr);
+    QObject::disconnect(view->selectionModel(), nullptr, header, nullptr);
+}
 } // namespace
 
 TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
@@ -54,6 +63,8 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
     for (int c = 0; c < TableModel::ColumnCount; ++c)
         StringGridTable->setColumnWidth(c, StartWidths[c]);
     auto *numbers = new FrozenNumberColumn(StringGridTable);
+    KeepHeaderOutOfRowChanges(StringGridTable);
+    KeepHeaderOutOfRowChanges(numbers);
     CheckBoxColumnsAutoWidth = new QCheckBox(this);
     CheckBoxColumnsAutoWidth->setObjectName(QStringLiteral("CheckBoxColumnsAutoWidth"));
 

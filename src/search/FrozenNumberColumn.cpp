@@ -15,6 +15,9 @@ FrozenNumberColumn::FrozenNumberColumn(QTableView *grid)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFrameShape(QFrame::NoFrame);
+    // Its header and rows cover it whole; as an opaque widget it spares the
+    // grid painting its own column 0 underneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     verticalHeader()->hide();

@@ -196,7 +196,7 @@ void SearchCommands::RefreshProperties()
         mCtx.panel.redraw(ShowNoSeek);
     }
     mCtx.model.checkModified();
-    const FileStatistics stats = mCtx.model.changeLines(CollectStatistics);
+    const FileStatistics stats = CollectStatistics(mCtx.doc());
     FormFileProperties->fill(stats, mCtx.doc().SubFileName, mCtx.model.shortName());
     const PlayerController &player = *mCtx.player;
     FormFileProperties->fillPlayer(player.filterState(), player.movieFromOpenLoaded() ? mCtx.doc().MovieFileName : QString(),

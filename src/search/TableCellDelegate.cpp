@@ -9,7 +9,7 @@
 
 namespace cuefold {
 
-bool TableCellDelegate::glyphsOf(const QString &text, const QFont &font, QList<quint32> &indexes,
+bool TableCellDelegate::glyphsOf(const QString &text, const QFont &font, qreal room, QList<quint32> &indexes,
                                  QList<QPointF> &positions, qreal &width) const
 {
     if (font != mFont || !mRawFont.isValid()) {
@@ -20,6 +20,9 @@ bool TableCellDelegate::glyphsOf(const QString &text, const QFont &font, QList<q
     const qreal baseline = mRawFont.ascent();
     width = 0;
     for (const QChar c : text) {
+        // A glyph starting beyond the cell's edge would be clipped away whole.
+        if (width >= room)
+            break;
         auto it = mGlyphs.find(c.unicode());
         if (it == mGlyphs.end()) {
             Glyph g;
@@ -73,9 +76,10 @@ void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &who
     indexes.reserve(text.size());
     positions.reserve(text.size());
     qreal width = 0;
-    const bool plain = glyphsOf(text, option.font, indexes, positions, width);
+    const int room = option.rect.width() - TextMargin;
+    const bool plain = glyphsOf(text, option.font, room, indexes, positions, width);
     // A text wider than its cell is cut at the cell's edge.
-    const bool fits = plain && width <= option.rect.width() - TextMargin;
+    const bool fits = plain && width <= room;
     if (!fits) {
         painter->save();
         painter->setClipRect(option.rect);

@@ -36,10 +36,12 @@ private:
     };
     // The grid's texts come from a single-byte code page, so a few hundred
     // characters at most: each is looked up in the font once, and a cell is
-    // drawn from its characters' glyphs without shaping the text. False when
-    // the font lacks a character (drawn through the text engine instead).
-    bool glyphsOf(const QString &text, const QFont &font, QList<quint32> &indexes, QList<QPointF> &positions,
-                  qreal &width) const;
+    // drawn from its characters' glyphs without shaping the text. Glyphs
+    // starting `room` or more from the text's start are left out: they lie
+    // beyond the cell. False when the font lacks a character (drawn through
+    // the text engine instead).
+    bool glyphsOf(const QString &text, const QFont &font, qreal room, QList<quint32> &indexes,
+                  QList<QPointF> &positions, qreal &width) const;
 
     mutable QFont mFont;
     mutable QRawFont mRawFont;

@@ -32,26 +32,25 @@ QByteArray FileAttributeLetters(const QString &path)
     return letters;
 }
 
-FileStatistics CollectStatistics(Document &doc)
+FileStatistics CollectStatistics(const Document &doc)
 {
     FileStatistics s;
-    doc.recount();
-    doc.MissingEndCount = 0;
     for (int i = 1; i <= doc.LineCount; ++i) {
         const TSubLine &line = doc.SubLines[i];
         if (line.LErr == "{}")
-            ++doc.MissingEndCount;
+            ++s.MissingEnds;
         if (line.Text.isEmpty())
             ++s.EmptyLines;
         if (line.Lock)
             ++s.LockedLines;
+        if (line.Mark)
+            ++s.MarkedLines;
+        if (doc.isChanged(i))
+            ++s.ChangedLines;
     }
     s.Lines = doc.LineCount;
-    s.MarkedLines = doc.MarkedCount;
-    s.ChangedLines = doc.ChangedCount;
     s.StructChanged = doc.StructChanged;
     s.SyntaxErrors = doc.SyntaxErrorCount;
-    s.MissingEnds = doc.MissingEndCount;
     s.Overlaps = doc.OverlapCount;
 
     double fps;

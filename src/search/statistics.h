@@ -29,10 +29,9 @@ struct FileStatistics {
 // here).
 QByteArray FileAttributeLetters(const QString &path);
 
-// Counts the document and looks its file up on disk. Recounts
-// doc.MissingEndCount, doc.ChangedCount and doc.MarkedCount on the way; run
-// the overlap repair first for a current overlap count.
-FileStatistics CollectStatistics(Document &doc);
+// Counts the document's subtitles and looks its file up on disk; run the
+// overlap repair first for a current overlap count.
+FileStatistics CollectStatistics(const Document &doc);
 
 // The label texts of the properties window, from the language table.
 struct PropertyLabels {

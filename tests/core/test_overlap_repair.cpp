@@ -126,10 +126,14 @@ TEST(OverlapRepair, LeavesTheFrameRateLineToPlayers)
 TEST(OverlapRepair, SecondRunChangesNothingButStillCounts)
 {
     auto doc = DocumentOf({{100, 200}, {150, 250}, {300, 400}});
+    EXPECT_TRUE(OverlapRepairDue(*doc));
     ASSERT_TRUE(RepairOverlapPairs(*doc));
+    EXPECT_FALSE(OverlapRepairDue(*doc));
     EXPECT_FALSE(RepairOverlapPairs(*doc));
     EXPECT_EQ(doc->OverlapCount, 1);
     EXPECT_TRUE(doc->OverlapReviewActive);
+    doc->line(3).From = 240; // a new overlap behind the noted pair
+    EXPECT_TRUE(OverlapRepairDue(*doc));
 }
 
 TEST(OverlapRepair, ANoteReplacesTheRawFieldText)
@@ -145,7 +149,9 @@ TEST(OverlapRepair, AcceptedNotesAreNoLongerCounted)
     auto doc = DocumentOf({{100, 200}, {150, 250}});
     RepairOverlapPairs(*doc);
     doc->SubLines[2].FErr.clear(); // what accepting does
+    EXPECT_TRUE(OverlapRepairDue(*doc)); // the count is out of date
     EXPECT_FALSE(RepairOverlapPairs(*doc));
+    EXPECT_FALSE(OverlapRepairDue(*doc));
     EXPECT_EQ(doc->OverlapCount, 0);
     EXPECT_TRUE(doc->OverlapReviewActive); // cleared only by accepting
 }
