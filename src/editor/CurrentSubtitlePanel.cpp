@@ -7,6 +7,7 @@
 #include "document/code_page.h"
 #include "document/document_model.h"
 #include "editor/DeferredIcon.h"
+#include "editor/GlyphLine.h"
 #include "editor/HoldableTextValidator.h"
 #include "editor/NamedWidget.h"
 #include "editor/ReadingSpeedBar.h"
@@ -53,13 +54,35 @@ private:
 };
 
 // A value of the previous or the next subtitle, cut at its cell's edge. Its
-// size does not follow its text: a step to another subtitle then measures
-// no text for the layout, which would otherwise cost more than the step.
+// size does not follow its text, so a step to another subtitle measures no
+// text for the layout, and it draws only the glyphs that fit: both would
+// otherwise cost more than the rest of the step.
 class NeighbourLabel : public QLabel {
 public:
     using QLabel::QLabel;
     QSize sizeHint() const override { return {fontMetrics().averageCharWidth() * 6, fontMetrics().height()}; }
     QSize minimumSizeHint() const override { return {0, fontMetrics().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        const QRect box = contentsRect();
+        const std::optional<GlyphLine::Laid> laid = mLine.layOut(text(), font(), box.width());
+        if (!laid) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        const QPalette::ColorGroup group = !isEnabled()      ? QPalette::Disabled
+                                           : isActiveWindow() ? QPalette::Active
+                                                              : QPalette::Inactive;
+        QPainter painter(this);
+        painter.setClipRect(box);
+        painter.setPen(palette().color(group, foregroundRole()));
+        painter.drawGlyphRun(QPointF(box.left(), box.top() + (box.height() - fontMetrics().height()) / 2), laid->run);
+    }
+
+private:
+    GlyphLine mLine;
 };
 
 QToolButton *stepButton(QWidget *parent, const char *name, Qt::ArrowType arrow)

@@ -3,6 +3,7 @@
 #include "config/settings_io.h"
 #include "editor/DeferredIconStyle.h"
 #include "editor/FMain.h"
+#include "editor/FieldFrameStyle.h"
 #include "editor/MessageBox.h"
 #include "player/subtitle_filter.h"
 
@@ -16,6 +17,11 @@ QString MissingSettingsText(const QString &settingsPath)
     return QStringLiteral("Program Cuefold can't continue! Missing file\r") + settingsPath;
 }
 
+void InstallProgramStyle()
+{
+    QApplication::setStyle(new FieldFrameStyle(new DeferredIconStyle));
+}
+
 int RunCuefold(const QString &executablePath, const QStringList &arguments)
 {
     const QString settingsPath = SettingsFilePath(executablePath);
@@ -23,7 +29,7 @@ int RunCuefold(const QString &executablePath, const QStringList &arguments)
         ShowMessage(nullptr, MissingSettingsText(settingsPath), QStringLiteral("Fatal Error!"), MsgIcon::Stop);
         return 1;
     }
-    QApplication::setStyle(new DeferredIconStyle);
+    InstallProgramStyle();
     // Copies for the player left behind by a program that was killed.
     RemoveStalePreviewFolders();
     TForm1 form(settingsPath, arguments.size() > 1 ? arguments.at(1) : QString(), TForm1::Showing::AtOnce);

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QFont>
-#include <QHash>
-#include <QRawFont>
+#include "editor/GlyphLine.h"
+
 #include <QStyledItemDelegate>
 
 class QTableView;
@@ -30,22 +29,10 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 private:
-    struct Glyph {
-        quint32 index = 0; // 0: the font has no glyph for the character
-        qreal advance = 0;
-    };
-    // The grid's texts come from a single-byte code page, so a few hundred
-    // characters at most: each is looked up in the font once, and a cell is
-    // drawn from its characters' glyphs without shaping the text. Glyphs
-    // starting `room` or more from the text's start are left out: they lie
-    // beyond the cell. False when the font lacks a character (drawn through
-    // the text engine instead).
-    bool glyphsOf(const QString &text, const QFont &font, qreal room, QList<quint32> &indexes,
-                  QList<QPointF> &positions, qreal &width) const;
-
-    mutable QFont mFont;
-    mutable QRawFont mRawFont;
-    mutable QHash<char16_t, Glyph> mGlyphs;
+    // The grid's texts are drawn from their characters' glyphs.
+    mutable GlyphLine mLine;
+    mutable QColor mGridColour;
+    mutable qint64 mGridPalette = -1; // the palette mGridColour was taken from
 };
 
 } // namespace cuefold
