@@ -1,17 +1,27 @@
 #include "document/row_patch.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace cuefold {
 
 namespace {
+
+template <class T>
+bool SameValue(const T &a, const T &b)
+{
+    if constexpr (std::is_same_v<T, QByteArray>)
+        return SameBytes(a, b);
+    else
+        return a == b;
+}
 
 template <class T, size_t N, class Column>
 void addColumns(std::vector<Column> &columns, T TSubLine::*const (&fields)[N], const std::vector<TSubLine> &before,
                 const std::vector<TSubLine> &after)
 {
     for (T TSubLine::*field : fields) {
-        const auto differs = [&](size_t i) { return !(before[i].*field == after[i].*field); };
+        const auto differs = [&](size_t i) { return !SameValue(before[i].*field, after[i].*field); };
         size_t i = 0;
         while (i < before.size() && !differs(i))
             ++i;
