@@ -255,6 +255,8 @@ void CurrentSubtitlePanel::ShowPreview()
     if (!text)
         return;
     QTextCursor cursor(RTFpreview->document());
+    // One layout for the whole text, not one after every run.
+    cursor.beginEditBlock();
     bool firstRow = true;
     for (const PreviewRow &row : FormatPreview(*text)) {
         if (!firstRow)
@@ -269,6 +271,7 @@ void CurrentSubtitlePanel::ShowPreview()
             cursor.insertText(DocumentCodec().toUnicode(run.text), f);
         }
     }
+    cursor.endEditBlock();
 }
 
 void CurrentSubtitlePanel::storeFlag(bool lock)

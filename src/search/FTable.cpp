@@ -9,6 +9,7 @@
 #include "editor/CurrentSubtitlePanel.h"
 #include "editor/EditorContext.h"
 #include "search/FrozenNumberColumn.h"
+#include "search/PlainGridView.h"
 #include "search/TableCellDelegate.h"
 #include "search/table_model.h"
 
@@ -43,7 +44,7 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("FormTable"));
     setMinimumSize(330, 240);
     resize(520, 400);
-    StringGridTable = new QTableView(this);
+    StringGridTable = new PlainGridView(this);
     StringGridTable->setObjectName(QStringLiteral("StringGridTable"));
     StringGridTable->setModel(mModel);
     StringGridTable->setItemDelegate(new TableCellDelegate(StringGridTable));

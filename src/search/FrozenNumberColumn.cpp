@@ -7,7 +7,7 @@
 namespace cuefold {
 
 FrozenNumberColumn::FrozenNumberColumn(QTableView *grid)
-    : QTableView(grid)
+    : PlainGridView(grid)
     , mGrid(grid)
 {
     setObjectName(QStringLiteral("StringGridTableNumbers"));
@@ -75,7 +75,7 @@ bool FrozenNumberColumn::eventFilter(QObject *watched, QEvent *event)
     default:
         break;
     }
-    return QTableView::eventFilter(watched, event);
+    return PlainGridView::eventFilter(watched, event);
 }
 
 void FrozenNumberColumn::placeOverGrid()

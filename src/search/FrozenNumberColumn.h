@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QTableView>
+#include "search/PlainGridView.h"
 
 namespace cuefold {
 
@@ -8,7 +8,7 @@ namespace cuefold {
 // so the subtitle number stays in sight while the grid scrolls sideways.
 // It shares the grid's model, selection and delegate, follows its vertical
 // scrolling and column 0's width, and never takes the focus.
-class FrozenNumberColumn : public QTableView {
+class FrozenNumberColumn : public PlainGridView {
 public:
     explicit FrozenNumberColumn(QTableView *grid);
 

@@ -196,15 +196,33 @@ void SearchCommands::RefreshProperties()
         mCtx.panel.redraw(ShowNoSeek);
     }
     mCtx.model.checkModified();
-    const FileStatistics stats = CollectStatistics(mCtx.doc());
-    FormFileProperties->fill(stats, mCtx.doc().SubFileName, mCtx.model.shortName());
+    // Each F3 refreshes: counting the subtitles and looking the file up on
+    // disk for a window nobody sees would be most of a step.
+    mPropertiesStale = true;
+    if (const TFormFileProperties *props = FormFileProperties.ifBuilt(); props && props->isVisible())
+        fillProperties();
+}
+
+void SearchCommands::fillProperties()
+{
+    if (!mPropertiesStale)
+        return;
+    mPropertiesStale = false;
+    FormFileProperties->fill(CollectStatistics(mCtx.doc()), mCtx.doc().SubFileName, mCtx.model.shortName());
     const PlayerController &player = *mCtx.player;
     FormFileProperties->fillPlayer(player.filterState(), player.movieFromOpenLoaded() ? mCtx.doc().MovieFileName : QString(),
                                    mCtx.bulk->rates()->presetRate("?"));
 }
 
+TFormFileProperties *SearchCommands::properties()
+{
+    fillProperties();
+    return FormFileProperties.get();
+}
+
 void SearchCommands::showProperties(bool afterOpen)
 {
+    fillProperties();
     // The Play button belongs to a movie opened with the file.
     FormFileProperties->arrangeButtons(afterOpen && !mCtx.doc().MovieFileName.isEmpty());
     FormFileProperties->exec();

@@ -23,7 +23,8 @@ public:
     MenuTable menuTable();
 
     TFormTable *table() const;
-    TFormFileProperties *properties() const { return FormFileProperties.get(); }
+    // The properties window, filled with the statistics of the last refresh.
+    TFormFileProperties *properties();
     TFormFileProperties *builtProperties() const { return FormFileProperties.ifBuilt(); }
     TFormFindWhat *findDialog() const { return FormFindWhat.get(); }
     const FindState &findState() const { return mFind; }
@@ -32,7 +33,8 @@ public:
     void MenuFindClick();
     void MenuFindNextClick();
     void MenuShowTableClick();
-    // The statistics refresh, with the automatic overlap repair.
+    // The statistics refresh, with the automatic overlap repair. The window
+    // is filled at once while it shows, else when it is next asked for.
     void RefreshProperties();
     // The properties window, modal; after an open it offers to play the movie.
     void showProperties(bool afterOpen);
@@ -47,6 +49,7 @@ private:
     void updateShowTableCommand();
     TFormTable *createTable();
     TFormFileProperties *createProperties();
+    void fillProperties();
 
     EditorContext &mCtx;
     FirstUse<TFormFileProperties> FormFileProperties;
@@ -54,6 +57,7 @@ private:
     std::optional<QRect> mTableDesktop; // the grid's settings have been read
     FindState mFind;
     bool mTableShown = false;
+    bool mPropertiesStale = true; // refreshed since the window was last filled
 };
 
 } // namespace cuefold

@@ -28,6 +28,8 @@ TEST(RangeCommands, BreaksOfOneText)
         EXPECT_EQ(RemoveAllBreaks(c[0]), c[1]) << c[0];
     EXPECT_TRUE(IsDialogue("Ahoj|-\xC8" "au"));
     EXPECT_FALSE(IsDialogue("-Ahoj|\xC8" "au"));
+    EXPECT_TRUE(IsDialogue("Ahoj|v\xEC" "di|-Ne"));
+    EXPECT_FALSE(IsDialogue("Ahoj|"));
 }
 
 TEST(RangeCommands, RemoveBreaks)

@@ -1,0 +1,63 @@
+#include "search/PlainGridView.h"
+
+#include <QHeaderView>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace cuefold {
+
+namespace {
+
+// The visual sections covering `from`..`to` of a header's viewport, or
+// none (first > last) when `from` lies past the last section.
+std::pair<int, int> SectionsAt(const QHeaderView *header, int from, int to)
+{
+    const int first = header->visualIndexAt(from);
+    if (first < 0)
+        return {0, -1};
+    const int last = header->visualIndexAt(to);
+    return {first, last < 0 ? header->count() - 1 : last};
+}
+
+} // namespace
+
+void PlainGridView::paintEvent(QPaintEvent *event)
+{
+    if (!model())
+        return;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QStyle::State state = option.state;
+    const QHeaderView *rows = verticalHeader();
+    const QHeaderView *columns = horizontalHeader();
+    const QItemSelectionModel *selection = selectionModel();
+    const QModelIndex current = currentIndex();
+    const bool focused = hasFocus() || viewport()->hasFocus();
+    QPainter painter(viewport());
+    for (const QRect &dirty : event->region()) {
+        const auto [top, bottom] = SectionsAt(rows, dirty.top(), dirty.bottom());
+        const auto [left, right] = SectionsAt(columns, dirty.left(), dirty.right());
+        for (int v = top; v <= bottom; ++v) {
+            const int row = rows->logicalIndex(v);
+            if (rows->isSectionHidden(row))
+                continue;
+            const int y = rows->sectionViewportPosition(row);
+            const int height = rows->sectionSize(row);
+            for (int c = left; c <= right; ++c) {
+                const int column = columns->logicalIndex(c);
+                if (columns->isSectionHidden(column))
+                    continue;
+                const QModelIndex index = model()->index(row, column, rootIndex());
+                option.rect = QRect(columns->sectionViewportPosition(column), y, columns->sectionSize(column), height);
+                option.state = state;
+                if (selection && selection->isSelected(index))
+                    option.state |= QStyle::State_Selected;
+                if (focused && index == current)
+                    option.state |= QStyle::State_HasFocus;
+                itemDelegateForIndex(index)->paint(&painter, option, index);
+            }
+        }
+    }
+}
+
+} // namespace cuefold
