@@ -26,7 +26,7 @@ std::optional<GlyphLine::Laid> GlyphLine::layOut(const QString &text, const QFon
         mRawFont = QRawFont::fromFont(font);
         mGlyphs.clear();
     }
-    const qreal baseline = mRawFont.ascent();
+    const qreal baseline = qRound(mRawFont.ascent());
     QList<quint32> indexes;
     QList<QPointF> positions;
     indexes.reserve(text.size());
@@ -40,7 +40,10 @@ std::optional<GlyphLine::Laid> GlyphLine::layOut(const QString &text, const QFon
         if (!g.index)
             return std::nullopt;
         indexes.append(g.index);
-        positions.append(QPointF(laid.width, baseline));
+        // On whole pixels: the font engine keeps a picture of a glyph for
+        // each fraction of a pixel it is drawn at, and fractions would make
+        // a new picture for nearly every step to unseen rows.
+        positions.append(QPointF(qRound(laid.width), baseline));
         laid.width += g.advance;
     }
     laid.run.setRawFont(mRawFont);

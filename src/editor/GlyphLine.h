@@ -17,7 +17,7 @@ namespace cuefold {
 class GlyphLine {
 public:
     struct Laid {
-        QGlyphRun run;   // positioned with the baseline at the font's ascent
+        QGlyphRun run;   // on whole pixels, the baseline at the font's ascent
         qreal width = 0; // the advance of the glyphs kept
     };
     // `text` in `font`, glyphs starting `room` or more from its start left
