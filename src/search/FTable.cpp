@@ -48,7 +48,6 @@ TFormTable::TFormTable(EditorContext &ctx, QWidget *parent)
     StringGridTable->setObjectName(QStringLiteral("StringGridTable"));
     StringGridTable->setModel(mModel);
     StringGridTable->setItemDelegate(new TableCellDelegate(StringGridTable));
-    TableCellDelegate::drawGridOf(StringGridTable);
     StringGridTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGridTable->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGridTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -140,7 +139,7 @@ void TFormTable::AutoSizeColumns()
     // A cell needs its text, the delegate's margin on both sides and the
     // grid line; a header needs what the style pads its section with.
     const QFontMetrics cells(StringGridTable->font());
-    const int cellPadding = 2 * TableCellDelegate::TextMargin + TableCellDelegate::GridLine;
+    const int cellPadding = 2 * TableCellDelegate::TextMargin + PlainGridView::GridLine;
     const int rows = mModel->rowCount();
     for (int c = 0; c < TableModel::ColumnCount; ++c) {
         int widest = StringGridTable->horizontalHeader()->sectionSizeHint(c);

@@ -21,6 +21,21 @@ std::pair<int, int> SectionsAt(const QHeaderView *header, int from, int to)
 
 } // namespace
 
+PlainGridView::PlainGridView(QWidget *parent)
+    : QTableView(parent)
+{
+    setShowGrid(false);
+}
+
+const QColor &PlainGridView::lineColour(const QStyleOptionViewItem &option)
+{
+    if (option.palette.cacheKey() != mLinePalette) {
+        mLineColour = QColor::fromRgba(QRgb(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this)));
+        mLinePalette = option.palette.cacheKey();
+    }
+    return mLineColour;
+}
+
 void PlainGridView::paintEvent(QPaintEvent *event)
 {
     if (!model())
@@ -28,6 +43,7 @@ void PlainGridView::paintEvent(QPaintEvent *event)
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     const QStyle::State state = option.state;
+    const QColor &line = lineColour(option);
     const QHeaderView *rows = verticalHeader();
     const QHeaderView *columns = horizontalHeader();
     const QItemSelectionModel *selection = selectionModel();
@@ -37,6 +53,7 @@ void PlainGridView::paintEvent(QPaintEvent *event)
     for (const QRect &dirty : event->region()) {
         const auto [top, bottom] = SectionsAt(rows, dirty.top(), dirty.bottom());
         const auto [left, right] = SectionsAt(columns, dirty.left(), dirty.right());
+        QRect painted;
         for (int v = top; v <= bottom; ++v) {
             const int row = rows->logicalIndex(v);
             if (rows->isSectionHidden(row))
@@ -55,7 +72,24 @@ void PlainGridView::paintEvent(QPaintEvent *event)
                 if (focused && index == current)
                     option.state |= QStyle::State_HasFocus;
                 itemDelegateForIndex(index)->paint(&painter, option, index);
+                painted |= option.rect;
             }
+        }
+        if (painted.isEmpty())
+            continue;
+        for (int v = top; v <= bottom; ++v) {
+            const int row = rows->logicalIndex(v);
+            if (!rows->isSectionHidden(row))
+                painter.fillRect(QRect(painted.left(), rows->sectionViewportPosition(row) + rows->sectionSize(row) - GridLine,
+                                       painted.width(), GridLine),
+                                 line);
+        }
+        for (int c = left; c <= right; ++c) {
+            const int column = columns->logicalIndex(c);
+            if (!columns->isSectionHidden(column))
+                painter.fillRect(QRect(columns->sectionViewportPosition(column) + columns->sectionSize(column) - GridLine,
+                                       painted.top(), GridLine, painted.height()),
+                                 line);
         }
     }
 }

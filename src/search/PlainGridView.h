@@ -4,18 +4,31 @@
 
 namespace cuefold {
 
-// A table view that hands each visible cell straight to its delegate. The
-// table view first has the style paint a row panel for every cell and
-// builds the cell's option anew; the grid's delegate fills its cells and
-// draws their lines itself, so on each repaint of a screen of cells that
-// work went for nothing. Meant for views without spans, grid lines of
-// their own or cell editing, as the overview grid is.
+// A table view that hands each visible cell straight to its delegate and
+// draws the grid lines itself. The table view first has the style paint a
+// row panel for every cell and builds the cell's option anew, and strokes
+// its grid lines through the raster engine's line drawing; here a screen of
+// cells costs its delegate's drawing and one filled strip per row and
+// column. Meant for views without spans or cell editing, as the overview
+// grid is; the delegate leaves each cell's last column and row of pixels to
+// the lines.
 class PlainGridView : public QTableView {
 public:
-    using QTableView::QTableView;
+    // The width of the line at each cell's right and bottom edge.
+    static constexpr int GridLine = 1;
+
+    explicit PlainGridView(QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The colour the view's own grid would take, asked again only when the
+    // palette changes: the style works it out anew on every question.
+    const QColor &lineColour(const QStyleOptionViewItem &option);
+
+    QColor mLineColour;
+    qint64 mLinePalette = -1; // the palette mLineColour was taken from
 };
 
 } // namespace cuefold

@@ -1,32 +1,16 @@
 #include "search/TableCellDelegate.h"
 
+#include "search/PlainGridView.h"
 #include "search/table_model.h"
 
-#include <QApplication>
 #include <QPainter>
-#include <QTableView>
 
 namespace cuefold {
 
-void TableCellDelegate::drawGridOf(QTableView *view)
-{
-    view->setShowGrid(false);
-}
-
 void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    // The line colour the view's own grid would take, asked again only when
-    // the palette changes: the style works it out anew on every question.
-    if (option.palette.cacheKey() != mGridPalette) {
-        const QWidget *view = option.widget;
-        const QStyle *style = view ? view->style() : QApplication::style();
-        mGridColour = QColor::fromRgba(QRgb(style->styleHint(QStyle::SH_Table_GridLineColor, &option, view)));
-        mGridPalette = option.palette.cacheKey();
-    }
-    const QRect &r = option.rect;
-    painter->fillRect(QRect(r.right() + 1 - GridLine, r.top(), GridLine, r.height()), mGridColour);
-    painter->fillRect(QRect(r.left(), r.bottom() + 1 - GridLine, r.width() - GridLine, GridLine), mGridColour);
-    const QRect cell = r.adjusted(0, 0, -GridLine, -GridLine);
+    // The view draws the line at the cell's right and bottom edge.
+    const QRect cell = option.rect.adjusted(0, 0, -PlainGridView::GridLine, -PlainGridView::GridLine);
 
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette::ColorGroup group = option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
