@@ -93,14 +93,28 @@ std::vector<RowSplice> DiffRows(RowSnapshot &old, const Document &doc)
     const int newCount = std::max(doc.LineCount, 0);
     std::vector<RowSplice> splices;
     if (oldCount == newCount) {
+        // Changed rows with no more than this many unchanged ones between
+        // them make one splice: a command that touches most subtitles then
+        // records a few splices, not one for every run, and an unchanged
+        // row inside a splice is put back as it was.
+        constexpr int Bridge = 4;
         for (int i = 1; i <= newCount; ++i) {
             if (rowEqual(old, i, doc, i))
                 continue;
             const int first = i;
+            int last = i;
             bool savedChanged = false;
-            for (; i <= newCount && !rowEqual(old, i, doc, i); ++i)
+            for (int unchanged = 0; i <= newCount && unchanged <= Bridge; ++i) {
+                if (rowEqual(old, i, doc, i)) {
+                    ++unchanged;
+                    continue;
+                }
+                unchanged = 0;
+                last = i;
                 savedChanged = savedChanged || !savedEqual(old, i, doc, i);
-            splices.push_back(spliceOf(old, doc, first, i - 1, i - 1, savedChanged));
+            }
+            splices.push_back(spliceOf(old, doc, first, last, last, savedChanged));
+            i = last;
         }
         return splices;
     }

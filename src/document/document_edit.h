@@ -60,7 +60,8 @@ struct RowSnapshot {
 RowSnapshot TakeSnapshot(const Document &doc, bool withSaved = true);
 
 // What changed between `old` and the document now: equal row counts give
-// one splice per run of changed rows; a different count gives one splice
+// one splice per run of changed rows (runs a few unchanged rows apart make
+// one); a different count gives one splice
 // between the unchanged head and tail. The old rows are moved out of `old`.
 std::vector<RowSplice> DiffRows(RowSnapshot &old, const Document &doc);
 

@@ -47,9 +47,16 @@ std::vector<int> RowsChangedBy(Document &doc, Change &&change)
     RowSnapshot before = TakeSnapshot(doc);
     change(doc);
     std::vector<int> rows;
-    for (const RowSplice &s : DiffRows(before, doc))
-        for (int row = s.first; row <= s.lastAfter(); ++row)
-            rows.push_back(row);
+    for (const RowSplice &s : DiffRows(before, doc)) {
+        // A splice in place may carry unchanged rows between changed ones.
+        const bool inPlace = s.before.size() == s.after.size();
+        for (int row = s.first; row <= s.lastAfter(); ++row) {
+            const size_t k = size_t(row - s.first);
+            const bool savedSame = s.savedBefore.empty() || s.savedBefore[k] == s.savedAfter[k];
+            if (!inPlace || !(s.before[k] == s.after[k]) || !savedSame)
+                rows.push_back(row);
+        }
+    }
     return rows;
 }
 
