@@ -38,7 +38,11 @@ void Document::startNew()
 
 void Document::markSaved()
 {
-    SavedLines = SubLines;
+    // Row by row, and only rows that differ: most already do not, and
+    // copying a row replaces its three shared texts.
+    for (size_t i = 1; i < SubLines.size(); ++i)
+        if (!(SavedLines[i] == SubLines[i]))
+            SavedLines[i] = SubLines[i];
     StructChanged = false;
 }
 

@@ -208,7 +208,7 @@ void DocumentModel::checkModified()
     }
     // Nothing differs: the saved copy takes the flags too, as after a save.
     // Where it holds them already there is nothing to record, and the edit's
-    // copy of both arrays is spared.
+    // copy of both arrays is spared; only rows past the end may still differ.
     if (mDoc->rowsEqualSaved())
         mDoc->markSaved();
     else

@@ -37,6 +37,8 @@ TEST(ReaderField, EveryCaseOfTheTable)
         {"{1e999}", FieldCase::NotANumber, "1e999", "", -1},   // infinite
         {"{1e308}", FieldCase::NotANumber, "1e308", "", -1},   // no whole frame number
         {"{9007199254740992}", FieldCase::NotANumber, "9007199254740992", "", -1},
+        {"{999999999999999}", FieldCase::Read, "999999999999999", "", 999999999999999.0}, // 15 digits
+        {"{9007199254740991}", FieldCase::Read, "9007199254740991", "", 9007199254740991.0},
         {"{nan}", FieldCase::NotANumber, "nan", "", -1},
         {"{inf}", FieldCase::NotANumber, "inf", "", -1},
         {"{0x10}", FieldCase::NotANumber, "0x10", "", -1},
