@@ -60,14 +60,11 @@ bool ParseFrameNumber(const QByteArray &s, double &value)
 {
     // Whole frames, nearly every field, are summed up digit by digit: the
     // general conversion costs most of reading a file. Fifteen digits stay
-    // exact in a double.
+    // exact in a double and below MaxFrameValue.
     if (!s.isEmpty() && s.size() <= 15 && std::all_of(s.begin(), s.end(), IsDigit)) {
-        double whole = 0;
+        value = 0;
         for (const char c : s)
-            whole = whole * 10 + (c - '0');
-        if (whole >= MaxFrameValue)
-            return false;
-        value = whole;
+            value = value * 10 + (c - '0');
         return true;
     }
     if (!IsFrameNumber(s))

@@ -6,7 +6,6 @@
 #include "config/settings.h"
 #include "document/code_page.h"
 #include "document/document_model.h"
-#include "editor/DeferredIcon.h"
 #include "editor/GlyphLine.h"
 #include "editor/HoldableTextValidator.h"
 #include "editor/NamedWidget.h"
@@ -31,12 +30,13 @@ namespace cuefold {
 
 namespace {
 
-// A small style picture in a label, looked up when first painted.
+// A small style picture in a label; the program's style looks it up when
+// it is first painted.
 class PictureLabel : public QLabel {
 public:
     PictureLabel(QWidget *parent, QStyle::StandardPixmap picture)
         : QLabel(parent)
-        , mIcon(DeferredIcon([this, picture] { return style()->standardIcon(picture); }))
+        , mIcon(style()->standardIcon(picture))
     {
         setFixedSize(Side, Side);
     }
@@ -215,7 +215,7 @@ void CurrentSubtitlePanel::build()
     EditSubtitle->setValidator(holdable);
     connect(holdable, &HoldableTextValidator::refused, this, &CurrentSubtitlePanel::notice);
     BitBtnSubtitleUndo = named<QToolButton>(PanelSubtitle, "BitBtnSubtitleUndo");
-    BitBtnSubtitleUndo->setIcon(DeferredIcon([this] { return style()->standardIcon(QStyle::SP_BrowserReload); }));
+    BitBtnSubtitleUndo->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     BitBtnSubtitleUndo->setFocusPolicy(Qt::NoFocus);
     BitBtnSubtitleUndo->hide();
     PanelSubtitle->layout()->addWidget(BitBtnSubtitleUndo);

@@ -56,10 +56,7 @@ int RemoveBreaksInRange(Document &doc, const RangeChoice &choice)
         TSubLine &l = doc.line(i);
         if (!l.Text.contains('|') || !InStint(l, choice.Stint) || (choice.Except && IsDialogue(l.Text)))
             continue;
-        QByteArray text = RemoveAllBreaks(l.Text);
-        if (text == l.Text)
-            continue;
-        l.Text = std::move(text);
+        l.Text = RemoveAllBreaks(l.Text); // a text with a break always changes
         ++count;
     }
     return count;
