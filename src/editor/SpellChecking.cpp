@@ -2,7 +2,11 @@
 
 #include "config/settings.h"
 #include "config/settings_io.h"
+#include "document/io_error.h"
 #include "editor/spell_dictionary.h"
+
+#include <QCursor>
+#include <QGuiApplication>
 
 #include <QStandardPaths>
 
@@ -64,8 +68,10 @@ const Speller *SpellChecking::wait()
 {
     prepare();
     if (mOpening.valid()) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         mSpeller = mOpening.get();
         emit changed();
+        QGuiApplication::restoreOverrideCursor();
     }
     return mSpeller.get();
 }
@@ -78,13 +84,13 @@ void SpellChecking::ignore(const QString &word)
     }
 }
 
-bool SpellChecking::addToPersonal(const QString &word)
+int SpellChecking::addToPersonal(const QString &word)
 {
     if (!mSpeller)
-        return false;
-    const bool written = mSpeller->addToPersonal(word);
+        return NoIOError; // no dictionary: every word is known already
+    const int code = mSpeller->addToPersonal(word);
     emit changed();
-    return written;
+    return code;
 }
 
 } // namespace cuefold

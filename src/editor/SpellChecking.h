@@ -27,12 +27,13 @@ public:
     // The open speller; nullptr while it is still opening, and without a
     // dictionary (none chosen, or none found).
     const Speller *ready() const { return mSpeller.get(); }
-    // As ready(), waiting for a dictionary still opening.
+    // As ready(), waiting for a dictionary still opening under a wait cursor.
     const Speller *wait();
 
     void ignore(const QString &word);
-    // False when the personal file could not be written.
-    bool addToPersonal(const QString &word);
+    // 0, or the I/O error code that kept the word from the personal file.
+    int addToPersonal(const QString &word);
+    const QString &personalFile() const { return mPersonalFile; }
 
 signals:
     // The answers may differ: a dictionary was opened or dropped, or a word

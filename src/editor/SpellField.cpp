@@ -1,7 +1,10 @@
 #include "editor/SpellField.h"
 
+#include "config/document_texts.h"
 #include "config/language_table.h"
+#include "document/io_error.h"
 #include "document/code_page.h"
+#include "editor/MessageBox.h"
 #include "editor/SpellChecking.h"
 
 #include <QApplication>
@@ -102,7 +105,12 @@ void SpellField::addWordActions(QMenu *menu, const WordSpan &word)
     }
     menu->insertSeparator(first);
     auto *add = new QAction(Unicode(Texts.SpellAddWord), menu);
-    connect(add, &QAction::triggered, this, [this, text] { mSpelling.addToPersonal(text); });
+    connect(add, &QAction::triggered, this, [this, text] {
+        if (const int code = mSpelling.addToPersonal(text); code != NoIOError)
+            ShowMessage(mEdit->window(),
+                        Unicode(IOErrorText(code, Texts.IOError)) + QLatin1Char('\r') + mSpelling.personalFile(),
+                        Unicode(Texts.Error), MsgIcon::Stop);
+    });
     auto *ignore = new QAction(Unicode(Texts.SpellIgnoreWord), menu);
     connect(ignore, &QAction::triggered, this, [this, text] { mSpelling.ignore(text); });
     menu->insertActions(first, QList<QAction *>{add, ignore});

@@ -1,5 +1,9 @@
 #include "editor/speller.h"
 
+#include "document/io_error.h"
+#include "document/reader.h"
+#include "document/safe_write.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -117,14 +121,26 @@ void Speller::ignore(const QString &word)
     mAnswers.insert(word, true);
 }
 
-bool Speller::addToPersonal(const QString &word)
+// The file is replaced whole, so a full disk cannot leave half a word in it.
+int Speller::addToPersonal(const QString &word)
 {
     mAnswers.insert(word, true);
     QDir().mkpath(QFileInfo(mPersonalFile).path());
+    QByteArray words;
     QFile own(mPersonalFile);
-    if (!own.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    return own.write(word.toUtf8() + '\n') > 0;
+    if (const int code = OpenForReading(own); code == NoIOError)
+        words = own.readAll();
+    else if (code != FileNotFoundCode)
+        return code; // the words already kept are never written over unread
+    if (!words.isEmpty() && !words.endsWith('\n'))
+        words += '\n';
+    FileReplacement file(mPersonalFile);
+    int code = file.status();
+    if (code == NoIOError)
+        code = file.write(words + word.toUtf8() + '\n');
+    if (code == NoIOError)
+        code = file.commit();
+    return code;
 }
 
 } // namespace cuefold

@@ -33,8 +33,11 @@ public:
     bool hasUnknownWord(const QString &text) const;
     // Known for the rest of the session.
     void ignore(const QString &word);
-    // Known from now on, kept in the personal file; false when it could not be written.
-    bool addToPersonal(const QString &word);
+    // Known from now on, kept in the personal file. 0, or the I/O error code
+    // (io_error.h) that kept it from the file; the word stays known for the
+    // session either way.
+    int addToPersonal(const QString &word);
+    const QString &personalFile() const { return mPersonalFile; }
 
 private:
     struct Closer {

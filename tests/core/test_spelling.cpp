@@ -1,5 +1,7 @@
+#include "document/io_error.h"
 #include "editor/spell_dictionary.h"
 #include "editor/speller.h"
+#include "io_test_support.h"
 #include "sample_document.h"
 #include "search/find_rules.h"
 
@@ -9,6 +11,7 @@
 #include <gtest/gtest.h>
 
 using namespace cuefold;
+using namespace cuefold::testing;
 
 namespace {
 
@@ -49,13 +52,24 @@ TEST(Spelling, CzechDictionaryWithOwnAndIgnoredWords)
     EXPECT_TRUE(speller.suggestions(QString::fromUtf8("dén")).contains(QStringLiteral("den")));
 
     speller.ignore(QString::fromUtf8("dén"));
-    EXPECT_TRUE(speller.addToPersonal(QStringLiteral("Frodo")));
+    QDir(home.path()).mkdir(QStringLiteral("cuefold"));
+    WriteBytes(own, "Gandalf"); // kept by hand, without a last line end
+    EXPECT_EQ(speller.addToPersonal(QStringLiteral("Frodo")), NoIOError);
+    EXPECT_EQ(FileBytes(own), QByteArray("Gandalf\nFrodo\n"));
     EXPECT_TRUE(speller.unknownWords(text).isEmpty());
 
     // Own words last, ignored ones do not.
     Speller again;
     ASSERT_TRUE(again.open(QStringLiteral("/usr/share/hunspell"), QStringLiteral("cs_CZ"), own));
     EXPECT_EQ(WordsOf(text, again.unknownWords(text)), QStringList{QString::fromUtf8("dén")});
+
+    // A word that cannot be kept is reported, and known for the session.
+    Speller blocked;
+    const QString behindFile = home.filePath(QStringLiteral("cuefold/words-cs_CZ.txt/words.txt"));
+    ASSERT_TRUE(blocked.open(QStringLiteral("/usr/share/hunspell"), QStringLiteral("cs_CZ"), behindFile));
+    EXPECT_NE(blocked.addToPersonal(QStringLiteral("Sam")), NoIOError);
+    EXPECT_TRUE(blocked.known(QStringLiteral("Sam")));
+    EXPECT_EQ(FileBytes(own), QByteArray("Gandalf\nFrodo\n"));
 
     Speller missing;
     EXPECT_FALSE(missing.open(home.path(), QStringLiteral("xx_XX"), own));

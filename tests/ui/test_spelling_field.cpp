@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QMenu>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -126,6 +127,39 @@ TEST_F(SpellingFieldTest, OwnWordsKeptAndFindStepsThroughUnknownWords)
     EXPECT_EQ(doc().CurrentLine, 2);
     ASSERT_FALSE(messages.empty());
     EXPECT_EQ(messages.back().text, Unicode(Texts.FindSpellingDone));
+}
+
+TEST_F(SpellingFieldTest, FirstSearchWaitsUnderAWaitCursorAndAWordThatCannotBeKeptIsReported)
+{
+    panel().ShowLine(1, ShowFull);
+    ASSERT_EQ(panel().spelling().ready(), nullptr);
+    std::vector<Qt::CursorShape> cursors;
+    QObject::connect(&panel().spelling(), &SpellChecking::changed, [&] {
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        cursors.push_back(cursor ? cursor->shape() : Qt::ArrowCursor);
+    });
+    answerModal<TFormFindWhat>([](TFormFindWhat *find) {
+        find->findChild<QRadioButton *>(QStringLiteral("RadioGroupFindWhat11"))->click();
+        QTest::keyClick(find, Qt::Key_Return);
+    });
+    key(Qt::Key_F7);
+    EXPECT_EQ(cursors, std::vector<Qt::CursorShape>{Qt::WaitCursor});
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(doc().CurrentLine, 2);
+
+    // A folder stands where the own words would be kept.
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                        + QStringLiteral("/cuefold/words-cs_CZ.txt");
+    ASSERT_TRUE(QDir().mkpath(own));
+    panel().ShowLine(4, ShowFull);
+    field()->setFocus();
+    messages.clear();
+    pick(16, Unicode(Texts.SpellAddWord));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.endsWith(own));
+    EXPECT_EQ(messages[0].caption, Unicode(Texts.Error));
+    EXPECT_EQ(messages[0].owner, form.get());
+    EXPECT_TRUE(underlined().isEmpty()); // known for the rest of the session
 }
 
 TEST_F(SpellingFieldTest, SettingsWindowListsTheFoldersDictionariesAndSaveSwitchesToTheChosenOne)
