@@ -60,6 +60,7 @@ bool DocumentModel::stepHistory(bool back)
         return false;
     const StepEffect effect = back ? mHistory.undo(*mDoc) : mHistory.redo(*mDoc);
     ++mRevision;
+    ++mStamp;
     setModified(mDoc->recount());
     announce(effect.spans, effect.fpsChanged);
     emit historyChanged();
@@ -68,6 +69,7 @@ bool DocumentModel::stepHistory(bool back)
 
 void DocumentModel::record(RowSnapshot &before)
 {
+    ++mStamp;
     for (RowSplice &s : DiffRows(before, *mDoc))
         mEdit.splices.push_back(std::move(s));
 }
@@ -77,6 +79,7 @@ void DocumentModel::recordRow(int row, const TSubLine &before)
     const TSubLine &after = mDoc->SubLines[row];
     if (after == before)
         return;
+    ++mStamp;
     if (!mEdit.splices.empty()) {
         RowSplice &last = mEdit.splices.back();
         if (last.first == row && last.before.size() == 1 && last.after.size() == 1) {
@@ -160,6 +163,7 @@ void DocumentModel::load(const std::function<void(Document &)> &fill)
     mDoc->DocSaved = wasSaved;
     setModified(false);
     mSavedRevision = ++mRevision;
+    ++mStamp;
     mHistory.clear(mDoc->StructChanged);
     emit documentReset();
     emit historyChanged();
@@ -202,6 +206,15 @@ void DocumentModel::markModified() { setModified(true); }
 
 void DocumentModel::checkModified()
 {
+    if (mStamp == mCheckedStamp && mDoc->DocSaved == mCheckedSaved)
+        return;
+    settleModified();
+    mCheckedStamp = mStamp;
+    mCheckedSaved = mDoc->DocSaved;
+}
+
+void DocumentModel::settleModified()
+{
     if (mDoc->recount()) {
         markModified();
         return;
@@ -219,6 +232,7 @@ void DocumentModel::checkModified()
 void DocumentModel::markWritten()
 {
     mDoc->markSaved();
+    ++mStamp;
     mSavedRevision = mRevision;
     mHistory.markSaved();
     setModified(false);

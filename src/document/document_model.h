@@ -102,6 +102,9 @@ public:
     // last written to the document's file.
     int revision() const { return mRevision; }
     int savedRevision() const { return mSavedRevision; }
+    // Moves with every change of the rows, the state or the saved copy, also
+    // inside an open edit: what was worked out from an equal stamp still holds.
+    int contentStamp() const { return mStamp; }
 
     // The recorded steps. Undoing (back) or redoing one puts the document
     // back or forward exactly, the current subtitle where the step was made
@@ -147,6 +150,7 @@ private:
     void changeRow(int row, Change &&change);
     void recordRow(int row, const TSubLine &before);
     void setModified(bool modified);
+    void settleModified();
     void announce(const std::vector<RowSpan> &spans, bool fpsChanged);
 
     std::unique_ptr<Document> mDoc; // 2 x 2500 records: kept off the stack
@@ -154,6 +158,11 @@ private:
     DocumentEdit mEdit;
     int mRevision = 0;
     int mSavedRevision = 0;
+    int mStamp = 0;
+    // What the last checkModified saw: a document not changed since, in the
+    // state it left, would be found the same.
+    int mCheckedStamp = -1;
+    bool mCheckedSaved = false;
     EditHistory mHistory;
     QString mShortName;
     QString mMainCaption = QStringLiteral("Cuefold");

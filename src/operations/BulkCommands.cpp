@@ -174,9 +174,12 @@ void BulkCommands::setAcceptEnabled(bool enabled)
 bool BulkCommands::RepairOverlapPairs()
 {
     // Most runs find nothing to do: looking first spares the edit its copy
-    // of every row.
-    const bool changed = OverlapRepairDue(mCtx.doc()) &&
-                         mCtx.model.changeLines([](Document &d) { return cuefold::RepairOverlapPairs(d); });
+    // of every row, and a document unchanged since it was last found in
+    // order (each F3 asks) needs no look at all.
+    const bool changed = mCtx.model.contentStamp() != mRepairCheckedStamp && OverlapRepairDue(mCtx.doc())
+                         && mCtx.model.changeLines([](Document &d) { return cuefold::RepairOverlapPairs(d); });
+    if (!changed)
+        mRepairCheckedStamp = mCtx.model.contentStamp();
     followRepairRun();
     return changed;
 }

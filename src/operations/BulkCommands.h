@@ -69,6 +69,7 @@ private:
     TimingCommands *mTiming; // the two-point and reading-speed windows
     RateCommands *mRates;    // the movie's frame rate against the document's
     bool mAcceptAvailable = false; // Accept's rule: the review stands on a noted subtitle
+    int mRepairCheckedStamp = -1; // the document last found needing no repair
 };
 
 } // namespace cuefold

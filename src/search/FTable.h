@@ -1,5 +1,7 @@
 #pragma once
 
+#include "search/PlainGridView.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -53,7 +55,7 @@ private:
 
     EditorContext &mCtx;
     TableModel *mModel;
-    QTableView *StringGridTable;
+    PlainGridView *StringGridTable;
     QCheckBox *CheckBoxColumnsAutoWidth;
     bool mSelecting = false; // the program itself is selecting a row
 };

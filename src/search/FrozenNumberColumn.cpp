@@ -6,7 +6,7 @@
 
 namespace cuefold {
 
-FrozenNumberColumn::FrozenNumberColumn(QTableView *grid)
+FrozenNumberColumn::FrozenNumberColumn(PlainGridView *grid)
     : PlainGridView(grid)
     , mGrid(grid)
 {
@@ -50,6 +50,7 @@ FrozenNumberColumn::FrozenNumberColumn(QTableView *grid)
     });
     grid->installEventFilter(this);
     grid->viewport()->stackUnder(this);
+    grid->setScrollOverlay(this);
     show();
 }
 

@@ -10,7 +10,7 @@ namespace cuefold {
 // scrolling and column 0's width, and never takes the focus.
 class FrozenNumberColumn : public PlainGridView {
 public:
-    explicit FrozenNumberColumn(QTableView *grid);
+    explicit FrozenNumberColumn(PlainGridView *grid);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -19,7 +19,7 @@ private:
     void followSizes();
     void placeOverGrid();
 
-    QTableView *mGrid;
+    PlainGridView *mGrid;
 };
 
 } // namespace cuefold

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace cuefold {
 
@@ -92,6 +93,28 @@ void PlainGridView::paintEvent(QPaintEvent *event)
                                  line);
         }
     }
+}
+
+// The row header takes its offset as the table's own scrolling gives it;
+// the viewport then scrolls only beside the overlay, which hides the rest.
+void PlainGridView::scrollContentsBy(int dx, int dy)
+{
+    if (dx != 0 || !mOverlay || !mOverlay->isVisible() || isRightToLeft()) {
+        QTableView::scrollContentsBy(dx, dy);
+        return;
+    }
+    QHeaderView *rows = verticalHeader();
+    const QScrollBar *bar = verticalScrollBar();
+    const int before = rows->offset();
+    if (verticalScrollMode() == ScrollPerPixel)
+        rows->setOffset(bar->value());
+    else if (bar->maximum() > 0 && bar->value() == bar->maximum())
+        rows->setOffsetToLastSection();
+    else
+        rows->setOffsetToSectionPosition(bar->value());
+    const int covered = mOverlay->geometry().right() + 1 - viewport()->x();
+    viewport()->scroll(0, before - rows->offset(),
+                       QRect(covered, 0, viewport()->width() - covered, viewport()->height()));
 }
 
 } // namespace cuefold

@@ -19,14 +19,22 @@ public:
 
     explicit PlainGridView(QWidget *parent = nullptr);
 
+    // A view laid over the viewport's left edge (a frozen column). Qt moves
+    // the pixels of a scrolled viewport only when nothing lies over it, and
+    // repaints it whole otherwise; with the overlay named, a vertical scroll
+    // moves the part beside it and paints only the rows scrolled into sight.
+    void setScrollOverlay(const QWidget *overlay) { mOverlay = overlay; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
     // The colour the view's own grid would take, asked again only when the
     // palette changes: the style works it out anew on every question.
     const QColor &lineColour(const QStyleOptionViewItem &option);
 
+    const QWidget *mOverlay = nullptr;
     QColor mLineColour;
     qint64 mLinePalette = -1; // the palette mLineColour was taken from
 };
