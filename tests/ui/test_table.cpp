@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -138,6 +139,32 @@ TEST_F(TableFirstShownTest, NumberColumnFollowsTheGridScrolledOnShowing)
     const auto *numbers = table->findChild<QTableView *>(QStringLiteral("StringGridTableNumbers"));
     EXPECT_GT(grid->rowAt(0), 0);
     EXPECT_EQ(numbers->rowAt(0), grid->rowAt(0));
+}
+
+// The grid moves its pixels when it scrolls; what the window then shows
+// must be what a full repaint draws.
+TEST_F(TableFirstShownTest, ScrolledGridShowsWhatAFullRepaintDraws)
+{
+    QByteArray file = "{1}{1}25\r\n";
+    for (int i = 1; i <= 90; ++i)
+        file += "{" + QByteArray::number(i * 100) + "}{" + QByteArray::number(i * 100 + 50) + "}Radek " +
+                QByteArray::number(i) + "\r\n";
+    startWith(file);
+    form->context().search->MenuShowTableClick();
+    TFormTable *table = form->context().search->table();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(table));
+    QTableView *grid = table->grid();
+    const auto shown = [&] {
+        QApplication::processEvents();
+        const QRect area(grid->mapTo(table, QPoint()), grid->size());
+        return table->screen()->grabWindow(table->winId()).toImage().copy(area).convertToFormat(QImage::Format_RGB32);
+    };
+    shown();
+    for (const int line : {9, 16, 40, 37, 2, 70, 90, 60}) {
+        panel().ShowLine(line, ShowFull);
+        const QImage onScreen = shown();
+        EXPECT_EQ(onScreen, grid->grab().toImage().convertToFormat(QImage::Format_RGB32)) << "line " << line;
+    }
 }
 
 TEST_F(TableTest, ColumnModelMoveRule)
