@@ -229,6 +229,8 @@ void CurrentSubtitlePanel::build()
 
     RTFpreview = named<QTextEdit>(this, "RTFpreview");
     RTFpreview->setReadOnly(true);
+    // Nobody undoes in a preview: its document keeps no steps.
+    RTFpreview->setUndoRedoEnabled(false);
     RTFpreview->setFocusPolicy(Qt::ClickFocus);
     RTFpreview->setMinimumHeight(70);
     grid->addWidget(RTFpreview, 4, 0, 1, 6);

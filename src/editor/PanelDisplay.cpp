@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolButton>
 
@@ -251,12 +253,17 @@ void CurrentSubtitlePanel::ShowPreview()
     if (text == mPreviewText)
         return;
     mPreviewText = text;
-    RTFpreview->clear();
-    if (!text)
-        return;
     QTextCursor cursor(RTFpreview->document());
-    // One layout for the whole text, not one after every run.
+    // One layout for the whole text, not one after every run, and none for
+    // the old text's removal.
     cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(QTextBlockFormat());
+    if (!text) {
+        cursor.endEditBlock();
+        return;
+    }
     bool firstRow = true;
     for (const PreviewRow &row : FormatPreview(*text)) {
         if (!firstRow)
