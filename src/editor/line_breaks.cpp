@@ -150,8 +150,14 @@ QByteArray MoveSecondBreakRight(const QByteArray &text)
 
 QByteArray RemoveBreaks(const QByteArray &text)
 {
-    QByteArray result = text;
-    return result.replace(Break, ' ');
+    return RemoveBreaksIn(text);
+}
+
+QByteArray RemoveBreaksIn(QByteArrayView text)
+{
+    QByteArray joined(text.size(), Qt::Uninitialized);
+    std::replace_copy(text.cbegin(), text.cend(), joined.begin(), Break, ' ');
+    return joined;
 }
 
 } // namespace cuefold

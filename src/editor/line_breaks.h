@@ -26,5 +26,7 @@ QByteArray MoveSecondBreakRight(const QByteArray &text);
 // Shift+F8: every break becomes one space. The caller leaves a text without
 // "|" alone entirely (no redisplay).
 QByteArray RemoveBreaks(const QByteArray &text);
+// The same for a part of a text, in one copy.
+QByteArray RemoveBreaksIn(QByteArrayView text);
 
 } // namespace cuefold

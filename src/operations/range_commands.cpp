@@ -19,7 +19,8 @@ bool IsDialogue(const QByteArray &text)
 
 QByteArray RemoveAllBreaks(const QByteArray &text)
 {
-    return RemoveBreaks(text.endsWith('|') ? text.chopped(1) : text);
+    const QByteArrayView view(text);
+    return RemoveBreaksIn(text.endsWith('|') ? view.chopped(1) : view);
 }
 
 LineRange ChosenRange(const Document &doc, const RangeChoice &choice)
