@@ -218,6 +218,11 @@ void CurrentSubtitlePanel::build()
     BitBtnSubtitleUndo->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     BitBtnSubtitleUndo->setFocusPolicy(Qt::NoFocus);
     BitBtnSubtitleUndo->hide();
+    // Hidden, it keeps its room: the text field stays as wide, and a step
+    // between a changed and an unchanged subtitle lays nothing out again.
+    QSizePolicy keepRoom = BitBtnSubtitleUndo->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    BitBtnSubtitleUndo->setSizePolicy(keepRoom);
     PanelSubtitle->layout()->addWidget(BitBtnSubtitleUndo);
     CheckBoxLock = flagBox(this, "CheckBoxLock", true);
     CheckBoxMark = flagBox(this, "CheckBoxMark", true);

@@ -131,9 +131,12 @@ TEST_F(PanelTest, ChangedFieldsTurnRedAndUndoRestoresTheLine)
 {
     panel().ShowLine(2, ShowFull);
     EXPECT_FALSE(ctl<QToolButton>("BitBtnSubtitleUndo")->isVisible());
+    const QRect field = ctl<QLineEdit>("EditSubtitle")->geometry();
     typeInto(ctl<QLineEdit>("EditFrameLast"), QStringLiteral("155"));
     EXPECT_TRUE(ctl<QFrame>("PanelFrameLast")->property("changed").toBool());
     EXPECT_TRUE(ctl<QToolButton>("BitBtnSubtitleUndo")->isVisible());
+    QApplication::processEvents();
+    EXPECT_EQ(ctl<QLineEdit>("EditSubtitle")->geometry(), field); // the button had its room already
     EXPECT_TRUE(form->windowTitle().endsWith(QStringLiteral(" *")));
 
     ctl<QToolButton>("BitBtnSubtitleUndo")->click();
