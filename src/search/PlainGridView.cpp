@@ -103,6 +103,9 @@ void PlainGridView::scrollContentsBy(int dx, int dy)
         QTableView::scrollContentsBy(dx, dy);
         return;
     }
+    // The table's own step first, with nothing to move: a scroll by the user
+    // cancels the table's pending scroll to a clicked cell.
+    QTableView::scrollContentsBy(0, 0);
     QHeaderView *rows = verticalHeader();
     const QScrollBar *bar = verticalScrollBar();
     const int before = rows->offset();
