@@ -112,9 +112,7 @@ QByteArray IniFile::bytes() const
 
 int IniFile::save(const QString &path) const
 {
-    FileReplacement file(path);
-    const int code = file.write(bytes());
-    return code != NoIOError ? code : file.commit();
+    return ReplaceFileContents(path, bytes());
 }
 
 std::optional<IniFile::SectionRange> IniFile::findSection(const QByteArray &section) const

@@ -158,13 +158,7 @@ int RecoveryCopy::write(const RecoveryRecord &record)
             return IOErrorCodeFromErrno(errno, path());
         close(fd);
     }
-    FileReplacement file(path());
-    int code = file.status();
-    if (code == NoIOError)
-        code = file.write(FormatRecoveryRecord(record));
-    if (code == NoIOError)
-        code = file.commit();
-    return code;
+    return ReplaceFileContents(path(), FormatRecoveryRecord(record));
 }
 
 void RecoveryCopy::remove()

@@ -230,6 +230,13 @@ int FileReplacement::commit()
     return NoIOError;
 }
 
+int ReplaceFileContents(const QString &path, const QByteArray &bytes)
+{
+    FileReplacement file(path);
+    const int code = file.write(bytes);
+    return code != NoIOError ? code : file.commit();
+}
+
 void FileReplacement::abandon()
 {
     if (mTemporary.isEmpty())

@@ -55,6 +55,10 @@ private:
     bool mDeviceWritten = false;
 };
 
+// The whole replacement in one: `path` holds `bytes`, or what it held
+// before. 0 or an I/O error code.
+int ReplaceFileContents(const QString &path, const QByteArray &bytes);
+
 // Creates the file `path` holding `bytes` only when nothing stands at its
 // name, not even a link (O_CREAT | O_EXCL | O_NOFOLLOW): how the program
 // writes a file of its own into a folder others may write to. The contents

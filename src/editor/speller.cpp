@@ -134,13 +134,7 @@ int Speller::addToPersonal(const QString &word)
         return code; // the words already kept are never written over unread
     if (!words.isEmpty() && !words.endsWith('\n'))
         words += '\n';
-    FileReplacement file(mPersonalFile);
-    int code = file.status();
-    if (code == NoIOError)
-        code = file.write(words + word.toUtf8() + '\n');
-    if (code == NoIOError)
-        code = file.commit();
-    return code;
+    return ReplaceFileContents(mPersonalFile, words + word.toUtf8() + '\n');
 }
 
 } // namespace cuefold

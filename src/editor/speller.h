@@ -37,7 +37,6 @@ public:
     // (io_error.h) that kept it from the file; the word stays known for the
     // session either way.
     int addToPersonal(const QString &word);
-    const QString &personalFile() const { return mPersonalFile; }
 
 private:
     struct Closer {

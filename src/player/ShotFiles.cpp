@@ -60,13 +60,7 @@ void ExportShotChanges(PlayerParts &parts)
                                                   ShotFolder(parts)});
     if (path.isEmpty())
         return;
-    FileReplacement file(path);
-    int code = file.status();
-    if (code == 0)
-        code = file.write(KeyframeFileText(parts.shots.shots()));
-    if (code == 0)
-        code = file.commit();
-    if (code != 0)
+    if (const int code = ReplaceFileContents(path, KeyframeFileText(parts.shots.shots())); code != 0)
         ShowMessage(ctx.window, Unicode(IOErrorText(code, Texts.IOError)), Unicode(Texts.Error), MsgIcon::Stop);
 }
 
