@@ -2,12 +2,10 @@
 
 namespace cuefold {
 
-const GlyphLine::Glyph &GlyphLine::glyphOf(QChar c)
+GlyphLine::Glyph GlyphLine::lookUp(QChar c) const
 {
-    auto it = mGlyphs.find(c.unicode());
-    if (it != mGlyphs.end())
-        return *it;
     Glyph g;
+    g.known = true;
     int count = 1;
     if (!c.isSurrogate() && mRawFont.glyphIndexesForChars(&c, 1, &g.index, &count) && count == 1 && g.index) {
         QPointF advance;
@@ -16,7 +14,21 @@ const GlyphLine::Glyph &GlyphLine::glyphOf(QChar c)
     } else {
         g.index = 0;
     }
-    return *mGlyphs.insert(c.unicode(), g);
+    return g;
+}
+
+const GlyphLine::Glyph &GlyphLine::glyphOf(QChar c)
+{
+    if (c.unicode() < TableSize) {
+        Glyph &g = mTable[c.unicode()];
+        if (!g.known)
+            g = lookUp(c);
+        return g;
+    }
+    auto it = mOthers.find(c.unicode());
+    if (it == mOthers.end())
+        it = mOthers.insert(c.unicode(), lookUp(c));
+    return *it;
 }
 
 std::optional<GlyphLine::Laid> GlyphLine::layOut(const QString &text, const QFont &font, qreal room)
@@ -24,7 +36,8 @@ std::optional<GlyphLine::Laid> GlyphLine::layOut(const QString &text, const QFon
     if (font != mFont || !mRawFont.isValid()) {
         mFont = font;
         mRawFont = QRawFont::fromFont(font);
-        mGlyphs.clear();
+        mTable.fill(Glyph());
+        mOthers.clear();
     }
     const qreal baseline = qRound(mRawFont.ascent());
     QList<quint32> indexes;

@@ -4,6 +4,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QRawFont>
+#include <array>
 #include <optional>
 
 namespace cuefold {
@@ -29,12 +30,20 @@ private:
     struct Glyph {
         quint32 index = 0; // 0: the font has no glyph for the character
         qreal advance = 0;
+        bool known = false; // looked up in the font already
     };
     const Glyph &glyphOf(QChar c);
+    Glyph lookUp(QChar c) const;
+
+    // The Latin letters, which every code page's texts are mostly made of,
+    // are found by their number; a hash lookup for each character drawn
+    // cost more than the rest of laying the text out.
+    static constexpr char16_t TableSize = 0x250;
 
     QFont mFont;
     QRawFont mRawFont;
-    QHash<char16_t, Glyph> mGlyphs;
+    std::array<Glyph, TableSize> mTable;
+    QHash<char16_t, Glyph> mOthers;
 };
 
 } // namespace cuefold

@@ -55,18 +55,22 @@ void PlainGridView::paintEvent(QPaintEvent *event)
         const auto [top, bottom] = SectionsAt(rows, dirty.top(), dirty.bottom());
         const auto [left, right] = SectionsAt(columns, dirty.left(), dirty.right());
         QRect painted;
-        for (int v = top; v <= bottom; ++v) {
-            const int row = rows->logicalIndex(v);
-            if (rows->isSectionHidden(row))
+        // Column by column, each under one clip at its edge: a text wider
+        // than its cell is cut there. A clip per cell would cost the raster
+        // engine a new clip and its scan lines for every long text.
+        for (int c = left; c <= right; ++c) {
+            const int column = columns->logicalIndex(c);
+            if (columns->isSectionHidden(column))
                 continue;
-            const int y = rows->sectionViewportPosition(row);
-            const int height = rows->sectionSize(row);
-            for (int c = left; c <= right; ++c) {
-                const int column = columns->logicalIndex(c);
-                if (columns->isSectionHidden(column))
+            const int x = columns->sectionViewportPosition(column);
+            const int width = columns->sectionSize(column);
+            painter.setClipRect(QRect(x, dirty.top(), width - GridLine, dirty.height()));
+            for (int v = top; v <= bottom; ++v) {
+                const int row = rows->logicalIndex(v);
+                if (rows->isSectionHidden(row))
                     continue;
                 const QModelIndex index = model()->index(row, column, rootIndex());
-                option.rect = QRect(columns->sectionViewportPosition(column), y, columns->sectionSize(column), height);
+                option.rect = QRect(x, rows->sectionViewportPosition(row), width, rows->sectionSize(row));
                 option.state = state;
                 if (selection && selection->isSelected(index))
                     option.state |= QStyle::State_Selected;
@@ -76,6 +80,7 @@ void PlainGridView::paintEvent(QPaintEvent *event)
                 painted |= option.rect;
             }
         }
+        painter.setClipping(false);
         if (painted.isEmpty())
             continue;
         for (int v = top; v <= bottom; ++v) {

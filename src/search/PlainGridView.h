@@ -11,7 +11,7 @@ namespace cuefold {
 // cells costs its delegate's drawing and one filled strip per row and
 // column. Meant for views without spans or cell editing, as the overview
 // grid is; the delegate leaves each cell's last column and row of pixels to
-// the lines.
+// the lines. Each column is painted under one clip at its cells' edge.
 class PlainGridView : public QTableView {
 public:
     // The width of the line at each cell's right and bottom edge.
