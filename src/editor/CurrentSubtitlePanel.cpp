@@ -78,7 +78,7 @@ protected:
         QPainter painter(this);
         painter.setClipRect(box);
         painter.setPen(palette().color(group, foregroundRole()));
-        painter.drawGlyphRun(QPointF(box.left(), box.top() + (box.height() - fontMetrics().height()) / 2), laid->run);
+        GlyphLine::draw(painter, QPoint(box.left(), box.top() + (box.height() - fontMetrics().height()) / 2), *laid);
     }
 
 private:

@@ -1,5 +1,10 @@
 #include "editor/GlyphLine.h"
 
+#include "editor/glyph_pictures.h"
+
+#include <QGlyphRun>
+#include <QPainter>
+
 namespace cuefold {
 
 GlyphLine::Glyph GlyphLine::lookUp(QChar c) const
@@ -36,15 +41,16 @@ std::optional<GlyphLine::Laid> GlyphLine::layOut(const QString &text, const QFon
     if (font != mFont || !mRawFont.isValid()) {
         mFont = font;
         mRawFont = QRawFont::fromFont(font);
+        mFontId = GlyphFontId(font);
         mTable.fill(Glyph());
         mOthers.clear();
     }
     const qreal baseline = qRound(mRawFont.ascent());
-    QList<quint32> indexes;
-    QList<QPointF> positions;
-    indexes.reserve(text.size());
-    positions.reserve(text.size());
     Laid laid;
+    laid.font = mRawFont;
+    laid.fontId = mFontId;
+    laid.glyphs.reserve(text.size());
+    laid.positions.reserve(text.size());
     for (const QChar c : text) {
         // A glyph starting beyond the room would be cut away whole.
         if (laid.width >= room)
@@ -52,17 +58,32 @@ std::optional<GlyphLine::Laid> GlyphLine::layOut(const QString &text, const QFon
         const Glyph &g = glyphOf(c);
         if (!g.index)
             return std::nullopt;
-        indexes.append(g.index);
+        laid.glyphs.append(g.index);
         // On whole pixels: the font engine keeps a picture of a glyph for
         // each fraction of a pixel it is drawn at, and fractions would make
         // a new picture for nearly every step to unseen rows.
-        positions.append(QPointF(qRound(laid.width), baseline));
+        laid.positions.append(QPointF(qRound(laid.width), baseline));
         laid.width += g.advance;
     }
-    laid.run.setRawFont(mRawFont);
-    laid.run.setGlyphIndexes(indexes);
-    laid.run.setPositions(positions);
     return laid;
+}
+
+void GlyphLine::draw(QPainter &painter, const QPoint &at, const Laid &laid)
+{
+    if (!DrawsGlyphPictures(painter)) {
+        QGlyphRun run;
+        run.setRawFont(laid.font);
+        run.setGlyphIndexes(laid.glyphs);
+        run.setPositions(laid.positions);
+        painter.drawGlyphRun(at, run);
+        return;
+    }
+    const QRgb colour = painter.pen().color().rgba();
+    for (qsizetype i = 0; i < laid.glyphs.size(); ++i) {
+        const GlyphPicture &picture = PictureOfGlyph(laid.font, laid.fontId, laid.glyphs[i], colour);
+        if (!picture.image.isNull())
+            painter.drawImage(at + laid.positions[i].toPoint() + picture.offset, picture.image);
+    }
 }
 
 } // namespace cuefold

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QFont>
-#include <QGlyphRun>
 #include <QHash>
+#include <QList>
 #include <QRawFont>
 #include <array>
 #include <optional>
+
+class QPainter;
 
 namespace cuefold {
 
@@ -18,13 +20,18 @@ namespace cuefold {
 class GlyphLine {
 public:
     struct Laid {
-        QGlyphRun run;   // on whole pixels, the baseline at the font's ascent
-        qreal width = 0; // the advance of the glyphs kept
+        QRawFont font;
+        int fontId = 0; // GlyphFontId of the font
+        QList<quint32> glyphs;
+        QList<QPointF> positions; // on whole pixels, the baseline at the font's ascent
+        qreal width = 0;          // the advance of the glyphs kept
     };
     // `text` in `font`, glyphs starting `room` or more from its start left
     // out. None when the font lacks a character of it: such a text goes
     // through the text engine, which finds a font that has it.
     std::optional<Laid> layOut(const QString &text, const QFont &font, qreal room);
+    // Draws `laid` in the pen's colour, its top left at `at`.
+    static void draw(QPainter &painter, const QPoint &at, const Laid &laid);
 
 private:
     struct Glyph {
@@ -42,6 +49,7 @@ private:
 
     QFont mFont;
     QRawFont mRawFont;
+    int mFontId = 0;
     std::array<Glyph, TableSize> mTable;
     QHash<char16_t, Glyph> mOthers;
 };

@@ -5,6 +5,7 @@
 #include "editor/FMain.h"
 #include "editor/FieldFrameStyle.h"
 #include "editor/MessageBox.h"
+#include "editor/ScrollBarStyle.h"
 #include "player/subtitle_filter.h"
 
 #include <QApplication>
@@ -19,7 +20,7 @@ QString MissingSettingsText(const QString &settingsPath)
 
 void InstallProgramStyle()
 {
-    QApplication::setStyle(new FieldFrameStyle(new DeferredIconStyle));
+    QApplication::setStyle(new FieldFrameStyle(new ScrollBarStyle(new DeferredIconStyle)));
 }
 
 int RunCuefold(const QString &executablePath, const QStringList &arguments)

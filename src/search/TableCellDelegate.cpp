@@ -50,7 +50,7 @@ void TableCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     if (pen.style() != Qt::SolidLine || pen.color() != colour)
         painter->setPen(colour);
     if (laid) {
-        painter->drawGlyphRun(at, laid->run);
+        GlyphLine::draw(*painter, at, *laid);
     } else {
         painter->setFont(option.font);
         painter->drawText(QPointF(at.x(), at.y() + option.fontMetrics.ascent()), text);

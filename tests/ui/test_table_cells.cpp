@@ -2,9 +2,11 @@
 // cell's edge, and characters the font lacks still drawn.
 #include "gui_support.h"
 
+#include "editor/GlyphLine.h"
 #include "search/TableCellDelegate.h"
 
 #include <QApplication>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
 #include <QStandardItemModel>
@@ -59,3 +61,54 @@ TEST(TableCells, TextIsDrawnInsideItsCellAndCutAtTheEdge)
 }
 
 } // namespace
+
+namespace {
+
+// The largest difference of a colour channel between two pictures.
+int largestDifference(const QImage &a, const QImage &b)
+{
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                             std::abs(qBlue(p) - qBlue(q))});
+        }
+    return most;
+}
+
+} // namespace
+
+// Glyphs drawn from their pictures look as the font engine draws them, in
+// any colour on any ground.
+TEST(TableCells, GlyphPicturesLookAsTheFontEngineDraws)
+{
+    GlyphLine line;
+    const QString text = QStringLiteral("Žluťoučký kůň úpěl ďábelské ódy, ŘÍŠE!");
+    const std::optional<GlyphLine::Laid> laid = line.layOut(text, QApplication::font(), 1000);
+    ASSERT_TRUE(laid);
+    for (const QColor ground : {QColor(Qt::white), QColor(255, 255, 200), QColor(40, 60, 120)})
+        for (const QColor ink : {QColor(Qt::black), QColor(Qt::red), QColor(128, 128, 128, 160)}) {
+            QImage pictures(400, 30, QImage::Format_RGB32), engine = pictures;
+            pictures.fill(ground);
+            engine.fill(ground);
+            {
+                QPainter painter(&pictures);
+                painter.setPen(ink);
+                GlyphLine::draw(painter, QPoint(3, 4), *laid);
+            }
+            {
+                QPainter painter(&engine);
+                painter.setPen(ink);
+                QGlyphRun run;
+                run.setRawFont(laid->font);
+                run.setGlyphIndexes(laid->glyphs);
+                run.setPositions(laid->positions);
+                painter.drawGlyphRun(QPoint(3, 4), run);
+            }
+            QImage blank = engine;
+            blank.fill(ground);
+            ASSERT_NE(engine, blank);
+            EXPECT_LE(largestDifference(pictures, engine), 1) << qPrintable(ground.name()) << qPrintable(ink.name());
+        }
+}
