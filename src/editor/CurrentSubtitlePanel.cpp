@@ -20,6 +20,7 @@
 #include <QStyle>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTextEdit>
 #include <QToolButton>
@@ -29,6 +30,8 @@
 namespace cuefold {
 
 namespace {
+
+const QColor PreviewGroundColour(Qt::black);
 
 // A small style picture in a label; the program's style looks it up when
 // it is first painted.
@@ -83,6 +86,28 @@ protected:
 
 private:
     GlyphLine mLine;
+};
+
+// The preview's black ground, painted by its viewport itself. Its style
+// sheet paints the ground behind a see-through viewport, and the window
+// paints its own under both first: three fills of the largest box of the
+// panel on every step to another subtitle, where one does.
+class PreviewGround : public QObject {
+public:
+    explicit PreviewGround(QWidget *viewport)
+        : QObject(viewport)
+    {
+        viewport->setAttribute(Qt::WA_OpaquePaintEvent);
+        viewport->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QPainter(static_cast<QWidget *>(watched)).fillRect(static_cast<QPaintEvent *>(event)->rect(), PreviewGroundColour);
+        return false;
+    }
 };
 
 QToolButton *stepButton(QWidget *parent, const char *name, Qt::ArrowType arrow)
@@ -238,6 +263,7 @@ void CurrentSubtitlePanel::build()
     RTFpreview->setUndoRedoEnabled(false);
     RTFpreview->setFocusPolicy(Qt::ClickFocus);
     RTFpreview->setMinimumHeight(70);
+    new PreviewGround(RTFpreview->viewport());
     grid->addWidget(RTFpreview, 4, 0, 1, 6);
     mReadingSpeed = new ReadingSpeedBar(this);
     grid->addWidget(mReadingSpeed, 5, 1, 1, 5);
@@ -338,7 +364,8 @@ QFont CurrentSubtitlePanel::previewFont() const
 void CurrentSubtitlePanel::setPreviewColour(quint32 colour)
 {
     const QColor c(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    RTFpreview->setStyleSheet(QStringLiteral("QTextEdit { background: black; color: %1; }").arg(c.name()));
+    RTFpreview->setStyleSheet(
+        QStringLiteral("QTextEdit { background: %1; color: %2; }").arg(PreviewGroundColour.name(), c.name()));
 }
 
 void CurrentSubtitlePanel::focusField(Field field)

@@ -3,6 +3,7 @@
 #include "config/language_table.h"
 #include "document/code_page.h"
 #include "editor/NamedWidget.h"
+#include "editor/RowLengthsLabel.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -15,7 +16,7 @@ ReadingSpeedBar::ReadingSpeedBar(QWidget *parent)
     setObjectName(QStringLiteral("PanelReadingSpeed"));
     LabelReadingSpeed = named<QLabel>(this, "LabelReadingSpeed");
     LabelReadingSpeed->setTextFormat(Qt::PlainText);
-    LabelRowLengths = named<QLabel>(this, "LabelRowLengths");
+    LabelRowLengths = named<RowLengthsLabel>(this, "LabelRowLengths");
     LabelRowLengths->setTextFormat(Qt::RichText);
     fitFont();
 }
@@ -64,14 +65,13 @@ void ReadingSpeedBar::showSpeed(const ReadingSpeed &speed, const ReadingLimits &
     LabelReadingSpeed->setText(Unicode(Texts.ReadingSpeedCps).arg(cps));
     setSpeedRed(speed.tooFast(limits));
     // Only the rows over the limit turn red, so the user sees which to break.
-    QString rows;
+    QList<RowLengthsLabel::Part> rows;
     for (int r = 0; r < speed.RowLengths.size(); ++r) {
         if (r > 0)
-            rows += QStringLiteral(" / ");
-        const QString n = QString::number(speed.RowLengths[r]);
-        rows += speed.rowTooLong(r, limits) ? QStringLiteral("<span style=\"color:red\">%1</span>").arg(n) : n;
+            rows.append({QStringLiteral(" / ")});
+        rows.append({QString::number(speed.RowLengths[r]), speed.rowTooLong(r, limits)});
     }
-    LabelRowLengths->setText(Unicode(Texts.ReadingRowLengths).toHtmlEscaped().arg(rows));
+    LabelRowLengths->setRows(Unicode(Texts.ReadingRowLengths), rows);
     place();
 }
 

@@ -8,6 +8,8 @@ class QLabel;
 
 namespace cuefold {
 
+class RowLengthsLabel;
+
 // The current subtitle's reading speed and row lengths under the text field,
 // each in red once over its limit. It runs on every keystroke, so it only
 // touches a label whose text or colour really changed.
@@ -30,7 +32,8 @@ private:
     void place();
     void fitFont();
 
-    QLabel *LabelReadingSpeed, *LabelRowLengths;
+    QLabel *LabelReadingSpeed;
+    RowLengthsLabel *LabelRowLengths;
     ReadingSpeed mSpeed;
     ReadingLimits mLimits;
     bool mSpeedRed = false;

@@ -183,6 +183,21 @@ TEST_F(PanelTest, PreviewAppliesFormattingCodes)
     EXPECT_TRUE(c.charFormat().fontItalic());
 }
 
+// The window paints nothing under the preview, so the preview has to paint
+// all of itself, its ground black.
+TEST_F(PanelTest, PreviewPaintsItsWholeBox)
+{
+    panel().ShowLine(2, ShowFull);
+    QTextEdit *preview = ctl<QTextEdit>("RTFpreview");
+    QImage shot(preview->size(), QImage::Format_ARGB32);
+    shot.fill(Qt::magenta);
+    preview->render(&shot);
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            ASSERT_NE(shot.pixel(x, y), QColor(Qt::magenta).rgba()) << x << "," << y;
+    EXPECT_EQ(shot.pixel(shot.width() - 8, shot.height() / 2), QColor(Qt::black).rgba());
+}
+
 } // namespace
 
 namespace {

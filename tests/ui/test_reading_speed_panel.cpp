@@ -25,6 +25,18 @@ protected:
     QLabel *speed() const { return ctl<QLabel>("LabelReadingSpeed"); }
     QLabel *rows() const { return ctl<QLabel>("LabelRowLengths"); }
     bool speedRed() const { return speed()->palette().color(QPalette::WindowText) == QColor(Qt::red); }
+    // Whether `label` draws anything in red.
+    static bool showsRed(QLabel *label)
+    {
+        const QImage shot = label->grab().toImage();
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c.red() > 150 && c.green() < 100 && c.blue() < 100)
+                    return true;
+            }
+        return false;
+    }
     static QString cps(const char *value) { return Unicode(Texts.ReadingSpeedCps).arg(QLatin1String(value)); }
 };
 
@@ -40,12 +52,14 @@ TEST_F(ReadingSpeedTest, PanelFollowsEveryKeystrokeAndTurnsRedPastTheLimits)
     EXPECT_EQ(speed()->text(), cps("23.5"));
     EXPECT_TRUE(speedRed());
     EXPECT_TRUE(rows()->text().contains(QStringLiteral("<span style=\"color:red\">47</span>")));
+    EXPECT_TRUE(showsRed(rows()));
 
     QTest::keyClick(text, Qt::Key_Home);
     for (int n = 0; n < 11; ++n)
         QTest::keyClick(text, Qt::Key_Right);
     QTest::keyClick(text, '|'); // after "{y:i}Tohle " the rows are 6 and 41 long
     EXPECT_FALSE(rows()->text().contains(QStringLiteral("color:red")));
+    EXPECT_FALSE(showsRed(rows()));
     EXPECT_TRUE(speedRed());
 
     // A later end typed in its field counts at once: three seconds.
