@@ -88,6 +88,28 @@ private:
     GlyphLine mLine;
 };
 
+// Holds a neighbour label outside the panel's layout. A label's new text
+// asks its parent's layout to lay the whole panel out again, on every step
+// to another subtitle, though a neighbour label's size never follows its
+// text; a parent without a layout has nothing to redo.
+class LabelHolder : public QWidget {
+public:
+    LabelHolder(QWidget *parent, const char *name)
+        : QWidget(parent)
+        , mLabel(named<NeighbourLabel>(this, name))
+    {
+    }
+    NeighbourLabel *label() const { return mLabel; }
+    QSize sizeHint() const override { return mLabel->sizeHint(); }
+    QSize minimumSizeHint() const override { return mLabel->minimumSizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent *) override { mLabel->setGeometry(rect()); }
+
+private:
+    NeighbourLabel *mLabel;
+};
+
 // The preview's black ground, painted by its viewport itself. Its style
 // sheet paints the ground behind a see-through viewport, and the window
 // paints its own under both first: three fills of the largest box of the
@@ -203,16 +225,19 @@ void CurrentSubtitlePanel::build()
     };
     for (int n = 0; n < 2; ++n) {
         NeighbourRow &r = mNeighbours[n];
-        r.from = named<NeighbourLabel>(this, names[n][0]);
-        r.last = named<NeighbourLabel>(this, names[n][1]);
-        r.text = named<NeighbourLabel>(this, names[n][2]);
+        auto *from = new LabelHolder(this, names[n][0]);
+        auto *last = new LabelHolder(this, names[n][1]);
+        auto *text = new LabelHolder(this, names[n][2]);
+        r.from = from->label();
+        r.last = last->label();
+        r.text = text->label();
         r.text->setTextFormat(Qt::PlainText);
         r.lock = flagBox(this, names[n][3], false);
         r.mark = flagBox(this, names[n][4], false);
         const int row = n == 0 ? 1 : 3;
-        grid->addWidget(r.from, row, 1);
-        grid->addWidget(r.last, row, 2);
-        grid->addWidget(r.text, row, 3);
+        grid->addWidget(from, row, 1);
+        grid->addWidget(last, row, 2);
+        grid->addWidget(text, row, 3);
         grid->addWidget(r.lock, row, 4, Qt::AlignHCenter);
         grid->addWidget(r.mark, row, 5, Qt::AlignHCenter);
     }
