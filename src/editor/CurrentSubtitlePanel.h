@@ -105,6 +105,7 @@ private:
     DocumentModel &mModel;
     std::function<bool(const QKeySequence &)> mOwnsShortcut;
     int mShownLine = -1;
+    bool mFillingFields = false; // ShowLine is filling the fields
     FieldTexts mFromTexts, mLastTexts, mTextTexts;
     std::optional<QByteArray> mPreviewText; // what the preview shows, none when empty
 

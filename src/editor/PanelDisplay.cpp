@@ -2,6 +2,8 @@
 // and the changed look of fields that differ from the saved file.
 #include "editor/CurrentSubtitlePanel.h"
 
+#include <QScopedValueRollback>
+
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"
@@ -16,6 +18,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -51,6 +54,9 @@ double typedFrame(const QLineEdit *edit, double stored)
 
 void CurrentSubtitlePanel::ShowLine(int index, int mode)
 {
+    // The fields are filled one after another; the reading speed is measured
+    // once, when they all show the subtitle.
+    QScopedValueRollback filling(mFillingFields, true);
     const Document &d = mModel.doc();
     // The stored texts are renewed only when the panel is redrawn: a field
     // emptied while the same subtitle is shown again must still differ from
@@ -86,6 +92,7 @@ void CurrentSubtitlePanel::ShowLine(int index, int mode)
         showNeighbour(1, index + 1);
     }
     renewEntryTexts(index);
+    mFillingFields = false;
     showReadingSpeed();
 }
 
@@ -148,6 +155,8 @@ void CurrentSubtitlePanel::clearFields()
 
 void CurrentSubtitlePanel::showReadingSpeed()
 {
+    if (mFillingFields)
+        return;
     const Document &d = mModel.doc();
     const int i = d.CurrentLine;
     if (!d.validIndex(i) || IsFrameRateLine(d, i)) {
