@@ -1,30 +1,16 @@
 #include "editor/FieldFrameStyle.h"
 
-#include "editor/style_pictures.h"
-
 #include <QAbstractSpinBox>
 #include <QStyleOption>
 
 namespace cuefold {
-
-FieldFrameStyle::FieldFrameStyle(QStyle *base)
-    : QProxyStyle(base)
-{
-}
-
-bool FieldFrameStyle::cachesFields() const
-{
-    if (!mCachesFields)
-        mCachesFields = DrawsOverFusion(*this);
-    return *mCachesFields;
-}
 
 void FieldFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                     const QWidget *widget) const
 {
     const auto *frame = qstyleoption_cast<const QStyleOptionFrame *>(option);
     // A field inside a spin box has no panel of its own.
-    const bool cached = element == PE_PanelLineEdit && frame && !frame->rect.isEmpty() && cachesFields() &&
+    const bool cached = element == PE_PanelLineEdit && frame && !frame->rect.isEmpty() && keepsPictures() &&
                         !(widget && qobject_cast<const QAbstractSpinBox *>(widget->parentWidget())) &&
                         TakesStylePictures(*painter);
     if (!cached) {

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QProxyStyle>
-#include <optional>
+#include "editor/style_pictures.h"
 
 namespace cuefold {
 
@@ -11,17 +10,12 @@ namespace cuefold {
 // four fields that repaint on each step to another subtitle. A picture is
 // kept for each size, state and palette, so what is drawn stays the same.
 // Other styles are left to draw for themselves: they may animate a field.
-class FieldFrameStyle : public QProxyStyle {
+class FieldFrameStyle : public PictureKeepingStyle {
 public:
-    explicit FieldFrameStyle(QStyle *base);
+    using PictureKeepingStyle::PictureKeepingStyle;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget = nullptr) const override;
-
-private:
-    bool cachesFields() const;
-
-    mutable std::optional<bool> mCachesFields; // known once the base style exists
 };
 
 } // namespace cuefold

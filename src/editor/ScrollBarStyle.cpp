@@ -1,30 +1,15 @@
 #include "editor/ScrollBarStyle.h"
 
-#include "editor/style_pictures.h"
-
 #include <QStyleOption>
 
 namespace cuefold {
-
-
-ScrollBarStyle::ScrollBarStyle(QStyle *base)
-    : QProxyStyle(base)
-{
-}
-
-bool ScrollBarStyle::cachesBars() const
-{
-    if (!mCachesBars)
-        mCachesBars = DrawsOverFusion(*this);
-    return *mCachesBars;
-}
 
 void ScrollBarStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                                         const QWidget *widget) const
 {
     const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option);
     // A bar that fades in and out over the view is drawn as the style does.
-    const bool cached = control == CC_ScrollBar && bar && !bar->rect.isEmpty() && cachesBars() &&
+    const bool cached = control == CC_ScrollBar && bar && !bar->rect.isEmpty() && keepsPictures() &&
                         TakesStylePictures(*painter) && !styleHint(SH_ScrollBar_Transient, option, widget);
     if (!cached) {
         QProxyStyle::drawComplexControl(control, option, painter, widget);

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QProxyStyle>
-#include <optional>
+#include "editor/style_pictures.h"
 
 namespace cuefold {
 
@@ -10,17 +9,12 @@ namespace cuefold {
 // every step that scrolls the grid, and Fusion's gradient groove down its
 // whole height cost as much as a screen of the grid's cells. A picture is
 // kept for each size, state and palette, so what is drawn stays the same.
-class ScrollBarStyle : public QProxyStyle {
+class ScrollBarStyle : public PictureKeepingStyle {
 public:
-    explicit ScrollBarStyle(QStyle *base);
+    using PictureKeepingStyle::PictureKeepingStyle;
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget = nullptr) const override;
-
-private:
-    bool cachesBars() const;
-
-    mutable std::optional<bool> mCachesBars; // known once the base style exists
 };
 
 } // namespace cuefold

@@ -2,18 +2,25 @@
 
 #include <QPainter>
 #include <QPixmapCache>
-#include <QProxyStyle>
 #include <QStyleOption>
 #include <vector>
 
 namespace cuefold {
 
-bool DrawsOverFusion(const QProxyStyle &proxy)
+PictureKeepingStyle::PictureKeepingStyle(QStyle *base)
+    : QProxyStyle(base)
 {
-    const QStyle *style = proxy.baseStyle();
-    while (const auto *inner = qobject_cast<const QProxyStyle *>(style))
-        style = inner->baseStyle();
-    return style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+}
+
+bool PictureKeepingStyle::keepsPictures() const
+{
+    if (!mKeepsPictures) {
+        const QStyle *style = baseStyle();
+        while (const auto *inner = qobject_cast<const QProxyStyle *>(style))
+            style = inner->baseStyle();
+        mKeepsPictures = style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+    }
+    return *mKeepsPictures;
 }
 
 bool TakesStylePictures(const QPainter &painter)

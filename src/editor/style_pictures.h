@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QProxyStyle>
 #include <QString>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 
 class QPainter;
-class QProxyStyle;
 class QRect;
 class QStyleOption;
 
@@ -16,9 +17,19 @@ namespace cuefold {
 // strokes its shaded gradients anew on every repaint, and large gradient
 // fills are even handed to other threads and waited for.
 
-// Whether the style under `proxy` is Fusion. Other styles are left to draw
-// for themselves: they may animate.
-bool DrawsOverFusion(const QProxyStyle &proxy);
+// A proxy style that draws parts of Fusion's controls from kept pictures.
+class PictureKeepingStyle : public QProxyStyle {
+public:
+    explicit PictureKeepingStyle(QStyle *base);
+
+protected:
+    // Whether the style underneath is Fusion. Other styles are left to draw
+    // for themselves: they may animate.
+    bool keepsPictures() const;
+
+private:
+    mutable std::optional<bool> mKeepsPictures; // known once the base style exists
+};
 
 // Whether a picture can stand in for drawing through `painter`: not turned,
 // scaled or see-through.
