@@ -75,12 +75,9 @@ protected:
             QLabel::paintEvent(event);
             return;
         }
-        const QPalette::ColorGroup group = !isEnabled()      ? QPalette::Disabled
-                                           : isActiveWindow() ? QPalette::Active
-                                                              : QPalette::Inactive;
         QPainter painter(this);
         painter.setClipRect(box);
-        painter.setPen(palette().color(group, foregroundRole()));
+        painter.setPen(palette().color(foregroundRole()));
         GlyphLine::draw(painter, QPoint(box.left(), box.top() + (box.height() - fontMetrics().height()) / 2), *laid);
     }
 

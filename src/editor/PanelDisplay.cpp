@@ -2,8 +2,6 @@
 // and the changed look of fields that differ from the saved file.
 #include "editor/CurrentSubtitlePanel.h"
 
-#include <QScopedValueRollback>
-
 #include "config/language_table.h"
 #include "config/settings.h"
 #include "document/code_page.h"

@@ -38,10 +38,7 @@ void RowLengthsLabel::paintEvent(QPaintEvent *event)
         room -= line->width;
         laid.append(*line);
     }
-    const QPalette::ColorGroup group = !isEnabled()      ? QPalette::Disabled
-                                       : isActiveWindow() ? QPalette::Active
-                                                          : QPalette::Inactive;
-    const QColor text = palette().color(group, foregroundRole());
+    const QColor text = palette().color(foregroundRole());
     QPainter painter(this);
     painter.setClipRect(box);
     const int top = box.top() + (box.height() - fontMetrics().height()) / 2;
